@@ -1,0 +1,4 @@
+// Graphics device interface: device contexts, objects, drawing, text, palettes.
+#pragma once
+
+#include "types.h"
