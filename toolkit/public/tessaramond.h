@@ -1,0 +1,11 @@
+// The public routines of the toolkit: the one header applications include.
+#pragma once
+
+#include "core/winmain.h"
+#include "public/wwinit.h"
+#include "util/bfopen.h"
+#include "util/error_record.h"
+#include "util/strint.h"
+#include "util/text_arg.h"
+
+using tess::FixedString;

@@ -1,0 +1,95 @@
+// Start-up: WInitialise and the environment query it reads its variables with.
+#include "public/wwinit.h"
+
+#include <sys/stat.h>
+#include <vector>
+
+#include "core/config_file.h"
+#include "core/wmiscel.h"
+#include "graphics/oswin.h"
+#include "public/settings.h"
+#include "public/tessar01.h"
+#include "public/tessar04.h"
+#include "public/tessar05.h"
+#include "util/error_record.h"
+#include "util/strint.h"
+
+using namespace tess;
+
+namespace {
+
+bool file_exists(const std::string& name) {
+    struct stat info {};
+    return !name.empty() && ::stat(name.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+// Opens the file for reading through the general unit; -1 when it cannot be opened.
+int open_config(const std::string& name) {
+    if (!file_exists(name)) return -1;
+    int handle = -1, status = 0;
+    xxopen_(name.c_str(), 0, handle, status);
+    return handle;
+}
+
+void append_separator(FixedString<140>& dir) {
+    const int last = IActualLength(TextRef(dir));
+    if (last == 0 || dir[last - 1] == PathSeparator) return;
+    if (static_cast<std::size_t>(last) < dir.size()) dir[last] = PathSeparator;
+}
+
+void reset_start_state() {
+    tessar01.rootOpen = 0;
+    tessar04.currentDialog = 0;
+    tessar05.directorySeparator = PathSeparator;
+    yysetbell_(1);
+    settings.lfnGen = 40;
+    settings.lfnPlotOut = 41;
+    settings.lfnPlotIn = 42;
+    errorRecord = ErrorRecord{};
+    settings.printer = 0;
+    settings.plotter = 0;
+}
+
+} // namespace
+
+void WInitialise(TextRef iniFile) {
+    if (settings.initialised == InitialisedMarker) return;
+    settings.initialised = InitialisedMarker;
+
+    reset_start_state();
+
+    FixedString<160> configName;
+    IOsVariable("TESSINIT", configName);
+    if (IActualLength(configName) == 0) configName = "tessar.ini";
+
+    settings.plotterFile = "tessadef.plt";
+    settings.charSet = "standard.chr";
+    IOsVariable("TSRCHDIR", settings.charDir);
+
+    FixedString<1> debug;
+    IOsVariable("TESSDEBUG", debug);
+    IDebugLevel(static_cast<unsigned char>(debug[0]) - '0');
+
+    int handle = -1;
+    if (IActualLength(iniFile) > 0) handle = open_config(iniFile.str());
+    if (handle < 0) handle = open_config(configName.str());
+    if (handle >= 0) {
+        read_config_file(handle, settings);
+        xxclos_(handle);
+    }
+
+    append_separator(settings.charDir);
+}
+
+void IOsVariable(TextRef name, TextRef value) {
+    value.assign("");
+    int first, last;
+    ILocateString(name, first, last);
+    // The name runs to the end of its first word; blanks in front of it are kept.
+    const std::string terminated(name.data(), static_cast<std::size_t>(last));
+    std::vector<char> buffer(value.size() + 1);
+    int length = 0;
+    xxgenv_(length, terminated.c_str(), buffer.data(), 0, static_cast<int>(buffer.size()));
+    if (length > 0 && static_cast<std::size_t>(length) < buffer.size())
+        value.assign(std::string_view(buffer.data(), static_cast<std::size_t>(length)));
+}
