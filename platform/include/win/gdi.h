@@ -2,3 +2,4 @@
 #pragma once
 
 #include "types.h"
+#include "gdi_types.h"

@@ -1,0 +1,79 @@
+#include "gdi/png_writer.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include <unistd.h>
+
+namespace plat {
+
+namespace {
+
+struct PngError {
+    std::string message;
+};
+
+void on_error(png_structp png, png_const_charp msg) {
+    static_cast<PngError*>(png_get_error_ptr(png))->message = msg;
+    png_longjmp(png, 1);
+}
+
+void on_warning(png_structp, png_const_charp) {}
+
+// Encodes into an open file; returns an error description or empty. No C++ objects with
+// destructors live across the setjmp below.
+std::string encode(const Surface& surface, std::FILE* file, std::vector<png_byte>& row) {
+    PngError err;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &err, on_error, on_warning);
+    if (!png) return "cannot create PNG writer";
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return "cannot create PNG info";
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return err.message.empty() ? std::string("PNG encoding failed") : err.message;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(surface.width),
+                 static_cast<png_uint_32>(surface.height), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < surface.height; ++y) {
+        const Pixel* src = surface.row(y);
+        for (int x = 0; x < surface.width; ++x) {
+            row[3 * x] = static_cast<png_byte>(src[x] >> 16);
+            row[3 * x + 1] = static_cast<png_byte>(src[x] >> 8);
+            row[3 * x + 2] = static_cast<png_byte>(src[x]);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return {};
+}
+
+} // namespace
+
+std::string write_png(const Surface& surface, const std::string& path) {
+    if (surface.width <= 0 || surface.height <= 0) return "surface is empty";
+    const std::string tmp = path + ".tmp" + std::to_string(::getpid());
+    std::FILE* file = std::fopen(tmp.c_str(), "wb");
+    if (!file) return tmp + ": " + std::strerror(errno);
+    std::vector<png_byte> row(static_cast<std::size_t>(surface.width) * 3);
+    std::string error = encode(surface, file, row);
+    if (std::fflush(file) != 0 && error.empty()) error = tmp + ": " + std::strerror(errno);
+    if (std::fclose(file) != 0 && error.empty()) error = tmp + ": " + std::strerror(errno);
+    if (error.empty() && std::rename(tmp.c_str(), path.c_str()) != 0)
+        error = path + ": " + std::strerror(errno);
+    if (!error.empty()) std::remove(tmp.c_str());
+    return error;
+}
+
+} // namespace plat
