@@ -1,0 +1,40 @@
+# Program resources: a Windows resource script (.rc, Windows-1252) compiled to a standard .res
+# at build time and embedded in a target, which registers it as its module instance on start-up.
+#
+#   tess_add_resources(<target> <file.rc>)
+#
+# The target must link tess_platform. Bitmaps, icons, cursors and headers next to the .rc are
+# treated as its inputs, since the compiler reports no dependencies of its own.
+
+find_program(TESS_RC_COMPILER NAMES llvm-rc-14 llvm-rc REQUIRED)
+set(TESS_EMBED_BYTES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake)
+
+function(tess_add_resources target rc)
+  cmake_path(ABSOLUTE_PATH rc BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE
+             OUTPUT_VARIABLE rc_path)
+  cmake_path(GET rc_path PARENT_PATH rc_dir)
+  cmake_path(GET rc_path FILENAME rc_file)
+  cmake_path(GET rc_path STEM stem)
+  set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}.resources)
+  set(res ${out_dir}/${stem}.res)
+  set(cpp ${out_dir}/${stem}.res.cpp)
+
+  file(GLOB inputs CONFIGURE_DEPENDS
+    ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h)
+
+  # Run in the script's folder and pass its name only: file names inside the script resolve from
+  # there, and an absolute path could be taken for a /option.
+  add_custom_command(OUTPUT ${res}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+    COMMAND ${TESS_RC_COMPILER} /C 1252 /I ${rc_dir} /FO ${res} ${rc_file}
+    WORKING_DIRECTORY ${rc_dir}
+    DEPENDS ${rc_path} ${inputs}
+    COMMENT "Compiling resource script ${rc_file}"
+    VERBATIM)
+  add_custom_command(OUTPUT ${cpp}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} -P ${TESS_EMBED_BYTES_SCRIPT}
+    DEPENDS ${res} ${TESS_EMBED_BYTES_SCRIPT}
+    COMMENT "Embedding ${stem}.res"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${cpp})
+endfunction()
