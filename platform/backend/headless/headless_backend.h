@@ -1,0 +1,38 @@
+// The headless screen: a virtual display in memory, for tests and for running without X.
+#pragma once
+
+#include <map>
+
+#include "backend/backend.h"
+
+namespace plat {
+
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(SIZE screen = {1024, 768}, int bitsPerPixel = 24)
+        : screen_(screen), bits_(bitsPerPixel) {}
+
+    SIZE screen_size() const override { return screen_; }
+    int bits_per_pixel() const override { return bits_; }
+    void surface_created(HWND hwnd, Surface& surface) override;
+    void surface_destroyed(HWND hwnd) override;
+    void present(HWND hwnd, const RECT& dirty) override;
+    bool wait_for_input(int timeoutMs) override;
+    void bell() override { ++bells_; }
+
+    int bells() const { return bells_; }
+    int presents() const { return presents_; }
+    // The whole screen composed from the visible top-level surfaces, bottom to top.
+    Surface compose_screen() const;
+
+private:
+    SIZE screen_;
+    int bits_;
+    int bells_ = 0;
+    int presents_ = 0;
+};
+
+// Installs a fresh headless backend and returns it (tests keep the pointer to inspect it).
+HeadlessBackend& use_headless_backend(SIZE screen = {1024, 768}, int bitsPerPixel = 24);
+
+} // namespace plat

@@ -1,0 +1,127 @@
+// Keyboard focus and activation of top-level windows.
+#include "window/window_internal.h"
+#include "window/window_table.h"
+
+namespace plat {
+namespace {
+
+struct FocusState {
+    HWND focus = nullptr;
+    HWND active = nullptr;
+};
+
+FocusState& state() {
+    static FocusState s;
+    return s;
+}
+
+HWND top_level_of(HWND hwnd) {
+    const Window* w = lookup(hwnd);
+    while (w && (w->style & WS_CHILD)) {
+        hwnd = w->parent;
+        w = lookup(hwnd);
+    }
+    return w ? hwnd : nullptr;
+}
+
+void deactivate(HWND previous, HWND next) {
+    if (!lookup(previous)) return;
+    SendMessageA(previous, WM_NCACTIVATE, FALSE, 0);
+    SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(next));
+    if (!next) SendMessageA(previous, WM_ACTIVATEAPP, FALSE, 0);
+}
+
+// The next window to take over activation: the topmost visible, enabled top-level window.
+HWND next_candidate(HWND leaving) {
+    for (HWND h : top_level_order())
+        if (h != leaving && IsWindowVisible(h) && IsWindowEnabled(h)) return h;
+    return nullptr;
+}
+
+} // namespace
+
+void activate_window(HWND hwnd, WORD how) {
+    FocusState& s = state();
+    hwnd = top_level_of(hwnd);
+    if (!hwnd || s.active == hwnd) return;
+    const HWND previous = s.active;
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    if (!lookup(hwnd)) return;
+    s.active = hwnd;
+    deactivate(previous, hwnd);
+    if (!lookup(hwnd) || s.active != hwnd) return;
+    if (!previous || !lookup(previous)) SendMessageA(hwnd, WM_ACTIVATEAPP, TRUE, 0);
+    SendMessageA(hwnd, WM_NCACTIVATE, TRUE, 0);
+    SendMessageA(hwnd, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(previous));
+}
+
+void window_losing_activation(HWND hwnd) {
+    FocusState& s = state();
+    if (s.active != hwnd) {
+        // A child that holds the focus hands it to its parent.
+        if (IsChild(hwnd, s.focus) || s.focus == hwnd) {
+            const HWND parent = GetParent(hwnd);
+            SetFocus(lookup(parent) && (lookup(hwnd)->style & WS_CHILD) ? parent : nullptr);
+        }
+        return;
+    }
+    const HWND next = next_candidate(hwnd);
+    if (next) {
+        activate_window(next, WA_ACTIVE);
+        return;
+    }
+    s.active = nullptr;
+    deactivate(hwnd, nullptr);
+    if (s.focus) SetFocus(nullptr);
+}
+
+void window_released(HWND hwnd) {
+    FocusState& s = state();
+    if (s.focus == hwnd) s.focus = nullptr;
+    if (s.active == hwnd) s.active = nullptr;
+}
+
+} // namespace plat
+
+using namespace plat;
+
+HWND SetFocus(HWND hwnd) {
+    FocusState& s = state();
+    if (hwnd && !lookup(hwnd)) return nullptr;
+    const HWND original = s.focus;
+    if (hwnd == original) return original;
+    if (hwnd) {
+        // Focus goes only to enabled windows, and activates their top-level window first.
+        for (HWND h = hwnd; h; h = (lookup(h)->style & WS_CHILD) ? lookup(h)->parent : nullptr)
+            if (!IsWindowEnabled(h)) return nullptr;
+        const HWND top = top_level_of(hwnd);
+        if (s.active != top) activate_window(top, WA_ACTIVE);
+        if (!lookup(hwnd)) return nullptr;
+    }
+    const HWND previous = s.focus;
+    if (hwnd == previous) return original;
+    s.focus = hwnd;
+    if (lookup(previous)) SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (s.focus == hwnd && lookup(hwnd))
+        SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    return original;
+}
+
+HWND GetFocus() {
+    return state().focus;
+}
+
+HWND SetActiveWindow(HWND hwnd) {
+    const HWND previous = state().active;
+    if (!lookup(hwnd) || !IsWindowEnabled(hwnd)) return nullptr;
+    activate_window(hwnd, WA_ACTIVE);
+    return previous;
+}
+
+HWND GetActiveWindow() {
+    return state().active;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+    return SetActiveWindow(hwnd) != nullptr || GetActiveWindow() == hwnd;
+}

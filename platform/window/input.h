@@ -1,0 +1,17 @@
+// Input as it arrives from a backend (or a test), routed as the platform routes it.
+#pragma once
+
+#include <windows.h>
+
+namespace plat {
+
+// A key press or release by virtual-key code, with the character it types (0 for none).
+void inject_key(int vk, char character, bool pressed);
+// Pointer moves and buttons (0 left, 1 right, 2 middle) at screen positions.
+void inject_mouse_move(POINT screen);
+void inject_mouse(POINT screen, int button, bool pressed);
+// The deepest visible window under a screen point.
+HWND window_at(POINT screen);
+void reset_input();
+
+} // namespace plat

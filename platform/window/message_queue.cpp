@@ -1,0 +1,237 @@
+// Sending, posting, retrieving and dispatching messages; timers.
+#include "window/message_queue.h"
+
+#include <ctime>
+#include <deque>
+#include <vector>
+
+#include "backend/backend.h"
+#include "window/window_table.h"
+
+namespace plat {
+namespace {
+
+struct Timer {
+    HWND hwnd;
+    UINT_PTR id;
+    DWORD interval;
+    DWORD due;
+    TIMERPROC proc;
+};
+
+struct Queue {
+    std::deque<MSG> posted;
+    std::vector<Timer> timers;
+    bool quit = false;
+    int quitCode = 0;
+    LONG lastTime = 0;
+    MessageTrace trace = nullptr;
+    void* traceContext = nullptr;
+};
+
+Queue& queue() {
+    static Queue q;
+    return q;
+}
+
+bool window_matches(HWND filter, HWND hwnd) {
+    if (!filter) return true;
+    if (filter == reinterpret_cast<HWND>(-1)) return hwnd == nullptr;
+    return hwnd == filter || IsChild(filter, hwnd);
+}
+
+bool message_matches(UINT min, UINT max, UINT message) {
+    return (min == 0 && max == 0) || (message >= min && message <= max);
+}
+
+MSG make_msg(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    MSG m{hwnd, message, wParam, lParam, GetTickCount(), {}};
+    GetCursorPos(&m.pt);
+    return m;
+}
+
+bool take_posted(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
+    auto& posted = queue().posted;
+    for (auto it = posted.begin(); it != posted.end(); ++it) {
+        if (!window_matches(hwnd, it->hwnd) || !message_matches(min, max, it->message)) continue;
+        *msg = *it;
+        if (remove & PM_REMOVE) posted.erase(it);
+        return true;
+    }
+    return false;
+}
+
+// WM_PAINT comes from the update regions, only once nothing else waits.
+bool take_paint(MSG* msg, HWND hwnd, UINT min, UINT max) {
+    if (!message_matches(min, max, WM_PAINT)) return false;
+    HWND found = nullptr;
+    for_each_window([&](HWND h, const Window& w) {
+        if (!found && w.updatePending && IsWindowVisible(h) && window_matches(hwnd, h)) found = h;
+    });
+    if (!found) return false;
+    *msg = make_msg(found, WM_PAINT, 0, 0);
+    return true;
+}
+
+bool take_timer(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
+    if (!message_matches(min, max, WM_TIMER)) return false;
+    const DWORD now = GetTickCount();
+    for (Timer& t : queue().timers) {
+        if (static_cast<LONG>(now - t.due) < 0 || !window_matches(hwnd, t.hwnd)) continue;
+        *msg = make_msg(t.hwnd, WM_TIMER, t.id, reinterpret_cast<LPARAM>(t.proc));
+        if (remove & PM_REMOVE) t.due = now + t.interval;
+        return true;
+    }
+    return false;
+}
+
+bool peek(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
+    Queue& q = queue();
+    if (take_posted(msg, hwnd, min, max, remove)) return true;
+    if (q.quit) {
+        *msg = make_msg(nullptr, WM_QUIT, static_cast<WPARAM>(q.quitCode), 0);
+        if (remove & PM_REMOVE) q.quit = false;
+        return true;
+    }
+    return take_paint(msg, hwnd, min, max) || take_timer(msg, hwnd, min, max, remove);
+}
+
+void trace(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted) {
+    const Queue& q = queue();
+    if (q.trace) q.trace(q.traceContext, hwnd, message, wParam, lParam, posted);
+}
+
+} // namespace
+
+void post_input(const MSG& msg) {
+    queue().posted.push_back(msg);
+}
+
+void set_message_trace(MessageTrace t, void* context) {
+    queue().trace = t;
+    queue().traceContext = context;
+}
+
+void reset_queue() {
+    Queue& q = queue();
+    q.posted.clear();
+    q.timers.clear();
+    q.quit = false;
+}
+
+int next_timer_delay() {
+    const auto& timers = queue().timers;
+    if (timers.empty()) return -1;
+    const DWORD now = GetTickCount();
+    LONG best = 0x7FFFFFFF;
+    for (const Timer& t : timers)
+        best = std::min(best, static_cast<LONG>(t.due - now));
+    return best < 0 ? 0 : static_cast<int>(best);
+}
+
+void forget_window_timers(HWND hwnd) {
+    std::erase_if(queue().timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
+    std::erase_if(queue().posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+}
+
+} // namespace plat
+
+using namespace plat;
+
+LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* w = lookup(hwnd);
+    if (!w || !w->proc) return 0;
+    trace(hwnd, message, wParam, lParam, false);
+    return w->proc(hwnd, message, wParam, lParam);
+}
+
+BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd && !lookup(hwnd)) return FALSE;
+    queue().posted.push_back(make_msg(hwnd, message, wParam, lParam));
+    return TRUE;
+}
+
+void PostQuitMessage(int exitCode) {
+    queue().quit = true;
+    queue().quitCode = exitCode;
+}
+
+BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
+    if (!msg) return FALSE;
+    if (peek(msg, hwnd, filterMin, filterMax, remove)) {
+        queue().lastTime = static_cast<LONG>(msg->time);
+        return TRUE;
+    }
+    // Native input that is already waiting joins the queue without blocking.
+    if (backend().wait_for_input(0) && peek(msg, hwnd, filterMin, filterMax, remove)) {
+        queue().lastTime = static_cast<LONG>(msg->time);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
+    if (!msg) return -1;
+    while (!PeekMessageA(msg, hwnd, filterMin, filterMax, PM_REMOVE))
+        WaitMessage();
+    return msg->message != WM_QUIT;
+}
+
+BOOL WaitMessage() {
+    MSG probe;
+    if (peek(&probe, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
+    backend().wait_for_input(next_timer_delay());
+    return TRUE;
+}
+
+LRESULT DispatchMessageA(const MSG* msg) {
+    if (!msg || !msg->hwnd) return 0;
+    if (msg->message == WM_TIMER && msg->lParam) {
+        reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+        return 0;
+    }
+    Window* w = lookup(msg->hwnd);
+    if (!w || !w->proc) return 0;
+    trace(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
+    return w->proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+LONG GetMessageTime() {
+    return queue().lastTime;
+}
+
+DWORD GetTickCount() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<DWORD>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+                              static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
+}
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    if (hwnd && !lookup(hwnd)) return 0;
+    // As on the original platform, intervals below 10 ms run at 10 ms.
+    const DWORD interval = std::max<UINT>(elapse, 10);
+    auto& timers = queue().timers;
+    for (Timer& t : timers) {
+        if (t.hwnd == hwnd && t.id == id && hwnd) {
+            t.interval = interval;
+            t.due = GetTickCount() + interval;
+            t.proc = proc;
+            return id;
+        }
+    }
+    if (!hwnd) {
+        // Timers without a window get an identifier of their own.
+        UINT_PTR fresh = 0x7000;
+        for (const Timer& t : timers)
+            if (!t.hwnd && t.id >= fresh) fresh = t.id + 1;
+        id = fresh;
+    }
+    timers.push_back({hwnd, id, interval, GetTickCount() + interval, proc});
+    return hwnd ? (id ? id : 1) : id;
+}
+
+BOOL KillTimer(HWND hwnd, UINT_PTR id) {
+    return std::erase_if(queue().timers,
+                         [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; }) > 0;
+}

@@ -1,0 +1,39 @@
+// The thread's message queue, timers and the message-trace hook.
+#pragma once
+
+#include <windows.h>
+
+namespace plat {
+
+// Puts an input message at the end of the queue (backends and input injection use this).
+void post_input(const MSG& msg);
+
+// Called for every message sent to or dispatched to a window procedure; tests record with it.
+using MessageTrace = void (*)(void* context, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                              bool posted);
+void set_message_trace(MessageTrace trace, void* context);
+
+// Runs messages until done() says so or WM_QUIT arrives (it is posted again for the outer
+// loop). Modal dialogs and menus run in it, so every window keeps being served.
+template <class Done> bool run_modal_loop(Done done);
+
+// Forgets every queued message and timer (the window table is cleared by tests separately).
+void reset_queue();
+
+// Milliseconds until the next timer is due, or -1 when none runs.
+int next_timer_delay();
+
+} // namespace plat
+
+template <class Done> bool plat::run_modal_loop(Done done) {
+    MSG msg;
+    while (!done()) {
+        if (!GetMessageA(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}

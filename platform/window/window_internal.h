@@ -1,0 +1,31 @@
+// Operations the window-manager files share among themselves.
+#pragma once
+
+#include <vector>
+
+#include <windows.h>
+
+#include "gdi/surface.h"
+
+namespace plat {
+
+// Top-level windows, topmost first.
+std::vector<HWND>& top_level_order();
+// The surface of the window's top-level ancestor.
+Surface& surface_of(HWND hwnd);
+// The window's rectangle and client rectangle in screen coordinates.
+RECT screen_rect(HWND hwnd);
+RECT screen_client_rect(HWND hwnd);
+
+// WM_SIZE and WM_MOVE describing the window's current client area.
+void send_size_and_move(HWND hwnd);
+
+// Focus, activation and capture let go of a window that is about to disappear.
+void window_losing_activation(HWND hwnd);
+void window_released(HWND hwnd);
+void forget_window_timers(HWND hwnd);
+
+// Activates a top-level window with the given WA_ code.
+void activate_window(HWND hwnd, WORD how);
+
+} // namespace plat
