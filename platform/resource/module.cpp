@@ -76,6 +76,20 @@ HINSTANCE register_module(std::span<const std::byte> res) {
     return reinterpret_cast<HINSTANCE>(r.modules.back().get());
 }
 
+void unregister_module(HINSTANCE module) {
+    auto& r = registry();
+    std::lock_guard lock(r.mutex);
+    std::erase_if(r.modules,
+                  [&](const auto& m) { return reinterpret_cast<HINSTANCE>(m.get()) == module; });
+}
+
+std::span<const std::byte> module_bytes(HINSTANCE module) {
+    auto& r = registry();
+    std::lock_guard lock(r.mutex);
+    Module* m = module ? r.module(module) : nullptr;
+    return m ? m->blob : std::span<const std::byte>{};
+}
+
 HINSTANCE default_module() {
     auto& r = registry();
     std::lock_guard lock(r.mutex);

@@ -69,8 +69,13 @@ namespace plat {
 // Makes a compiled .res blob a module instance. The bytes must outlive every use of the handle.
 // Each registration becomes the default module.
 HINSTANCE register_module(std::span<const std::byte> res);
+// Forgets a module; its resource handles become invalid. The default reverts to the module
+// registered before it.
+void unregister_module(HINSTANCE module);
 // The module last registered, or null if there is none.
 HINSTANCE default_module();
+// The .res blob of a module; empty for an unknown one.
+std::span<const std::byte> module_bytes(HINSTANCE module);
 
 // The data of a resource, found as FindResourceA finds it.
 std::optional<std::span<const std::byte>> resource_bytes(HINSTANCE module, LPCSTR name,
