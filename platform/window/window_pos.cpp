@@ -27,9 +27,12 @@ POINT client_origin(HWND hwnd) {
     return {r.left, r.top};
 }
 
-void restack(HWND hwnd, Window& w, HWND after) {
+// Returns whether the window changed its place among its siblings.
+bool restack(HWND hwnd, Window& w, HWND after) {
     Window* p = lookup(w.parent);
     std::vector<HWND>& list = p ? p->children : top_level_order();
+    const auto old = std::find(list.begin(), list.end(), hwnd);
+    const std::ptrdiff_t oldIndex = old - list.begin();
     std::erase(list, hwnd);
     auto pos = list.begin();
     if (after == HWND_BOTTOM)
@@ -44,7 +47,9 @@ void restack(HWND hwnd, Window& w, HWND after) {
     if (!p && !(w.exStyle & WS_EX_TOPMOST))
         while (pos != list.end() && lookup(*pos) && (lookup(*pos)->exStyle & WS_EX_TOPMOST))
             ++pos;
+    const std::ptrdiff_t newIndex = pos - list.begin();
     list.insert(pos, hwnd);
+    return newIndex != oldIndex;
 }
 
 // Minimised children line up along the bottom of their parent's client area.
@@ -181,6 +186,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(w = lookup(hwnd))) return FALSE;
 
     const RECT oldClient = w->client;
+    const RECT oldRect = w->rect;
     const RECT newRect{pos.x, pos.y, pos.x + std::max(pos.cx, 0), pos.y + std::max(pos.cy, 0)};
     const bool resized = !same_size(newRect, w->rect);
     w->rect = newRect;
@@ -193,7 +199,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         if (!(w = lookup(hwnd))) return FALSE;
         w->client = params.rgrc[0];
     }
-    if (!(pos.flags & SWP_NOZORDER)) restack(hwnd, *w, pos.hwndInsertAfter);
+    const bool restacked = !(pos.flags & SWP_NOZORDER) && restack(hwnd, *w, pos.hwndInsertAfter);
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     if (!(w->style & WS_CHILD) && resized) backend().surface_created(hwnd, w->surface);
@@ -209,6 +215,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         if (!(w = lookup(hwnd))) return FALSE;
     }
 
+    // A request that changed nothing is not reported, as on the original platform.
+    const bool changed = resized || restacked || !same_origin(newRect, oldRect) ||
+                         (pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED));
+    if (!changed) return TRUE;
     if (same_size(w->client, oldClient)) pos.flags |= SwpNoClientSize;
     if (same_origin(w->client, oldClient)) pos.flags |= SwpNoClientMove;
     SendMessageA(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
@@ -267,7 +277,10 @@ BOOL ShowWindow(HWND hwnd, int command) {
     }
     SetWindowPos(hwnd, HWND_TOP, target.left, target.top, target.right - target.left,
                  target.bottom - target.top, flags);
+    if (!lookup(hwnd)) return wasVisible;
     if (changeState && state == WS_MINIMIZE && !child && GetActiveWindow() == hwnd)
         window_losing_activation(hwnd);
+    else if (activate && state != WS_MINIMIZE)
+        activate_window(hwnd, WA_ACTIVE); // also for a window that was visible already
     return wasVisible;
 }
