@@ -1,5 +1,7 @@
 // Lines with cosmetic pen styles, through the binary raster operation.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <span>
 
@@ -43,45 +45,14 @@ bool pattern_on(std::span<const int> pattern, int phase) {
     return true;
 }
 
-} // namespace
-
-int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
-    if (pen.style == PS_NULL) return phase;
-    // Styles apply to one-pixel pens only; wider pens draw solid.
-    const int width = std::max(pen.width, 1);
-    const std::span<const int> pattern =
-        width == 1 ? dash_pattern(pen.style) : std::span<const int>{};
-    const POINT o = state().origin;
-    int x = a.x + o.x, y = a.y + o.y;
-    const int x1 = b.x + o.x, y1 = b.y + o.y;
+// Bresenham steps from (x, y) towards (x1, y1), calling f for every pixel but the last.
+template <typename F> void walk(int x, int y, int x1, int y1, F&& f) {
     const int dx = std::abs(x1 - x), dy = -std::abs(y1 - y);
     const int sx = x < x1 ? 1 : -1, sy = y < y1 ? 1 : -1;
     int err = dx + dy;
-    const int half = (width - 1) / 2;
-    const int rop2 = state().rop2;
-    const auto& clip = state().clip;
-    // The bounds of the whole line, for a quick rejection per clip rectangle.
-    const RECT box{std::min(x, x1) - half, std::min(y, y1) - half, std::max(x, x1) - half + width,
-                   std::max(y, y1) - half + width};
-    bool any = false;
-    for (const RECT& c : clip)
-        if (!rect_empty(rect_intersect(c, box))) any = true;
     const int steps = std::max(dx, -dy);
-    if (!any) return phase + steps;
     for (int i = 0; i < steps; ++i) {
-        if (pattern.empty() || pattern_on(pattern, phase)) {
-            for (int py = y - half; py < y - half + width; ++py) {
-                for (int px = x - half; px < x - half + width; ++px) {
-                    for (const RECT& c : clip) {
-                        if (px >= c.left && px < c.right && py >= c.top && py < c.bottom) {
-                            plot(px, py, pen.color, rop2);
-                            break;
-                        }
-                    }
-                }
-            }
-        }
-        ++phase;
+        f(x, y);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -92,7 +63,70 @@ int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
             y += sy;
         }
     }
+}
+
+} // namespace
+
+int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
+    const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
+    if (pen.style == PS_NULL || state().rop2 == R2_NOP) return phase + steps;
+    const POINT o = state().origin;
+    const int x0 = a.x + o.x, y0 = a.y + o.y, x1 = b.x + o.x, y1 = b.y + o.y;
+    if (pen.width > 1) {
+        // Styles apply to one-pixel pens only; wider pens draw solid.
+        wide_line(x0, y0, x1, y1, pen);
+        return phase + steps;
+    }
+    const std::span<const int> pattern = dash_pattern(pen.style);
+    const RECT box{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1};
+    bool any = false;
+    for (const RECT& c : clip_rects())
+        any = any || !rect_empty(rect_intersect(c, box));
+    if (!any) return phase + steps;
+    const int rop2 = state().rop2;
+    const auto clip = clip_rects();
+    walk(x0, y0, x1, y1, [&](int x, int y) {
+        const bool on = pattern.empty() || pattern_on(pattern, phase);
+        ++phase;
+        if (!on) return;
+        for (const RECT& c : clip) {
+            if (rect_contains(c, x, y)) {
+                Pixel& d = target_.row(y)[x];
+                d = apply_rop2(rop2, pen.color & kRgbMask, d);
+                return;
+            }
+        }
+    });
     return phase;
+}
+
+// A square pen of the given width is dragged along the line. The covered pixels are gathered
+// first so that each is combined with the destination once even where the squares overlap.
+void Painter::wide_line(int x0, int y0, int x1, int y1, const Pen& pen) {
+    const int half = (pen.width - 1) / 2;
+    const RECT box{std::min(x0, x1) - half, std::min(y0, y1) - half,
+                   std::max(x0, x1) - half + pen.width, std::max(y0, y1) - half + pen.width};
+    const RECT area = rect_intersect(box, RECT{0, 0, target_.width, target_.height});
+    if (rect_empty(area)) return;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    std::vector<std::uint8_t> mask(static_cast<std::size_t>(w) * h, 0);
+    walk(x0, y0, x1, y1, [&](int x, int y) {
+        const RECT sq = rect_intersect(
+            RECT{x - half, y - half, x - half + pen.width, y - half + pen.width}, area);
+        for (int py = sq.top; py < sq.bottom; ++py)
+            std::fill_n(mask.begin() + (py - area.top) * w + (sq.left - area.left),
+                        sq.right - sq.left, std::uint8_t{1});
+    });
+    const int rop2 = state().rop2;
+    for (const RECT& c : clip_rects()) {
+        const RECT i = rect_intersect(c, area);
+        for (int y = i.top; y < i.bottom; ++y) {
+            Pixel* row = target_.row(y);
+            const std::uint8_t* m = mask.data() + (y - area.top) * w - area.left;
+            for (int x = i.left; x < i.right; ++x)
+                if (m[x]) row[x] = apply_rop2(rop2, pen.color & kRgbMask, row[x]);
+        }
+    }
 }
 
 } // namespace plat

@@ -1,3 +1,4 @@
+// Saving surfaces as PNG files with libpng.
 #include "gdi/png_writer.h"
 
 #include <png.h>
@@ -5,9 +6,11 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plat {
@@ -61,19 +64,41 @@ std::string encode(const Surface& surface, std::FILE* file, std::vector<png_byte
 
 } // namespace
 
-std::string write_png(const Surface& surface, const std::string& path) {
-    if (surface.width <= 0 || surface.height <= 0) return "surface is empty";
-    const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-    std::FILE* file = std::fopen(tmp.c_str(), "wb");
-    if (!file) return tmp + ": " + std::strerror(errno);
+bool save_png(const Surface& surface, const std::string& path, std::string* error) {
+    const auto fail = [&](std::string message) {
+        if (error) *error = std::move(message);
+        return false;
+    };
+    if (surface.width <= 0 || surface.height <= 0) return fail("surface is empty");
+    std::string tmp = path + ".XXXXXX";
+    const int fd = ::mkstemp(tmp.data());
+    if (fd < 0) return fail(path + ": " + std::strerror(errno));
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        const std::string message = tmp + ": " + std::strerror(errno);
+        ::close(fd);
+        std::remove(tmp.c_str());
+        return fail(message);
+    }
     std::vector<png_byte> row(static_cast<std::size_t>(surface.width) * 3);
-    std::string error = encode(surface, file, row);
-    if (std::fflush(file) != 0 && error.empty()) error = tmp + ": " + std::strerror(errno);
-    if (std::fclose(file) != 0 && error.empty()) error = tmp + ": " + std::strerror(errno);
-    if (error.empty() && std::rename(tmp.c_str(), path.c_str()) != 0)
-        error = path + ": " + std::strerror(errno);
-    if (!error.empty()) std::remove(tmp.c_str());
-    return error;
+    std::string message = encode(surface, file, row);
+    if (std::fflush(file) != 0 && message.empty()) message = tmp + ": " + std::strerror(errno);
+    if (::fsync(::fileno(file)) != 0 && message.empty())
+        message = tmp + ": " + std::strerror(errno);
+    if (std::fclose(file) != 0 && message.empty()) message = tmp + ": " + std::strerror(errno);
+    // mkstemp creates the file private to its owner; give it the usual permissions.
+    if (message.empty()) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(tmp.c_str(), 0666 & ~mask);
+    }
+    if (message.empty() && std::rename(tmp.c_str(), path.c_str()) != 0)
+        message = path + ": " + std::strerror(errno);
+    if (!message.empty()) {
+        std::remove(tmp.c_str());
+        return fail(message);
+    }
+    return true;
 }
 
 } // namespace plat

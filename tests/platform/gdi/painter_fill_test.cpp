@@ -1,102 +1,143 @@
 #include <gtest/gtest.h>
 
 #include "gdi/painter.h"
-#include "painter_test_util.h"
+#include "pixel_check.h"
 
-namespace plat {
+using namespace plat;
+using gditest::inside;
+using gditest::pixels_match;
+
 namespace {
 
-using test::inside;
-using test::pixels_are;
+constexpr Pixel kBg = 0x123456, kInk = 0xA0B0C0;
 
-constexpr Pixel kBg = 0x101010, kRed = 0xFF0000, kBlue = 0x0000FF;
-
-TEST(PainterFill, CoversExactlyItsPixelsWithOriginAndClipList) {
-    Surface s(12, 10, kBg);
+TEST(PainterFill, CoversExactlyItsPixelsAfterTranslation) {
+    Surface s(16, 16, kBg);
     Painter p(s);
-    p.fill_rect(RECT{2, 3, 5, 7}, kRed);
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) { return inside(x, y, 2, 3, 5, 7) ? kRed : kBg; }));
+    p.translate(2, 1);
+    p.fill_rect(RECT{3, 4, 9, 7}, kInk);
+    EXPECT_TRUE(pixels_match(s, [](int x, int y) {
+        return inside(RECT{5, 5, 11, 8}, x, y) ? kInk : kBg;
+    }));
+}
 
-    // Origin moves, the clip is two disjoint bands; the rectangle also leaves the surface.
-    s = Surface(12, 10, kBg);
+TEST(PainterFill, EmptyAndInvertedRectanglesPaintNothing) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    p.fill_rect(RECT{5, 5, 5, 9}, kInk);
+    p.fill_rect(RECT{9, 5, 4, 9}, kInk);
+    p.fill_rect(RECT{-20, -20, -1, 30}, kInk);
+    EXPECT_TRUE(pixels_match(s, [](int, int) { return kBg; }));
+}
+
+TEST(PainterFill, ClipsToSeveralRectangles) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    const RECT a{0, 0, 6, 6}, b{10, 2, 20, 5}, c{4, 12, 8, 16};
+    p.set_clip({a, b, c});
+    p.fill_rect(RECT{2, 1, 14, 14}, kInk);
+    EXPECT_TRUE(pixels_match(s, [&](int x, int y) {
+        const bool in_clip = inside(a, x, y) || inside(b, x, y) || inside(c, x, y);
+        return in_clip && inside(RECT{2, 1, 14, 14}, x, y) ? kInk : kBg;
+    }));
+}
+
+TEST(PainterFill, OverlappingClipRectanglesCombineEachPixelOnce) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    const RECT a{1, 1, 9, 9}, b{5, 5, 13, 13};
+    p.set_clip({a, b, a});
+    p.set_rop2(R2_XORPEN);
+    p.fill_rect(RECT{0, 0, 16, 16}, kInk, Painter::FillMode::pen);
+    EXPECT_TRUE(pixels_match(
+        s, [&](int x, int y) { return inside(a, x, y) || inside(b, x, y) ? kBg ^ kInk : kBg; }));
+}
+
+TEST(PainterFill, IntersectClipCanExcludeEverything) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    p.intersect_clip(RECT{0, 0, 4, 4});
+    p.intersect_clip(RECT{8, 8, 12, 12});
+    p.fill_rect(RECT{0, 0, 16, 16}, kInk);
+    p.set_pixel(9, 9, kInk);
+    EXPECT_FALSE(p.get_pixel(9, 9).has_value());
+    EXPECT_TRUE(pixels_match(s, [](int, int) { return kBg; }));
+    p.reset_clip();
+    p.fill_rect(RECT{0, 0, 16, 16}, kInk);
+    EXPECT_TRUE(pixels_match(s, [](int, int) { return kInk; }));
+}
+
+TEST(PainterFill, BrushFillsCopyWhilePenFillsFollowTheRasterOperation) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    p.set_rop2(R2_MASKPEN);
+    p.fill_rect(RECT{0, 0, 8, 16}, kInk);
+    p.fill_rect(RECT{8, 0, 16, 16}, kInk, Painter::FillMode::pen);
+    EXPECT_TRUE(pixels_match(s, [](int x, int) { return x < 8 ? kInk : (kInk & kBg); }));
+}
+
+TEST(PainterFill, PatternBrushIsAlignedToTheOrigin) {
+    Surface pattern(8, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            pattern.row(y)[x] = static_cast<Pixel>(y * 16 + x);
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    p.set_origin(POINT{3, 2});
+    p.fill_rect(RECT{-3, -2, 13, 14}, Brush::tiled(pattern));
+    EXPECT_TRUE(pixels_match(
+        s, [](int x, int y) { return static_cast<Pixel>(((y - 2) & 7) * 16 + ((x - 3) & 7)); }));
+    // The brush origin shifts the pattern further.
+    p.fill_rect(RECT{-3, -2, 13, 14}, Brush::tiled(pattern, POINT{1, 5}));
+    EXPECT_TRUE(pixels_match(
+        s, [](int x, int y) { return static_cast<Pixel>(((y - 7) & 7) * 16 + ((x - 4) & 7)); }));
+}
+
+TEST(PainterFill, FrameRectPaintsOnlyTheBorderInsideTheRectangle) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    p.set_rop2(R2_XORPEN); // ignored by brushes
+    const RECT r{2, 3, 10, 9};
+    p.frame_rect(r, Brush::solid(kInk));
+    EXPECT_TRUE(pixels_match(s, [&](int x, int y) {
+        return inside(r, x, y) && !inside(RECT{3, 4, 9, 8}, x, y) ? kInk : kBg;
+    }));
+}
+
+TEST(PainterState, SaverRestoresOriginClipAndRasterOperation) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
     p.set_origin(POINT{1, 1});
-    p.set_clip({RECT{0, 0, 12, 3}, RECT{0, 6, 12, 8}, RECT{-5, -5, 0, 0}});
-    p.fill_rect(RECT{-3, -3, 20, 20}, kBlue);
-    EXPECT_TRUE(
-        pixels_are(s, [](int, int y) { return (y < 3 || (y >= 6 && y < 8)) ? kBlue : kBg; }));
-
-    s = Surface(12, 10, kBg);
-    p.fill_rect(RECT{5, 5, 5, 9}, kBlue); // empty
-    p.fill_rect(RECT{5, 5, 3, 9}, kBlue); // inverted
-    EXPECT_TRUE(pixels_are(s, [](int, int) { return kBg; }));
-}
-
-TEST(PainterFill, SaveRestoreAndIntersectClip) {
-    Surface s(10, 10, kBg);
-    Painter p(s);
     {
-        Painter::Saver saver(p);
-        p.translate(2, 2);
-        p.intersect_clip(RECT{0, 0, 3, 3}); // surface 2..5
-        p.fill_rect(RECT{-10, -10, 10, 10}, kRed);
+        PainterStateSaver saver(p);
+        p.translate(4, 4);
+        p.intersect_clip(RECT{0, 0, 2, 2});
+        p.set_rop2(R2_NOT);
+        EXPECT_EQ(p.state().origin.x, 5);
     }
-    EXPECT_EQ(p.state().origin.x, 0);
-    p.fill_rect(RECT{8, 8, 9, 9}, kBlue); // clip restored
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) {
-        if (x == 8 && y == 8) return kBlue;
-        return inside(x, y, 2, 2, 5, 5) ? kRed : kBg;
-    }));
-    p.restore(); // restoring the base state keeps it
-    p.fill_rect(RECT{0, 0, 1, 1}, kRed);
-    EXPECT_EQ(s.at(0, 0), kRed);
-}
-
-TEST(PainterFill, FrameRectAndPixels) {
-    Surface s(8, 8, kBg);
-    Painter p(s);
-    p.frame_rect(RECT{1, 1, 6, 5}, Brush::solid(kRed));
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) {
-        const bool in = inside(x, y, 1, 1, 6, 5), core = inside(x, y, 2, 2, 5, 4);
-        return in && !core ? kRed : kBg;
-    }));
-    p.set_clip({RECT{0, 0, 4, 4}});
-    p.set_pixel(3, 3, kBlue);
-    p.set_pixel(4, 3, kBlue); // clipped
-    EXPECT_EQ(s.at(3, 3), kBlue);
-    EXPECT_EQ(s.at(4, 3), kBg);
-    EXPECT_EQ(p.get_pixel(3, 3), kBlue);
-    EXPECT_FALSE(p.get_pixel(4, 3).has_value());
-}
-
-TEST(PainterFill, RectangleInteriorStopsAtRightAndBottomMinusOne) {
-    Surface s(10, 10, kBg);
-    Painter p(s);
-    p.rectangle(RECT{1, 2, 7, 8}, Pen{PS_SOLID, 1, kRed}, Brush::solid(kBlue));
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) {
-        if (!inside(x, y, 1, 2, 7, 8)) return kBg;
-        return inside(x, y, 2, 3, 6, 7) ? kBlue : kRed;
-    }));
-    s = Surface(10, 10, kBg);
-    p.rectangle(RECT{1, 2, 7, 8}, Pen{PS_NULL, 1, kRed}, Brush::solid(kBlue));
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) { return inside(x, y, 1, 2, 6, 7) ? kBlue : kBg; }));
-    s = Surface(10, 10, kBg);
-    p.rectangle(RECT{1, 2, 7, 8}, Pen{PS_SOLID, 1, kRed}, Brush::none());
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) {
-        return inside(x, y, 1, 2, 7, 8) && !inside(x, y, 2, 3, 6, 7) ? kRed : kBg;
+    EXPECT_EQ(p.state().origin.x, 1);
+    EXPECT_EQ(p.state().rop2, R2_COPYPEN);
+    EXPECT_TRUE(p.state().clip.empty());
+    p.fill_rect(RECT{0, 0, 2, 2}, kInk, Painter::FillMode::pen);
+    EXPECT_TRUE(pixels_match(s, [](int x, int y) {
+        return inside(RECT{1, 1, 3, 3}, x, y) ? kInk : kBg;
     }));
 }
 
-TEST(PainterFill, PatternBrushTilesFromItsOrigin) {
-    Surface pat(2, 2);
-    pat.pixels = {kRed, kBlue, kBlue, kRed};
-    Surface s(6, 5, kBg);
+TEST(PainterPixels, SetPixelIgnoresTheRasterOperationAndHonoursTheClip) {
+    Surface s(16, 16, kBg);
     Painter p(s);
-    p.fill_rect(RECT{1, 1, 5, 4}, Brush::tiled(pat, POINT{1, 0}));
-    EXPECT_TRUE(pixels_are(s, [](int x, int y) {
-        if (!inside(x, y, 1, 1, 5, 4)) return kBg;
-        return ((x - 1) + y) % 2 == 0 ? kRed : kBlue;
-    }));
+    p.set_rop2(R2_XORPEN);
+    p.set_origin(POINT{2, 2});
+    p.set_clip({RECT{0, 0, 8, 8}});
+    p.set_pixel(1, 1, kInk);
+    p.set_pixel(7, 7, kInk); // surface (9, 9): clipped away
+    p.set_pixel(-5, 0, kInk);
+    EXPECT_EQ(p.get_pixel(1, 1), kInk);
+    EXPECT_EQ(p.get_pixel(-2, -2), kBg);
+    EXPECT_FALSE(p.get_pixel(7, 7).has_value());
+    EXPECT_FALSE(p.get_pixel(-3, 0).has_value());
+    EXPECT_TRUE(pixels_match(s, [](int x, int y) { return x == 3 && y == 3 ? kInk : kBg; }));
 }
 
 } // namespace
-} // namespace plat
