@@ -53,7 +53,8 @@ public:
     // Messages that arrive through paths no sequence here is about.
     void ignore(UINT message) { ignored_.insert(message); }
 
-    void check(const std::vector<Message>& expected, const char* name, const char* file, int line) {
+    void check(const std::vector<Message>& expected, const char* name, const char* file, int line,
+               bool keep = false) {
         std::vector<Received> actual;
         for (const Received& r : log_)
             if ((r.hwnd == main_ || (second_ && r.hwnd == second_)) && !ignored_.count(r.message))
@@ -67,12 +68,9 @@ public:
             }
             if (!(expected[e].flags & optional)) ok = false;
         }
-        if (ok && a == actual.size()) {
-            clear();
-            return;
-        }
-        ADD_FAILURE_AT(file, line) << name << ": sequence differs\n" << dump(expected, actual);
-        clear();
+        if (!ok || a != actual.size())
+            ADD_FAILURE_AT(file, line) << name << ": sequence differs\n" << dump(expected, actual);
+        if (!keep) clear();
     }
 
 private:
@@ -111,6 +109,9 @@ private:
 };
 
 #define CHECK_SEQUENCE(recorder, expected) (recorder).check(expected, #expected, __FILE__, __LINE__)
+// The same, keeping the log for a check of another window.
+#define CHECK_SEQUENCE_KEEP(recorder, expected)                                                    \
+    (recorder).check(expected, #expected, __FILE__, __LINE__, true)
 
 LRESULT CALLBACK default_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
