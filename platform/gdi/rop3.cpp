@@ -42,6 +42,34 @@ bool constant_result(std::uint8_t op, const Brush& brush, const BlitFormat& f, P
     return true;
 }
 
+// The common source-and-destination operations as tight loops; false for the others.
+bool source_row_fast(std::uint8_t op, const Pixel* s, Pixel* d, int w) {
+    switch (op) {
+    case 0x88: // SRCAND
+        for (int x = 0; x < w; ++x)
+            d[x] &= s[x];
+        return true;
+    case 0xEE: // SRCPAINT
+        for (int x = 0; x < w; ++x)
+            d[x] = (d[x] | s[x]) & kRgbMask;
+        return true;
+    case 0x66: // SRCINVERT
+        for (int x = 0; x < w; ++x)
+            d[x] = (d[x] ^ s[x]) & kRgbMask;
+        return true;
+    case 0x33: // NOTSRCCOPY
+        for (int x = 0; x < w; ++x)
+            d[x] = ~s[x] & kRgbMask;
+        return true;
+    case 0x44: // SRCERASE
+        for (int x = 0; x < w; ++x)
+            d[x] = s[x] & ~d[x] & kRgbMask;
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Callers must do clipping: d lies inside the target and the clip, and the source rectangle
 // at (sx0, sy0) inside src, which is not the target.
 void blit_rows(Painter& painter, const RECT& d, const Surface& src, int sx0, int sy0,
@@ -50,6 +78,7 @@ void blit_rows(Painter& painter, const RECT& d, const Surface& src, int sx0, int
     const POINT org = painter.state().origin;
     const int w = d.right - d.left;
     const bool converts = format.src_mono != format.dst_mono;
+    const bool uses_pattern = rop3_uses_pattern(op);
     for (int y = d.top; y < d.bottom; ++y) {
         const Pixel* srow = src.row(sy0 + (y - d.top)) + sx0;
         Pixel* drow = target.row(y) + d.left;
@@ -57,9 +86,10 @@ void blit_rows(Painter& painter, const RECT& d, const Surface& src, int sx0, int
             std::memcpy(drow, srow, static_cast<std::size_t>(w) * sizeof(Pixel));
             continue;
         }
+        if (!converts && !uses_pattern && source_row_fast(op, srow, drow, w)) continue;
         for (int x = 0; x < w; ++x) {
             const Pixel s = convert_source(srow[x], format);
-            const Pixel p = pattern_at(brush, d.left + x, y, org, format);
+            const Pixel p = uses_pattern ? pattern_at(brush, d.left + x, y, org, format) : 0;
             drow[x] = apply_rop3(op, p, s, drow[x]);
         }
     }
