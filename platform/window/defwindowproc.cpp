@@ -116,8 +116,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if ((w->style & WS_CHILD) && w->parent &&
             SendMessageA(w->parent, WM_SETCURSOR, wParam, lParam))
             return TRUE;
-        if (static_cast<SHORT>(LOWORD(lParam)) == HTERROR && HIWORD(lParam) != WM_MOUSEMOVE)
+        // A press on a window that refuses input beeps, once, wherever in the tree it lands.
+        if (static_cast<SHORT>(LOWORD(lParam)) == HTERROR &&
+            (HIWORD(lParam) == WM_LBUTTONDOWN || HIWORD(lParam) == WM_RBUTTONDOWN ||
+             HIWORD(lParam) == WM_MBUTTONDOWN)) {
             MessageBeep(0);
+            return TRUE;
+        }
         return FALSE;
     case WM_NCHITTEST:
         return nonclient_hit_test(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
