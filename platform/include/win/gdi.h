@@ -2,4 +2,5 @@
 #pragma once
 
 #include "types.h"
+#include "gdi_constants.h"
 #include "gdi_types.h"
