@@ -130,6 +130,8 @@ private:
         int left = 0, top = 0;            // bitmap origin relative to the pen (top: up)
         int width = 0, rows = 0;
         std::vector<std::uint8_t> coverage;
+        // Per row, the columns [first, last) that have any coverage, so drawing skips the rest.
+        std::vector<std::uint16_t> first, last;
     };
 
     void setup(const LOGFONTA& desc);
@@ -231,14 +233,28 @@ FreeTypeFont::Glyph& FreeTypeFont::glyph(unsigned char c) {
         std::memcpy(g.coverage.data() + static_cast<std::size_t>(r) * g.width, src,
                     static_cast<std::size_t>(g.width));
     }
+    g.first.assign(static_cast<std::size_t>(g.rows), 0);
+    g.last.assign(static_cast<std::size_t>(g.rows), 0);
+    for (int r = 0; r < g.rows; ++r) {
+        const std::uint8_t* row = g.coverage.data() + static_cast<std::size_t>(r) * g.width;
+        int a = 0, b = g.width;
+        while (a < b && row[a] == 0)
+            ++a;
+        while (b > a && row[b - 1] == 0)
+            --b;
+        g.first[r] = static_cast<std::uint16_t>(a);
+        g.last[r] = static_cast<std::uint16_t>(b);
+    }
     return g;
 }
 
-// d + (c - d) * a / 255 per channel; a in 1..254.
+// (c * a + d * (255 - a)) / 255 per channel, rounded; exact for a = 0 and a = 255.
 inline Pixel blend(Pixel d, Pixel c, unsigned a) {
     const unsigned na = 255 - a;
-    const unsigned rb = ((c & 0xFF00FF) * a + (d & 0xFF00FF) * na + 0x800080) >> 8;
-    const unsigned g = ((c & 0x00FF00) * a + (d & 0x00FF00) * na + 0x008000) >> 8;
+    std::uint32_t rb = (c & 0xFF00FF) * a + (d & 0xFF00FF) * na + 0x800080;
+    rb = (rb + ((rb >> 8) & 0xFF00FF)) >> 8;
+    std::uint32_t g = (c & 0x00FF00) * a + (d & 0x00FF00) * na + 0x008000;
+    g = (g + ((g >> 8) & 0x00FF00)) >> 8;
     return (rb & 0xFF00FF) | (g & 0x00FF00);
 }
 
