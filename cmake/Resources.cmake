@@ -4,7 +4,7 @@
 #   tess_add_resources(<target> <file.rc>)
 #
 # The target must link tess_platform. Bitmaps, icons, cursors and headers next to the .rc are
-# treated as its inputs, since the compiler reports no dependencies of its own.
+# treated as its inputs (subfolders included), since the compiler reports no dependencies.
 
 find_program(TESS_RC_COMPILER NAMES llvm-rc-14 llvm-rc REQUIRED)
 set(TESS_EMBED_BYTES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake)
@@ -19,7 +19,7 @@ function(tess_add_resources target rc)
   set(res ${out_dir}/${stem}.res)
   set(cpp ${out_dir}/${stem}.res.cpp)
 
-  file(GLOB inputs CONFIGURE_DEPENDS
+  file(GLOB_RECURSE inputs CONFIGURE_DEPENDS
     ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h)
 
   # Run in the script's folder and pass its name only: file names inside the script resolve from
