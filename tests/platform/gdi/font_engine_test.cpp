@@ -167,5 +167,25 @@ TEST(FontEngine, DrawingHonoursClipAndMapsCodePage) {
     EXPECT_NE(a.pixels, b.pixels);
 }
 
+TEST(FontEngine, BlendingKeepsChannelsApart) {
+    auto font = create_font(desc("Times New Roman", -18));
+    // Same colour as the background: nothing may change, whatever the coverage.
+    Surface same(60, 30, 0x3C9A11);
+    Painter ps(same);
+    font->draw(ps, 2, 20, "Wag&%", 0x3C9A11);
+    EXPECT_EQ(ink_of(same, 0x3C9A11).count, 0);
+    // White on black gives greys only, with full white where coverage is complete.
+    Surface grey(60, 30, 0);
+    Painter pg(grey);
+    font->draw(pg, 2, 20, "Wag&%", 0xFFFFFF);
+    bool full = false;
+    for (Pixel p : grey.pixels) {
+        const Pixel r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        ASSERT_TRUE(r == g && g == b) << std::hex << p;
+        full = full || p == 0xFFFFFF;
+    }
+    EXPECT_TRUE(full);
+}
+
 } // namespace
 } // namespace plat
