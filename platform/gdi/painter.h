@@ -19,6 +19,12 @@ struct Pen {
     int style = PS_SOLID; // PS_SOLID … PS_DASHDOTDOT, PS_NULL
     int width = 1;
     Pixel color = 0;
+    // The gaps of a styled pen take this colour when set: the OPAQUE background mode.
+    std::optional<Pixel> gap_color;
+
+    constexpr Pen() = default;
+    constexpr Pen(int s, int w, Pixel c, std::optional<Pixel> gap = std::nullopt)
+        : style(s), width(w), color(c), gap_color(gap) {}
 };
 
 struct Brush {

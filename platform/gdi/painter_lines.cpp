@@ -68,6 +68,10 @@ template <typename F> void walk(int x, int y, int x1, int y1, F&& f) {
 } // namespace
 
 int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
+    // Beyond the coordinate range GDI guarantees the step counts below could overflow.
+    constexpr LONG kLimit = 1 << 27;
+    for (const LONG v : {a.x, a.y, b.x, b.y})
+        if (v < -kLimit || v > kLimit) return phase;
     const int steps = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
     if (pen.style == PS_NULL || state().rop2 == R2_NOP) return phase + steps;
     const POINT o = state().origin;
@@ -88,11 +92,12 @@ int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
     walk(x0, y0, x1, y1, [&](int x, int y) {
         const bool on = pattern.empty() || pattern_on(pattern, phase);
         ++phase;
-        if (!on) return;
+        if (!on && !pen.gap_color) return;
+        const Pixel ink = (on ? pen.color : *pen.gap_color) & kRgbMask;
         for (const RECT& c : clip) {
             if (rect_contains(c, x, y)) {
                 Pixel& d = target_.row(y)[x];
-                d = apply_rop2(rop2, pen.color & kRgbMask, d);
+                d = apply_rop2(rop2, ink, d);
                 return;
             }
         }

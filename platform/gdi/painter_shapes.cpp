@@ -16,7 +16,7 @@ void Painter::rectangle(const RECT& r, const Pen& pen, const Brush& brush) {
     }
     if (rect_empty(n)) return;
     const int w = std::max(pen.width, 1);
-    if (w == 1 && pen.style != PS_SOLID) {
+    if (w == 1 && pen.style != PS_SOLID && pen.style != PS_INSIDEFRAME) {
         fill_rect(RECT{n.left + 1, n.top + 1, n.right - 1, n.bottom - 1}, brush, FillMode::pen);
         const LONG r1 = n.right - 1, b1 = n.bottom - 1;
         if (r1 == n.left || b1 == n.top) {
@@ -33,7 +33,11 @@ void Painter::rectangle(const RECT& r, const Pen& pen, const Brush& brush) {
     // A solid pen is centred on the edge lines l..r-1 and t..b-1; the band around the
     // interior is painted as four disjoint rectangles.
     const int half = (w - 1) / 2;
-    const RECT outer{n.left - half, n.top - half, n.right - 1 - half + w, n.bottom - 1 - half + w};
+    // PS_INSIDEFRAME keeps a wide outline inside r.
+    const RECT outer =
+        pen.style == PS_INSIDEFRAME
+            ? n
+            : RECT{n.left - half, n.top - half, n.right - 1 - half + w, n.bottom - 1 - half + w};
     const RECT inner{outer.left + w, outer.top + w, outer.right - w, outer.bottom - w};
     const Brush ink = Brush::solid(pen.color);
     if (rect_empty(inner)) {

@@ -52,6 +52,20 @@ TEST(Rectangle, WidePenIsCentredOnTheEdgeAndCombinedOnce) {
     }));
 }
 
+TEST(Rectangle, InsideFramePenStaysInsideTheRectangle) {
+    Surface s(16, 16, kBg);
+    Painter p(s);
+    // Three pixels from each side leave no inside at six pixels high.
+    p.rectangle(RECT{4, 4, 12, 10}, Pen{PS_INSIDEFRAME, 3, kPen}, Brush::solid(kFill));
+    EXPECT_TRUE(pixels_match(s, [](int x, int y) {
+        return inside(RECT{4, 4, 12, 10}, x, y) ? kPen : kBg;
+    }));
+    p.rectangle(RECT{0, 0, 16, 16}, Pen{PS_INSIDEFRAME, 2, kPen}, Brush::solid(kFill));
+    EXPECT_TRUE(pixels_match(s, [](int x, int y) {
+        return inside(RECT{2, 2, 14, 14}, x, y) ? kFill : kPen;
+    }));
+}
+
 TEST(Rectangle, DottedOutlineRunsRoundTheEdge) {
     Surface s(16, 16, kBg);
     Painter p(s);
@@ -129,6 +143,16 @@ TEST(Line, DashPatternAndPhaseCarryAcrossSegments) {
             return k < 9 || (k >= 12 && k < 15) || (k >= 18 && k < 21) ? kPen : kBg;
         }
         return kBg;
+    }));
+}
+
+TEST(Line, OpaqueBackgroundFillsTheGaps) {
+    Surface s(12, 1, kBg);
+    Painter p(s);
+    p.line(POINT{0, 0}, POINT{11, 0}, Pen{PS_DOT, 1, kPen, kFill});
+    EXPECT_TRUE(pixels_match(s, [](int x, int) {
+        if (x == 11) return kBg;
+        return x % 6 < 3 ? kPen : kFill;
     }));
 }
 
