@@ -64,6 +64,13 @@ BOOL WINAPI FreeResource(HGLOBAL data);
 // supported by the A version on Windows) copies nothing and returns 0.
 int WINAPI LoadStringA(HINSTANCE instance, UINT uID, LPSTR buffer, int bufferMax);
 
+// The nId of the group entry that best fits the size asked for (0 for the standard 32 pixels),
+// with the most colours, or the fewest when Flags holds LR_MONOCHROME (1); 0 if the directory
+// is not an icon (fIcon) or cursor group. presbits is trusted to hold the whole directory.
+int WINAPI LookupIconIdFromDirectoryEx(BYTE* presbits, BOOL fIcon, int cxDesired, int cyDesired,
+                                       UINT Flags);
+int WINAPI LookupIconIdFromDirectory(BYTE* presbits, BOOL fIcon);
+
 namespace plat {
 
 // Makes a compiled .res blob a module instance. The bytes must outlive every use of the handle.
@@ -101,5 +108,8 @@ struct IconGroup {
     std::vector<IconGroupEntry> entries;
 };
 std::optional<IconGroup> decode_icon_group(std::span<const std::byte> data);
+
+// The entry LookupIconIdFromDirectoryEx chooses; nullopt for an empty group.
+std::optional<IconGroupEntry> best_icon(const IconGroup& group, int cx, int cy, bool monochrome);
 
 } // namespace plat

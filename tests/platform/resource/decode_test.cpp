@@ -86,6 +86,12 @@ TEST(IconGroups, PointAtExistingIcons) {
         EXPECT_EQ(e.bitCount, 32);
         EXPECT_NE(e.id, seen);
         seen = e.id;
+        auto directory = plat::resource_bytes(nullptr, name, RT_GROUP_ICON);
+        std::vector<BYTE> copy;
+        for (std::byte b : *directory)
+            copy.push_back(std::to_integer<BYTE>(b));
+        EXPECT_EQ(LookupIconIdFromDirectory(copy.data(), TRUE), e.id);
+        EXPECT_EQ(LookupIconIdFromDirectory(copy.data(), FALSE), 0);
 
         HRSRC icon = FindResourceA(nullptr, MAKEINTRESOURCEA(e.id), RT_ICON);
         ASSERT_NE(icon, nullptr);

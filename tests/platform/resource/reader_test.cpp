@@ -153,3 +153,28 @@ TEST(DecodeIconGroup, ChecksTheHeaderAndTheCount) {
 }
 
 } // namespace
+
+namespace {
+
+plat::IconGroupEntry image(WORD size, WORD bits, WORD id) {
+    return plat::IconGroupEntry{size, size, 0, 1, bits, 100, id};
+}
+
+TEST(BestIcon, PrefersTheNearestSizeThenTheColourDepth) {
+    const plat::IconGroup group{
+        1, {image(16, 4, 1), image(32, 4, 2), image(32, 32, 3), image(32, 1, 4), image(48, 8, 5)}};
+    EXPECT_EQ(plat::best_icon(group, 32, 32, false)->id, 3);
+    EXPECT_EQ(plat::best_icon(group, 0, 0, false)->id, 3);
+    EXPECT_EQ(plat::best_icon(group, 32, 32, true)->id, 4);
+    EXPECT_EQ(plat::best_icon(group, 20, 20, false)->id, 1);
+    EXPECT_EQ(plat::best_icon(group, 64, 64, false)->id, 5);
+    EXPECT_FALSE(plat::best_icon(plat::IconGroup{1, {}}, 32, 32, false));
+
+    // Cursor heights count the mask too.
+    const plat::IconGroup cursors{2,
+                                  {plat::IconGroupEntry{32, 64, 0, 1, 1, 100, 7},
+                                   plat::IconGroupEntry{32, 32, 0, 1, 1, 100, 8}}};
+    EXPECT_EQ(plat::best_icon(cursors, 32, 32, false)->id, 7);
+}
+
+} // namespace
