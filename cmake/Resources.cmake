@@ -7,6 +7,11 @@
 # treated as its inputs (subfolders included), since the compiler reports no dependencies.
 
 find_program(TESS_RC_COMPILER NAMES llvm-rc-14 llvm-rc REQUIRED)
+# llvm-rc runs the script through clang for #include and #define; without it, it fails late.
+find_program(TESS_RC_PREPROCESSOR NAMES clang clang-14 PATHS /usr/lib/llvm-14/bin)
+if(NOT TESS_RC_PREPROCESSOR)
+  message(FATAL_ERROR "llvm-rc needs clang to preprocess resource scripts (Debian: clang-14)")
+endif()
 set(TESS_EMBED_BYTES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake)
 
 function(tess_add_resources target rc)
