@@ -7,6 +7,8 @@
 namespace plat {
 LRESULT default_text_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT nonclient_hit_test(HWND hwnd, POINT screen);
+void track_move_size(HWND hwnd, WPARAM command, LPARAM where);
+void paint_frame(HWND hwnd);
 } // namespace plat
 
 using namespace plat;
@@ -29,7 +31,7 @@ LRESULT on_paint(HWND hwnd) {
     return 0;
 }
 
-LRESULT on_system_command(HWND hwnd, WPARAM command) {
+LRESULT on_system_command(HWND hwnd, WPARAM command, LPARAM where) {
     switch (command & 0xFFF0) {
     case SC_CLOSE:
         SendMessageA(hwnd, WM_CLOSE, 0, 0);
@@ -43,13 +45,18 @@ LRESULT on_system_command(HWND hwnd, WPARAM command) {
     case SC_RESTORE:
         ShowWindow(hwnd, SW_RESTORE);
         break;
+    case SC_MOVE:
+    case SC_SIZE:
+        if (!(GetWindowLongPtrA(hwnd, GWL_STYLE) & (WS_MAXIMIZE | WS_MINIMIZE)))
+            track_move_size(hwnd, command, where);
+        break;
     default:
         break;
     }
     return 0;
 }
 
-LRESULT on_nc_button_down(HWND hwnd, WPARAM hit) {
+LRESULT on_nc_button_down(HWND hwnd, WPARAM hit, LPARAM where) {
     switch (hit) {
     case HTCLOSE:
         return SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -59,7 +66,12 @@ LRESULT on_nc_button_down(HWND hwnd, WPARAM hit) {
         const bool maximized = GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_MAXIMIZE;
         return SendMessageA(hwnd, WM_SYSCOMMAND, maximized ? SC_RESTORE : SC_MAXIMIZE, 0);
     }
+    case HTCAPTION:
+        return SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where);
     default:
+        // The sizing borders, HTLEFT to HTBOTTOMRIGHT, give SC_SIZE with the edge in its low bits.
+        if (hit >= static_cast<WPARAM>(HTLEFT) && hit <= static_cast<WPARAM>(HTBOTTOMRIGHT))
+            return SendMessageA(hwnd, WM_SYSCOMMAND, SC_SIZE + (hit - HTLEFT + 1), where);
         return 0;
     }
 }
@@ -102,7 +114,12 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd);
         return 0;
     case WM_NCACTIVATE:
+        w->captionActive = wParam != FALSE;
+        paint_frame(hwnd);
         return TRUE;
+    case WM_NCPAINT:
+        paint_frame(hwnd);
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE)) SetFocus(hwnd);
         return 0;
@@ -116,6 +133,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if ((w->style & WS_CHILD) && w->parent &&
             SendMessageA(w->parent, WM_SETCURSOR, wParam, lParam))
             return TRUE;
+        if (static_cast<SHORT>(LOWORD(lParam)) == HTCLIENT) {
+            if (const auto cursor =
+                    reinterpret_cast<HCURSOR>(GetClassLongPtrA(hwnd, GCLP_HCURSOR))) {
+                SetCursor(cursor);
+                return TRUE;
+            }
+        }
         // A press on a window that refuses input beeps, once, wherever in the tree it lands.
         if (static_cast<SHORT>(LOWORD(lParam)) == HTERROR &&
             (HIWORD(lParam) == WM_LBUTTONDOWN || HIWORD(lParam) == WM_RBUTTONDOWN ||
@@ -127,9 +151,9 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
         return nonclient_hit_test(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCLBUTTONDOWN:
-        return on_nc_button_down(hwnd, wParam);
+        return on_nc_button_down(hwnd, wParam, lParam);
     case WM_SYSCOMMAND:
-        return on_system_command(hwnd, wParam);
+        return on_system_command(hwnd, wParam, lParam);
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4 && (HIWORD(lParam) & 0x2000))
             SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);

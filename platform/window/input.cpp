@@ -21,6 +21,7 @@ struct InputState {
     POINT lastClickPos{};
     UINT lastClickMessage = 0;
     HWND lastClickWindow = nullptr;
+    HWND pressTarget = nullptr; // where the held button went down: it keeps the pointer
 };
 
 InputState& input() {
@@ -130,11 +131,18 @@ void inject_mouse(POINT screen, int button, bool pressed) {
         else
             s.keys[static_cast<BYTE>(vk)] &= static_cast<BYTE>(~0x80);
     }
+    const bool held = down(VK_LBUTTON) || down(VK_RBUTTON) || down(VK_MBUTTON);
     HWND hwnd = s.capture ? s.capture : window_at(screen);
+    // Like a native pointer grab: while a button is held, the pointer stays with the window
+    // it was pressed in, even outside every window.
+    const bool grabbed = !hwnd && !s.capture && lookup(s.pressTarget) && (held || !pressed);
+    if (grabbed) hwnd = s.pressTarget;
     if (!hwnd) return;
+    if (button >= 0 && pressed) s.pressTarget = hwnd;
     const LRESULT hit =
-        s.capture
-            ? HTCLIENT
+        s.capture ? HTCLIENT
+        : grabbed
+            ? HTNOWHERE
             : SendMessageA(hwnd, WM_NCHITTEST, 0,
                            MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
     if (!lookup(hwnd)) return;
@@ -191,6 +199,16 @@ void inject_mouse(POINT screen, int button, bool pressed) {
         post(hwnd, message, static_cast<WPARAM>(hit),
              MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
     }
+}
+
+void inject_wheel(POINT screen, int delta) {
+    input().cursor = screen;
+    const HWND target = GetFocus();
+    if (!target || !accepts_input(target)) return;
+    post(target, WM_MOUSEWHEEL,
+         MAKEWPARAM(static_cast<WORD>(mouse_key_flags()),
+                    static_cast<WORD>(static_cast<SHORT>(delta))),
+         MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
 }
 
 void reset_input() {

@@ -10,6 +10,9 @@ void inject_key(int vk, char character, bool pressed);
 // Pointer moves and buttons (0 left, 1 right, 2 middle) at screen positions.
 void inject_mouse_move(POINT screen);
 void inject_mouse(POINT screen, int button, bool pressed);
+// A wheel turn of delta (WHEEL_DELTA per notch, positive away from the user) at a position; it
+// goes to the window with the focus.
+void inject_wheel(POINT screen, int delta);
 // The deepest visible window under a screen point.
 HWND window_at(POINT screen);
 void reset_input();

@@ -23,6 +23,7 @@ struct Window {
     bool alive = false;
     bool destroying = false;
     bool needSize = true; // WM_SIZE/WM_MOVE not yet sent
+    bool captionActive = false;
     ATOM atom = 0;
     WNDPROC proc = nullptr;
     DWORD style = 0;

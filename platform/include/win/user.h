@@ -271,3 +271,40 @@ BOOL ReleaseCapture();
 HWND GetCapture();
 HWND WindowFromPoint(POINT point);
 BOOL MessageBeep(UINT type);
+
+// Placement, coordinate mapping and more window queries.
+struct WINDOWPLACEMENT {
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement);
+BOOL BringWindowToTop(HWND hwnd);
+UINT ArrangeIconicWindows(HWND parent);
+int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
+HWND ChildWindowFromPoint(HWND parent, POINT point);
+BOOL IsIconic(HWND hwnd);
+BOOL IsZoomed(HWND hwnd);
+
+// Pointer shapes.
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDC_IBEAM MAKEINTRESOURCEA(32513)
+#define IDC_WAIT MAKEINTRESOURCEA(32514)
+#define IDC_CROSS MAKEINTRESOURCEA(32515)
+#define IDC_UPARROW MAKEINTRESOURCEA(32516)
+#define IDC_SIZEALL MAKEINTRESOURCEA(32646)
+#define IDC_SIZENWSE MAKEINTRESOURCEA(32642)
+#define IDC_SIZENESW MAKEINTRESOURCEA(32643)
+#define IDC_SIZEWE MAKEINTRESOURCEA(32644)
+#define IDC_SIZENS MAKEINTRESOURCEA(32645)
+#define IDC_NO MAKEINTRESOURCEA(32648)
+#define IDC_APPSTARTING MAKEINTRESOURCEA(32650)
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();
+constexpr UINT WM_ENTERSIZEMOVE = 0x0231, WM_EXITSIZEMOVE = 0x0232;
+constexpr int WHEEL_DELTA = 120;

@@ -1,0 +1,31 @@
+// Pointer shapes: the standard ones by identifier, and the one currently shown.
+#include <array>
+
+#include <windows.h>
+
+namespace {
+
+// The standard shapes are handles whose value is their identifier.
+constexpr std::array<ULONG_PTR, 12> standardShapes = {32512, 32513, 32514, 32515, 32516, 32642,
+                                                      32643, 32644, 32645, 32646, 32648, 32650};
+HCURSOR current = nullptr;
+
+} // namespace
+
+HCURSOR LoadCursorA(HINSTANCE, LPCSTR name) {
+    if (!IS_INTRESOURCE(name)) return nullptr;
+    const auto id = reinterpret_cast<ULONG_PTR>(name);
+    for (ULONG_PTR s : standardShapes)
+        if (s == id) return reinterpret_cast<HCURSOR>(id);
+    return nullptr;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    const HCURSOR previous = current;
+    current = cursor;
+    return previous;
+}
+
+HCURSOR GetCursor() {
+    return current;
+}

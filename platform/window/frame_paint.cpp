@@ -1,0 +1,55 @@
+// Drawing of the non-client area: border, caption (active or inactive) and its boxes.
+#include "window/nonclient.h"
+#include "window/window_table.h"
+
+namespace plat {
+namespace {
+
+HBRUSH sys_brush(int index) {
+    return GetSysColorBrush(index);
+}
+
+void fill(HDC hdc, RECT r, int colour) {
+    FillRect(hdc, &r, sys_brush(colour));
+}
+
+} // namespace
+
+void paint_frame(HWND hwnd) {
+    const Window* w = lookup(hwnd);
+    if (!w || !IsWindowVisible(hwnd)) return;
+    const RECT in = frame_insets(w->style, w->exStyle, w->menu != nullptr);
+    if (in.left == 0 && in.top == 0) return;
+    const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
+    HDC hdc = GetWindowDC(hwnd);
+    // The four bands around the client area.
+    fill(hdc, {0, 0, width, in.top}, COLOR_ACTIVEBORDER);
+    fill(hdc, {0, height - in.bottom, width, height}, COLOR_ACTIVEBORDER);
+    fill(hdc, {0, in.top, in.left, height - in.bottom}, COLOR_ACTIVEBORDER);
+    fill(hdc, {width - in.right, in.top, width, height - in.bottom}, COLOR_ACTIVEBORDER);
+    if (w->style & WS_BORDER) {
+        // The outermost line is the window frame colour.
+        fill(hdc, {0, 0, width, 1}, COLOR_WINDOWFRAME);
+        fill(hdc, {0, height - 1, width, height}, COLOR_WINDOWFRAME);
+        fill(hdc, {0, 0, 1, height}, COLOR_WINDOWFRAME);
+        fill(hdc, {width - 1, 0, width, height}, COLOR_WINDOWFRAME);
+    }
+    if ((w->style & WS_CAPTION) == WS_CAPTION) {
+        int edge = (w->style & WS_THICKFRAME) ? ThickFrame : DialogFrame;
+        if (w->exStyle & WS_EX_CLIENTEDGE) edge += ClientEdge;
+        const RECT caption{edge, edge, width - edge, edge + CaptionHeight};
+        fill(hdc, caption, w->captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+        if (w->style & WS_SYSMENU) {
+            int right = caption.right;
+            const int boxes = (w->style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) ? 3 : 1;
+            for (int i = 0; i < boxes; ++i, right -= CaptionHeight)
+                fill(hdc,
+                     {right - CaptionHeight + 2, caption.top + 2, right - 2, caption.bottom - 2},
+                     COLOR_BTNFACE);
+        }
+    }
+    if (w->menu) fill(hdc, {in.left, in.top - MenuBarHeight, width - in.right, in.top}, COLOR_MENU);
+    ReleaseDC(hwnd, hdc);
+}
+
+} // namespace plat

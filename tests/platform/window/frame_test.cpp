@@ -1,0 +1,145 @@
+// The frame: dragging and sizing with the pointer, placement, and the pixels of the frame.
+#include "message_recorder.h"
+#include "window/window_table.h"
+
+using namespace testmsg;
+
+namespace {
+
+class FrameTest : public WindowTest {};
+
+TEST_F(FrameTest, DraggingTheCaptionMovesTheFrame) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    pump();
+    RECT before;
+    GetWindowRect(f, &before);
+    const POINT grab{before.left + 60, before.top + 12};
+    plat::inject_mouse(grab, 0, true);
+    plat::inject_mouse_move({grab.x + 30, grab.y + 15});
+    plat::inject_mouse_move({grab.x + 50, grab.y + 25});
+    plat::inject_mouse({grab.x + 50, grab.y + 25}, 0, false);
+    recorder.watch(f);
+    recorder.clear();
+    pump();
+    RECT after;
+    GetWindowRect(f, &after);
+    EXPECT_EQ(after.left, before.left + 50);
+    EXPECT_EQ(after.top, before.top + 25);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    bool entered = false, exited = false;
+    for (const Received& r : recorder.log()) {
+        entered |= r.message == WM_ENTERSIZEMOVE;
+        exited |= r.message == WM_EXITSIZEMOVE && entered;
+    }
+    EXPECT_TRUE(entered && exited);
+}
+
+TEST_F(FrameTest, DraggingTheBottomRightCornerSizesTheFrame) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    pump();
+    RECT before;
+    GetWindowRect(f, &before);
+    const POINT grab{before.right - 1, before.bottom - 1};
+    plat::inject_mouse(grab, 0, true);
+    plat::inject_mouse_move({grab.x + 40, grab.y + 20});
+    plat::inject_mouse({grab.x + 40, grab.y + 20}, 0, false);
+    pump();
+    RECT after;
+    GetWindowRect(f, &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.right, before.right + 40);
+    EXPECT_EQ(after.bottom, before.bottom + 20);
+}
+
+TEST_F(FrameTest, EscapeDuringADragPutsTheFrameBack) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    pump();
+    RECT before;
+    GetWindowRect(f, &before);
+    const POINT grab{before.left + 60, before.top + 12};
+    plat::inject_mouse(grab, 0, true);
+    plat::inject_mouse_move({grab.x + 30, grab.y + 30});
+    plat::inject_key(VK_ESCAPE, 0x1B, true);
+    pump();
+    RECT after;
+    GetWindowRect(f, &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(FrameTest, PlacementRemembersTheNormalRectangle) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    ShowWindow(f, SW_SHOWMAXIMIZED);
+    WINDOWPLACEMENT p{};
+    ASSERT_TRUE(GetWindowPlacement(f, &p));
+    EXPECT_EQ(p.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(p.rcNormalPosition.left, 100);
+    EXPECT_EQ(p.rcNormalPosition.right, 400);
+    p.rcNormalPosition = {20, 30, 220, 130};
+    p.showCmd = SW_SHOWNORMAL;
+    SetWindowPlacement(f, &p);
+    RECT r;
+    GetWindowRect(f, &r);
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.bottom, 130);
+    EXPECT_FALSE(IsZoomed(f));
+}
+
+TEST_F(FrameTest, MinimisedChildrenLineUpAlongTheParentsBottom) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+    const HWND a = child(f, 1, style);
+    const HWND b = child(f, 2, style);
+    ShowWindow(a, SW_MINIMIZE);
+    ShowWindow(b, SW_MINIMIZE);
+    RECT client, ra, rb;
+    GetClientRect(f, &client);
+    POINT pa{0, 0}, pb{0, 0};
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    MapWindowPoints(nullptr, f, &pa, 1);
+    OffsetRect(&ra, pa.x, pa.y);
+    OffsetRect(&rb, pa.x, pa.y);
+    (void)pb;
+    EXPECT_EQ(ra.bottom, client.bottom);
+    EXPECT_EQ(rb.bottom, client.bottom);
+    EXPECT_EQ(ra.left, 0);
+    EXPECT_EQ(rb.left, ra.right);
+    EXPECT_TRUE(IsIconic(a));
+    EXPECT_NE(ArrangeIconicWindows(f), 0u);
+    EXPECT_EQ(ChildWindowFromPoint(f, {ra.left + 1, ra.top + 1}), a);
+    EXPECT_EQ(ChildWindowFromPoint(f, {client.right - 1, 1}), f);
+}
+
+TEST_F(FrameTest, CaptionIsDrawnActiveOrInactiveAndTheClientErased) {
+    const HWND a = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE, "A");
+    pump();
+    const plat::Surface& s = plat::lookup(a)->surface;
+    const plat::Pixel active = plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVECAPTION));
+    const plat::Pixel inactive = plat::pixel_from_colorref(GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_EQ(s.at(60, 10), active);
+    EXPECT_EQ(s.at(150, 100), plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW))); // client
+    EXPECT_EQ(s.at(0, 100), plat::pixel_from_colorref(GetSysColor(COLOR_WINDOWFRAME)));
+    EXPECT_EQ(s.at(2, 100), plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVEBORDER)));
+    const HWND b = CreateWindowExA(0, "TestFrame", "B", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100,
+                                   300, 200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(s.at(60, 10), inactive);
+    EXPECT_EQ(plat::lookup(b)->surface.at(60, 10), active);
+}
+
+TEST_F(FrameTest, WheelGoesToTheFocusWithItsDelta) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND c = child(f, 1);
+    SetFocus(c);
+    pump();
+    recorder.watch(c);
+    recorder.clear();
+    plat::inject_wheel({5, 5}, -2 * WHEEL_DELTA);
+    pump();
+    ASSERT_EQ(recorder.log().size(), 1u);
+    EXPECT_EQ(recorder.log()[0].message, static_cast<UINT>(WM_MOUSEWHEEL));
+    EXPECT_EQ(static_cast<SHORT>(HIWORD(recorder.log()[0].wParam)), -240);
+}
+
+} // namespace
