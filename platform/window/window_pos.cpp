@@ -125,9 +125,11 @@ void send_size_and_move(HWND hwnd) {
                         : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
                                                    : SIZE_RESTORED;
     const RECT c = w->client;
-    SendMessageA(
-        hwnd, WM_SIZE, kind,
-        MAKELPARAM(static_cast<WORD>(c.right - c.left), static_cast<WORD>(c.bottom - c.top)));
+    // A minimised window reports an empty client area, as on the original platform.
+    const LPARAM size = kind == SIZE_MINIMIZED ? 0
+                                               : MAKELPARAM(static_cast<WORD>(c.right - c.left),
+                                                            static_cast<WORD>(c.bottom - c.top));
+    SendMessageA(hwnd, WM_SIZE, kind, size);
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(c.left), static_cast<WORD>(c.top)));
 }
 

@@ -128,6 +128,32 @@ TEST_F(FrameTest, CaptionIsDrawnActiveOrInactiveAndTheClientErased) {
     EXPECT_EQ(plat::lookup(b)->surface.at(60, 10), active);
 }
 
+TEST_F(FrameTest, SizeMessagesDescribeTheNewState) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    pump();
+    recorder.watch(f);
+    auto last_size = [&] {
+        LPARAM found = -1;
+        WPARAM kind = 99;
+        for (const Received& r : recorder.log())
+            if (r.hwnd == f && r.message == WM_SIZE) found = r.lParam, kind = r.wParam;
+        recorder.clear();
+        return std::pair{kind, found};
+    };
+    recorder.clear();
+    ShowWindow(f, SW_MINIMIZE);
+    EXPECT_EQ(last_size(), (std::pair<WPARAM, LPARAM>{SIZE_MINIMIZED, 0}));
+    ShowWindow(f, SW_RESTORE);
+    RECT c;
+    GetClientRect(f, &c);
+    EXPECT_EQ(last_size(),
+              (std::pair<WPARAM, LPARAM>{SIZE_RESTORED, MAKELPARAM(c.right, c.bottom)}));
+    ShowWindow(f, SW_SHOWMAXIMIZED);
+    GetClientRect(f, &c);
+    EXPECT_EQ(last_size(),
+              (std::pair<WPARAM, LPARAM>{SIZE_MAXIMIZED, MAKELPARAM(c.right, c.bottom)}));
+}
+
 TEST_F(FrameTest, WheelGoesToTheFocusWithItsDelta) {
     const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND c = child(f, 1);
