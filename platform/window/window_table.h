@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ const WindowClass* find_class(const char* name, HINSTANCE instance);
 const WindowClass* class_by_atom(ATOM atom);
 
 struct WindowTable {
-    std::vector<Window> slots;
+    std::deque<Window> slots; // a deque: records never move, so pointers to them stay valid
     std::vector<std::uint32_t> freeSlots;
 };
 WindowTable& window_table();
