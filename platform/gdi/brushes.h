@@ -1,16 +1,16 @@
-// Brush objects: solid colours, the stock brushes and the system-colour brushes.
+// Brushes by handle: the brush objects, the stock brushes and the system-colour brushes.
 #pragma once
 
 #include <optional>
 
 #include <windows.h>
 
+#include "gdi/painter.h"
+
 namespace plat {
 
-// The colour a brush paints with; nothing for the null brush or an unknown handle. A class
-// background of COLOR_xxx + 1 counts as the system colour brush, as on the original platform.
-std::optional<COLORREF> brush_color(HBRUSH brush);
-HBRUSH create_solid_brush(COLORREF color);
-bool delete_solid_brush(HBRUSH brush);
+// What a brush handle paints with; nothing for an unknown handle. A class background of
+// COLOR_xxx + 1 counts as the system colour brush, as on the original platform.
+std::optional<Brush> brush_of(HBRUSH brush);
 
 } // namespace plat

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gdi/objects.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -94,6 +95,26 @@ HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit) {
     HDC handle = reinterpret_cast<HDC>(dc.get());
     live_dcs().push_back(std::move(dc));
     return handle;
+}
+
+HDC create_memory_dc() {
+    auto dc = std::make_unique<DeviceContext>();
+    dc->memory = true;
+    // A new memory context holds a one-pixel monochrome bitmap until another is selected.
+    dc->bitmap = dc->ownBitmap = CreateBitmap(1, 1, 1, 1, nullptr);
+    if (auto* b = find<BitmapObject>(dc->bitmap)) dc->surface = &b->pixels;
+    HDC handle = reinterpret_cast<HDC>(dc.get());
+    live_dcs().push_back(std::move(dc));
+    return handle;
+}
+
+std::optional<Painter> painter_for(DeviceContext& dc) {
+    if (!dc.surface) return std::nullopt;
+    Painter p(*dc.surface);
+    if (!dc.memory) p.set_clip(dc.clip.empty() ? std::vector<RECT>{RECT{}} : dc.clip);
+    p.set_origin(dc.origin);
+    p.set_rop2(dc.rop2);
+    return p;
 }
 
 void release_dc(HDC hdc) {

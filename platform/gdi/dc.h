@@ -1,10 +1,12 @@
 // Device contexts: where drawing goes (a surface, an origin, a clip) and the selected state.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <windows.h>
 
+#include "gdi/painter.h"
 #include "gdi/surface.h"
 
 namespace plat {
@@ -13,11 +15,19 @@ struct DeviceContext {
     HWND hwnd = nullptr;
     Surface* surface = nullptr;
     POINT origin{};         // of the drawing coordinates, in the surface
-    std::vector<RECT> clip; // in surface coordinates; empty means nothing is drawn
+    std::vector<RECT> clip; // window contexts: surface coordinates; empty means nothing is drawn
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
-    int bkMode = 2; // OPAQUE
-    HBRUSH brush = nullptr;
+    int bkMode = 2;     // OPAQUE
+    int rop2 = 13;      // R2_COPYPEN
+    UINT textAlign = 0; // TA_TOP | TA_LEFT | TA_NOUPDATECP
+    POINT position{};   // the current position, logical
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    HGDIOBJ bitmap = nullptr;    // memory contexts draw into the selected bitmap
+    HGDIOBJ ownBitmap = nullptr; // the one-pixel bitmap a memory context starts with
+    bool memory = false;
     bool paintDC = false;
 };
 
@@ -25,6 +35,11 @@ DeviceContext* dc_of(HDC hdc);
 // A context drawing into hwnd's client area (or whole window), clipped to what is visible of it
 // and, when given, to a rectangle in the window's client coordinates.
 HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit);
+HDC create_memory_dc();
 void release_dc(HDC hdc);
+
+// A painter set up with the context's surface, origin, clip and raster operation; nothing for
+// a context without a surface.
+std::optional<Painter> painter_for(DeviceContext& dc);
 
 } // namespace plat

@@ -177,15 +177,3 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
     if (lookup(hwnd)) present_window(hwnd);
     return 1;
 }
-
-int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    DeviceContext* dc = dc_of(hdc);
-    const auto color = brush_color(brush);
-    if (!dc || !rect || !color || !dc->surface) return 0;
-    Painter painter(*dc->surface);
-    if (dc->clip.empty()) return 1;
-    painter.set_clip(dc->clip);
-    painter.set_origin(dc->origin);
-    painter.fill_rect(*rect, pixel_from_colorref(*color));
-    return 1;
-}

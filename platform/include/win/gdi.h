@@ -1,6 +1,53 @@
 // Graphics device interface: device contexts, objects, drawing, text, palettes.
 #pragma once
 
-#include "types.h"
 #include "gdi_constants.h"
 #include "gdi_types.h"
+#include "types.h"
+
+// Stock objects.
+constexpr int WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3, BLACK_BRUSH = 4,
+              NULL_BRUSH = 5, HOLLOW_BRUSH = 5, WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8,
+              SYSTEM_FONT = 13, SYSTEM_FIXED_FONT = 16, ANSI_VAR_FONT = 12, DEFAULT_GUI_FONT = 17;
+// Background modes and text alignment.
+constexpr int TRANSPARENT = 1, OPAQUE = 2;
+constexpr UINT TA_NOUPDATECP = 0, TA_UPDATECP = 1, TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6,
+               TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+// Device capabilities.
+constexpr int HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, PLANES = 14, NUMCOLORS = 24,
+              RASTERCAPS = 38, SIZEPALETTE = 104, RC_PALETTE = 0x0100;
+
+HGDIOBJ GetStockObject(int index);
+HPEN CreatePen(int style, int width, COLORREF color);
+HBRUSH CreateSolidBrush(COLORREF color);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR face);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+HDC CreateCompatibleDC(HDC hdc);
+BOOL DeleteDC(HDC hdc);
+int GetDeviceCaps(HDC hdc, int index);
+
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+int SetBkMode(HDC hdc, int mode);
+UINT SetTextAlign(HDC hdc, UINT align);
+int SetROP2(HDC hdc, int mode);
+
+BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous);
+BOOL LineTo(HDC hdc, int x, int y);
+BOOL GetCurrentPositionEx(HDC hdc, POINT* position);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+COLORREF GetPixel(HDC hdc, int x, int y);
+BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
+BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
+
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
+BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, SIZE* size);
+BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);

@@ -1,0 +1,118 @@
+// Device-context state: memory contexts, selected objects, colours, modes, device caps.
+#include "backend/backend.h"
+#include "gdi/dc.h"
+#include "gdi/objects.h"
+
+using namespace plat;
+
+HDC CreateCompatibleDC(HDC) {
+    return create_memory_dc();
+}
+
+BOOL DeleteDC(HDC hdc) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc || !dc->memory) return FALSE;
+    // The default bitmap belongs to the context; selected ones belong to the caller.
+    const HGDIOBJ own = dc->ownBitmap;
+    release_dc(hdc);
+    remove_object(own);
+    return TRUE;
+}
+
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
+    DeviceContext* dc = dc_of(hdc);
+    // A memory context holding a monochrome bitmap makes monochrome bitmaps, as on the platform.
+    const bool mono = dc && dc->memory && find<BitmapObject>(dc->bitmap) &&
+                      find<BitmapObject>(dc->bitmap)->monochrome;
+    return CreateBitmap(width, height, 1, mono ? 1 : 32, nullptr);
+}
+
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
+    DeviceContext* dc = dc_of(hdc);
+    GdiObject* o = find_object(object);
+    if (!dc || !o) return nullptr;
+    HGDIOBJ previous = nullptr;
+    if (std::holds_alternative<PenObject>(*o)) {
+        previous = dc->pen ? dc->pen : GetStockObject(BLACK_PEN);
+        dc->pen = object;
+    } else if (std::holds_alternative<BrushObject>(*o)) {
+        previous = dc->brush ? dc->brush : GetStockObject(WHITE_BRUSH);
+        dc->brush = object;
+    } else if (std::holds_alternative<FontObject>(*o)) {
+        previous = dc->font ? dc->font : GetStockObject(SYSTEM_FONT);
+        dc->font = object;
+    } else if (auto* b = std::get_if<BitmapObject>(o)) {
+        if (!dc->memory) return nullptr; // only memory contexts take bitmaps
+        previous = dc->bitmap;
+        dc->bitmap = object;
+        dc->surface = &b->pixels;
+    }
+    return previous;
+}
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc) return CLR_INVALID;
+    const COLORREF old = dc->textColor;
+    dc->textColor = color;
+    return old;
+}
+
+COLORREF SetBkColor(HDC hdc, COLORREF color) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc) return CLR_INVALID;
+    const COLORREF old = dc->bkColor;
+    dc->bkColor = color;
+    return old;
+}
+
+int SetBkMode(HDC hdc, int mode) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
+    const int old = dc->bkMode;
+    dc->bkMode = mode;
+    return old;
+}
+
+UINT SetTextAlign(HDC hdc, UINT align) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc) return 0xFFFFFFFF;
+    const UINT old = dc->textAlign;
+    dc->textAlign = align;
+    return old;
+}
+
+int SetROP2(HDC hdc, int mode) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc || mode < R2_BLACK || mode > R2_WHITE) return 0;
+    const int old = dc->rop2;
+    dc->rop2 = mode;
+    return old;
+}
+
+int GetDeviceCaps(HDC hdc, int index) {
+    DeviceContext* dc = dc_of(hdc);
+    const SIZE screen = backend().screen_size();
+    const int bits = backend().bits_per_pixel();
+    switch (index) {
+    case HORZRES:
+        return screen.cx;
+    case VERTRES:
+        return screen.cy;
+    case BITSPIXEL:
+        if (dc && dc->memory && find<BitmapObject>(dc->bitmap) &&
+            find<BitmapObject>(dc->bitmap)->monochrome)
+            return 1;
+        return bits;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return bits <= 8 ? 1 << bits : -1;
+    case SIZEPALETTE:
+        return bits == 8 ? 256 : 0;
+    case RASTERCAPS:
+        return bits == 8 ? RC_PALETTE : 0;
+    default:
+        return 0;
+    }
+}

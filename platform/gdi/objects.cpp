@@ -1,0 +1,192 @@
+// The GDI object table and the calls that create, look up and delete objects.
+#include "gdi/objects.h"
+
+#include <array>
+#include <cstring>
+#include <deque>
+
+#include "gdi/brushes.h"
+
+namespace plat {
+namespace {
+
+struct Slot {
+    std::uint16_t generation = 0;
+    bool live = false;
+    bool stock = false;
+    GdiObject object;
+};
+
+// Handles carry a tag, a generation and the slot, so stale or foreign handles are refused.
+constexpr std::uintptr_t Tag = 0x6D000000;
+constexpr std::uintptr_t SlotMask = 0x00FFFFFF;
+
+std::deque<Slot>& slots() {
+    static std::deque<Slot> table;
+    return table;
+}
+
+Slot* slot_of(HGDIOBJ handle) {
+    const auto v = reinterpret_cast<std::uintptr_t>(handle);
+    if ((v & 0xFF000000) != Tag) return nullptr;
+    const std::uintptr_t index = (v & SlotMask);
+    auto& t = slots();
+    if (index == 0 || index > t.size()) return nullptr;
+    Slot& s = t[index - 1];
+    if (!s.live || s.generation != ((v >> 32) & 0xFFFF)) return nullptr;
+    return &s;
+}
+
+} // namespace
+
+HGDIOBJ add_object(GdiObject object, bool stock) {
+    auto& t = slots();
+    std::size_t index = t.size();
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (!t[i].live) {
+            index = i;
+            break;
+        }
+    if (index == t.size()) {
+        if (index >= SlotMask) return nullptr;
+        t.emplace_back();
+    }
+    Slot& s = t[index];
+    s.generation = static_cast<std::uint16_t>(s.generation + 1);
+    s.live = true;
+    s.stock = stock;
+    s.object = std::move(object);
+    const std::uintptr_t v = (static_cast<std::uintptr_t>(s.generation) << 32) | Tag | (index + 1);
+    return reinterpret_cast<HGDIOBJ>(v);
+}
+
+GdiObject* find_object(HGDIOBJ handle) {
+    Slot* s = slot_of(handle);
+    return s ? &s->object : nullptr;
+}
+
+bool remove_object(HGDIOBJ handle) {
+    Slot* s = slot_of(handle);
+    if (!s || s->stock) return false;
+    s->live = false;
+    s->object = PenObject{};
+    return true;
+}
+
+} // namespace plat
+
+using namespace plat;
+
+HGDIOBJ GetStockObject(int index) {
+    static std::array<HGDIOBJ, 18> stock{};
+    if (index < 0 || index >= static_cast<int>(stock.size())) return nullptr;
+    HGDIOBJ& h = stock[static_cast<std::size_t>(index)];
+    if (h) return h;
+    auto brush = [](Pixel p) { return BrushObject{Brush::solid(p)}; };
+    switch (index) {
+    case WHITE_BRUSH:
+        h = add_object(brush(0xFFFFFF), true);
+        break;
+    case LTGRAY_BRUSH:
+        h = add_object(brush(0xC0C0C0), true);
+        break;
+    case GRAY_BRUSH:
+        h = add_object(brush(0x808080), true);
+        break;
+    case DKGRAY_BRUSH:
+        h = add_object(brush(0x404040), true);
+        break;
+    case BLACK_BRUSH:
+        h = add_object(brush(0x000000), true);
+        break;
+    case NULL_BRUSH:
+        h = add_object(BrushObject{Brush::none()}, true);
+        break;
+    case WHITE_PEN:
+        h = add_object(PenObject{Pen{PS_SOLID, 1, 0xFFFFFF, {}}}, true);
+        break;
+    case BLACK_PEN:
+        h = add_object(PenObject{Pen{PS_SOLID, 1, 0x000000, {}}}, true);
+        break;
+    case NULL_PEN:
+        h = add_object(PenObject{Pen{PS_NULL, 1, 0, {}}}, true);
+        break;
+    case SYSTEM_FONT:
+        h = add_object(FontObject{stock_font(StockFont::system)}, true);
+        break;
+    case SYSTEM_FIXED_FONT:
+        h = add_object(FontObject{stock_font(StockFont::system_fixed)}, true);
+        break;
+    case ANSI_VAR_FONT:
+        h = add_object(FontObject{stock_font(StockFont::ansi_var)}, true);
+        break;
+    case DEFAULT_GUI_FONT:
+        h = add_object(FontObject{stock_font(StockFont::dialog)}, true);
+        break;
+    default:
+        return nullptr;
+    }
+    return h;
+}
+
+HPEN CreatePen(int style, int width, COLORREF color) {
+    if (style < PS_SOLID || style > PS_INSIDEFRAME) style = PS_SOLID;
+    // Styled pens are one pixel wide, as on the original platform.
+    if (style >= PS_DASH && style <= PS_DASHDOTDOT) width = 1;
+    return static_cast<HPEN>(
+        add_object(PenObject{Pen{style, std::max(width, 1), pixel_from_colorref(color), {}}}));
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return static_cast<HBRUSH>(add_object(BrushObject{Brush::solid(pixel_from_colorref(color))}));
+}
+
+HFONT CreateFontIndirectA(const LOGFONTA* font) {
+    if (!font) return nullptr;
+    auto f = create_font(*font);
+    return f ? static_cast<HFONT>(add_object(FontObject{std::move(f)})) : nullptr;
+}
+
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR face) {
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWidth = width;
+    lf.lfEscapement = escapement;
+    lf.lfOrientation = orientation;
+    lf.lfWeight = weight;
+    lf.lfItalic = static_cast<BYTE>(italic);
+    lf.lfUnderline = static_cast<BYTE>(underline);
+    lf.lfStrikeOut = static_cast<BYTE>(strikeOut);
+    lf.lfCharSet = static_cast<BYTE>(charSet);
+    lf.lfOutPrecision = static_cast<BYTE>(outPrecision);
+    lf.lfClipPrecision = static_cast<BYTE>(clipPrecision);
+    lf.lfQuality = static_cast<BYTE>(quality);
+    lf.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
+    if (face) std::strncpy(lf.lfFaceName, face, LF_FACESIZE - 1);
+    return CreateFontIndirectA(&lf);
+}
+
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
+    if (width <= 0 || height <= 0 || width > 32767 || height > 32767 || planes != 1) return nullptr;
+    BitmapObject b{Surface(width, height, 0), bitsPerPixel == 1};
+    if (bits && b.monochrome) {
+        // Monochrome rows are padded to 16 bits; a set bit is white.
+        const auto* p = static_cast<const BYTE*>(bits);
+        const int stride = ((width + 15) / 16) * 2;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                b.pixels.row(y)[x] = (p[y * stride + x / 8] & (0x80 >> (x % 8))) ? 0xFFFFFF : 0;
+    } else if (bits && bitsPerPixel == 32) {
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                b.pixels.row(y)[x] = p[y * width + x] & 0xFFFFFF;
+    }
+    return static_cast<HBITMAP>(add_object(std::move(b)));
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+    return remove_object(object) ? TRUE : FALSE;
+}
