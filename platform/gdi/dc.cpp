@@ -111,10 +111,28 @@ HDC create_memory_dc() {
 std::optional<Painter> painter_for(DeviceContext& dc) {
     if (!dc.surface) return std::nullopt;
     Painter p(*dc.surface);
-    if (!dc.memory) p.set_clip(dc.clip.empty() ? std::vector<RECT>{RECT{}} : dc.clip);
+    // A memory context without a clip draws on its whole bitmap.
+    if (!dc.memory || !dc.clip.empty())
+        p.set_clip(dc.clip.empty() ? std::vector<RECT>{RECT{}} : dc.clip);
     p.set_origin(dc.origin);
     p.set_rop2(dc.rop2);
     return p;
+}
+
+ClipScope::ClipScope(DeviceContext& dc, const RECT& logical) : dc_(dc), saved_(dc.clip) {
+    RECT r = logical;
+    OffsetRect(&r, dc.origin.x, dc.origin.y);
+    if (dc.memory && dc.clip.empty()) {
+        dc.clip = {r};
+        return;
+    }
+    std::vector<RECT> narrowed;
+    for (const RECT& c : dc.clip) {
+        RECT i;
+        if (IntersectRect(&i, &c, &r)) narrowed.push_back(i);
+    }
+    if (narrowed.empty()) narrowed.push_back(RECT{});
+    dc.clip = std::move(narrowed);
 }
 
 void release_dc(HDC hdc) {

@@ -42,4 +42,17 @@ void release_dc(HDC hdc);
 // a context without a surface.
 std::optional<Painter> painter_for(DeviceContext& dc);
 
+// Narrows a context's clip to a logical rectangle for as long as it lives.
+class ClipScope {
+public:
+    ClipScope(DeviceContext& dc, const RECT& logical);
+    ~ClipScope() { dc_.clip = std::move(saved_); }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+private:
+    DeviceContext& dc_;
+    std::vector<RECT> saved_;
+};
+
 } // namespace plat

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "gdi/png_writer.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -68,6 +69,20 @@ Surface HeadlessBackend::compose_screen() const {
                     screen.row(r.top + y)[r.left + x] = w->surface.at(x, y);
     }
     return screen;
+}
+
+bool HeadlessBackend::save_window_png(HWND hwnd, const std::string& path,
+                                      std::string* error) const {
+    const Window* w = lookup(hwnd);
+    if (!w || (w->style & WS_CHILD)) {
+        if (error) *error = "not a top-level window";
+        return false;
+    }
+    return save_png(w->surface, path, error);
+}
+
+bool HeadlessBackend::save_screen_png(const std::string& path, std::string* error) const {
+    return save_png(compose_screen(), path, error);
 }
 
 } // namespace plat

@@ -1,7 +1,7 @@
 // The headless screen: a virtual display in memory, for tests and for running without X.
 #pragma once
 
-#include <map>
+#include <string>
 
 #include "backend/backend.h"
 
@@ -24,6 +24,9 @@ public:
     int presents() const { return presents_; }
     // The whole screen composed from the visible top-level surfaces, bottom to top.
     Surface compose_screen() const;
+    // Snapshots as PNG files, for tests and for looking at; false (with the reason) on failure.
+    bool save_window_png(HWND hwnd, const std::string& path, std::string* error = nullptr) const;
+    bool save_screen_png(const std::string& path, std::string* error = nullptr) const;
 
 private:
     SIZE screen_;

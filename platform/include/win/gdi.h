@@ -51,3 +51,13 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
 BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, SIZE* size);
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
+
+// Formatted text.
+constexpr UINT DT_TOP = 0x0000, DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002,
+               DT_VCENTER = 0x0004, DT_BOTTOM = 0x0008, DT_WORDBREAK = 0x0010,
+               DT_SINGLELINE = 0x0020, DT_EXPANDTABS = 0x0040, DT_NOCLIP = 0x0100,
+               DT_CALCRECT = 0x0400, DT_NOPREFIX = 0x0800;
+constexpr UINT ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004;
+int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
+                 const INT* dx);
