@@ -308,3 +308,9 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 constexpr UINT WM_ENTERSIZEMOVE = 0x0231, WM_EXITSIZEMOVE = 0x0232;
 constexpr int WHEEL_DELTA = 120;
+
+// Keyboard accelerators.
+HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR name);
+HACCEL CreateAcceleratorTableA(const struct ACCEL* entries, int count);
+BOOL DestroyAcceleratorTable(HACCEL table);
+int TranslateAcceleratorA(HWND hwnd, HACCEL table, const MSG* msg);
