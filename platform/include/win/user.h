@@ -314,3 +314,13 @@ HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR name);
 HACCEL CreateAcceleratorTableA(const struct ACCEL* entries, int count);
 BOOL DestroyAcceleratorTable(HACCEL table);
 int TranslateAcceleratorA(HWND hwnd, HACCEL table, const MSG* msg);
+
+// Images from resources.
+constexpr UINT IMAGE_BITMAP = 0, IMAGE_ICON = 1, IMAGE_CURSOR = 2;
+constexpr UINT LR_DEFAULTCOLOR = 0x0000, LR_LOADTRANSPARENT = 0x0020, LR_DEFAULTSIZE = 0x0040,
+               LR_LOADMAP3DCOLORS = 0x1000;
+HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name);
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
+BOOL DestroyIcon(HICON icon);
