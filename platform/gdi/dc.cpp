@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "gdi/objects.h"
+#include "gdi/region.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -13,23 +14,6 @@ namespace {
 std::vector<std::unique_ptr<DeviceContext>>& live_dcs() {
     static std::vector<std::unique_ptr<DeviceContext>> list;
     return list;
-}
-
-// Cuts the rectangles of r out of every clip rectangle.
-void subtract(std::vector<RECT>& clip, const RECT& r) {
-    std::vector<RECT> out;
-    for (const RECT& c : clip) {
-        RECT i;
-        if (!IntersectRect(&i, &c, &r)) {
-            out.push_back(c);
-            continue;
-        }
-        if (c.top < i.top) out.push_back({c.left, c.top, c.right, i.top});
-        if (i.bottom < c.bottom) out.push_back({c.left, i.bottom, c.right, c.bottom});
-        if (c.left < i.left) out.push_back({c.left, i.top, i.left, i.bottom});
-        if (i.right < c.right) out.push_back({i.right, i.top, c.right, i.bottom});
-    }
-    clip = std::move(out);
 }
 
 // The part of the window that can be seen: inside every ancestor's client area and, with the
@@ -55,12 +39,12 @@ std::vector<RECT> visible_region(HWND hwnd, const RECT& area) {
         if (!(lookup(h)->style & WS_CLIPSIBLINGS)) continue;
         for (HWND sibling : lookup(lookup(h)->parent)->children) {
             if (sibling == h) break;
-            if (IsWindowVisible(sibling)) subtract(clip, screen_rect(sibling));
+            if (IsWindowVisible(sibling)) subtract_rect(clip, screen_rect(sibling));
         }
     }
     if (const Window* w = lookup(hwnd); w && (w->style & WS_CLIPCHILDREN))
         for (HWND child : w->children)
-            if (IsWindowVisible(child)) subtract(clip, screen_rect(child));
+            if (IsWindowVisible(child)) subtract_rect(clip, screen_rect(child));
     for (RECT& r : clip)
         OffsetRect(&r, -topRect.left, -topRect.top);
     return clip;
@@ -91,7 +75,7 @@ HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit) {
         OffsetRect(&l, client.left, client.top);
         IntersectRect(&area, &area, &l);
     }
-    dc->clip = visible_region(hwnd, area);
+    dc->clip = dc->visible = visible_region(hwnd, area);
     HDC handle = reinterpret_cast<HDC>(dc.get());
     live_dcs().push_back(std::move(dc));
     return handle;

@@ -14,8 +14,9 @@ namespace plat {
 struct DeviceContext {
     HWND hwnd = nullptr;
     Surface* surface = nullptr;
-    POINT origin{};         // of the drawing coordinates, in the surface
-    std::vector<RECT> clip; // window contexts: surface coordinates; empty means nothing is drawn
+    POINT origin{};            // of the drawing coordinates, in the surface
+    std::vector<RECT> clip;    // window contexts: surface coordinates; empty means nothing is drawn
+    std::vector<RECT> visible; // what of the window can be seen; the clip never exceeds it
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = 2;     // OPAQUE

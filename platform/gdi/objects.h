@@ -26,7 +26,11 @@ struct BitmapObject {
     bool monochrome = false; // pixels are then only black and white
 };
 
-using GdiObject = std::variant<PenObject, BrushObject, FontObject, BitmapObject>;
+struct RegionObject {
+    std::vector<RECT> rects; // disjoint, logical coordinates
+};
+
+using GdiObject = std::variant<PenObject, BrushObject, FontObject, BitmapObject, RegionObject>;
 
 HGDIOBJ add_object(GdiObject object, bool stock = false);
 GdiObject* find_object(HGDIOBJ handle);

@@ -42,7 +42,8 @@ struct Surface {
         const int l = std::max<int>(r.left, 0), t = std::max<int>(r.top, 0);
         const int rr = std::min<int>(r.right, width), b = std::min<int>(r.bottom, height);
         if (l >= rr || t >= b) return;
-        for (int y = t; y < b; ++y) std::fill(row(y) + l, row(y) + rr, p);
+        for (int y = t; y < b; ++y)
+            std::fill(row(y) + l, row(y) + rr, p);
     }
 };
 

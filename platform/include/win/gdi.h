@@ -61,3 +61,14 @@ constexpr UINT ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004;
 int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                  const INT* dx);
+
+// Regions and scrolling.
+constexpr int RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5;
+constexpr int ERROR = 0, NULLREGION = 1, SIMPLEREGION = 2, COMPLEXREGION = 3;
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode);
+int GetRgnBox(HRGN region, RECT* box);
+BOOL PtInRegion(HRGN region, int x, int y);
+int SelectClipRgn(HDC hdc, HRGN region);
+BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+              RECT* updateRect);

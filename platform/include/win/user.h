@@ -324,3 +324,7 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
 BOOL DestroyIcon(HICON icon);
+
+constexpr UINT SW_SCROLLCHILDREN = 0x0001, SW_INVALIDATE = 0x0002, SW_ERASE = 0x0004;
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+                   RECT* updateRect, UINT flags);

@@ -1,0 +1,115 @@
+// Clip regions and scrolling on a headless window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "backend/headless/headless_backend.h"
+#include "window/message_queue.h"
+#include "window/window_table.h"
+
+namespace {
+
+LRESULT CALLBACK plain_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+class RegionScrollTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::use_headless_backend();
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = plain_proc;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.lpszClassName = "ScrollWindow";
+        RegisterClassExA(&wc);
+        top = CreateWindowExA(0, "ScrollWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr,
+                              nullptr, nullptr, nullptr);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    void TearDown() override {
+        DestroyWindow(top);
+        plat::reset_queue();
+        UnregisterClassA("ScrollWindow", nullptr);
+    }
+    plat::Surface& surface() { return plat::lookup(top)->surface; }
+    HWND top = nullptr;
+};
+
+TEST_F(RegionScrollTest, CombinedRegionsClipExactly) {
+    const HRGN a = CreateRectRgn(0, 0, 20, 20);
+    const HRGN b = CreateRectRgn(10, 10, 30, 30);
+    const HRGN r = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(CombineRgn(r, a, b, RGN_DIFF), COMPLEXREGION);
+    EXPECT_TRUE(PtInRegion(r, 5, 15));
+    EXPECT_FALSE(PtInRegion(r, 15, 15));
+    RECT box;
+    EXPECT_EQ(GetRgnBox(r, &box), COMPLEXREGION);
+    EXPECT_EQ(box.right, 20);
+    HDC dc = GetDC(top);
+    SelectClipRgn(dc, r);
+    RECT all{0, 0, 40, 30};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inside = x < 20 && y < 20 && !(x >= 10 && y >= 10);
+            ASSERT_EQ(surface().at(x, y), inside ? 0u : 0xFFFFFFu) << x << "," << y;
+        }
+    SelectClipRgn(dc, nullptr);
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(surface().at(39, 29), 0u);
+    ReleaseDC(top, dc);
+    EXPECT_EQ(CombineRgn(r, a, reinterpret_cast<HRGN>(0x55), RGN_AND), ERROR);
+    DeleteObject(a);
+    DeleteObject(b);
+    DeleteObject(r);
+}
+
+TEST_F(RegionScrollTest, ScrollMovesPixelsAndInvalidatesOnlyTheUncoveredBand) {
+    // Each row gets its own colour.
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            surface().row(y)[x] = static_cast<plat::Pixel>(y * 0x010101);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
+    RECT band{};
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(ScrollWindowEx(top, 0, -10, nullptr, nullptr, region, &band, SW_INVALIDATE),
+              SIMPLEREGION);
+    EXPECT_EQ(band.top, 20);
+    EXPECT_EQ(band.bottom, 30);
+    EXPECT_EQ(band.left, 0);
+    EXPECT_EQ(band.right, 40);
+    ASSERT_TRUE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_TRUE(EqualRect(&update, &band));
+    for (int y = 0; y < 20; ++y)
+        EXPECT_EQ(surface().at(7, y), static_cast<plat::Pixel>((y + 10) * 0x010101));
+    EXPECT_TRUE(PtInRegion(region, 0, 25));
+    EXPECT_FALSE(PtInRegion(region, 0, 19));
+    DeleteObject(region);
+}
+
+TEST_F(RegionScrollTest, ScrollInsideAClipLeavesTheRestAlone) {
+    for (int x = 0; x < 40; ++x)
+        for (int y = 0; y < 30; ++y)
+            surface().row(y)[x] = static_cast<plat::Pixel>(x);
+    RECT clip{10, 0, 30, 30};
+    RECT band{};
+    HDC dc = GetDC(top);
+    // Scrolling the whole client within the clip uncovers nothing: the pixels that come in
+    // lie inside the scrolled area. Scrolling just the clipped part uncovers its left band.
+    ScrollDC(dc, 5, 0, nullptr, &clip, nullptr, &band);
+    EXPECT_TRUE(IsRectEmpty(&band));
+    EXPECT_EQ(surface().at(12, 3), 7u);
+    ScrollDC(dc, 5, 0, &clip, &clip, nullptr, &band);
+    ReleaseDC(top, dc);
+    EXPECT_EQ(surface().at(9, 3), 9u);   // outside the clip: untouched
+    EXPECT_EQ(surface().at(20, 3), 10u); // moved five to the right, twice
+    EXPECT_EQ(surface().at(31, 3), 31u);
+    EXPECT_EQ(band.left, 10);
+    EXPECT_EQ(band.right, 15);
+}
+
+} // namespace
