@@ -26,6 +26,7 @@ struct DeviceContext {
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
+    HGDIOBJ palette = nullptr;   // null: the default palette
     HGDIOBJ bitmap = nullptr;    // memory contexts draw into the selected bitmap
     HGDIOBJ ownBitmap = nullptr; // the one-pixel bitmap a memory context starts with
     bool memory = false;
@@ -42,6 +43,10 @@ void release_dc(HDC hdc);
 // A painter set up with the context's surface, origin, clip and raster operation; nothing for
 // a context without a surface.
 std::optional<Painter> painter_for(DeviceContext& dc);
+
+// The device colour a COLORREF (plain, PALETTEINDEX or PALETTERGB) gives in this context. On
+// an 8-bit screen every colour becomes the nearest the system palette holds.
+Pixel resolve_color(const DeviceContext& dc, COLORREF color);
 
 // Narrows a context's clip to a logical rectangle for as long as it lives.
 class ClipScope {

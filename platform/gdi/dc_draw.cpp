@@ -11,13 +11,23 @@ using namespace plat;
 namespace {
 
 Pen pen_of(const DeviceContext& dc) {
-    if (const PenObject* p = find<PenObject>(dc.pen)) return p->pen;
-    return Pen{PS_SOLID, 1, 0x000000, {}};
+    if (const PenObject* p = find<PenObject>(dc.pen)) {
+        Pen pen = p->pen;
+        pen.color = resolve_color(dc, p->color);
+        return pen;
+    }
+    return Pen{PS_SOLID, 1, resolve_color(dc, RGB(0, 0, 0)), {}};
+}
+
+Brush brush_from(const DeviceContext& dc, const BrushObject& b) {
+    Brush brush = b.brush;
+    if (b.color) brush.color = resolve_color(dc, *b.color);
+    return brush;
 }
 
 Brush brush_in(const DeviceContext& dc) {
-    if (const BrushObject* b = find<BrushObject>(dc.brush)) return b->brush;
-    return Brush::solid(0xFFFFFF);
+    if (const BrushObject* b = find<BrushObject>(dc.brush)) return brush_from(dc, *b);
+    return Brush::solid(resolve_color(dc, RGB(255, 255, 255)));
 }
 
 Font* font_of(const DeviceContext& dc) {
@@ -40,8 +50,12 @@ std::string_view text_of(LPCSTR text, int length) {
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     DeviceContext* dc = dc_of(hdc);
-    const auto b = brush_of(brush);
+    auto b = brush_of(brush);
     if (!dc || !rect || !b) return 0;
+    if (const BrushObject* o = find<BrushObject>(brush))
+        b = brush_from(*dc, *o);
+    else if (b->kind == Brush::Kind::solid)
+        b->color = resolve_color(*dc, colorref_from_pixel(b->color));
     if (auto p = painter_for(*dc)) p->fill_rect(*rect, *b);
     return 1;
 }
@@ -81,7 +95,7 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DeviceContext* dc = dc_of(hdc);
     auto p = dc ? painter_for(*dc) : std::nullopt;
     if (!p) return CLR_INVALID;
-    Pixel px = pixel_from_colorref(color);
+    Pixel px = resolve_color(*dc, color);
     if (is_mono(*dc)) px = mono_from_color(px, 0xFFFFFF) ? 0xFFFFFF : 0; // only white stays white
     p->set_pixel(x, y, px);
     return p->get_pixel(x, y) ? colorref_from_pixel(px) : CLR_INVALID;
@@ -112,14 +126,14 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
     DeviceContext* s = dc_of(src);
     BlitFormat format;
     format.dst_mono = is_mono(*d);
-    format.dst_text = pixel_from_colorref(d->textColor);
-    format.dst_background = pixel_from_colorref(d->bkColor);
+    format.dst_text = resolve_color(*d, d->textColor);
+    format.dst_background = resolve_color(*d, d->bkColor);
     const Surface* source = nullptr;
     POINT from{srcX, srcY};
     if (s && s->surface) {
         source = s->surface;
         format.src_mono = is_mono(*s);
-        format.src_background = pixel_from_colorref(s->bkColor);
+        format.src_background = resolve_color(*s, s->bkColor);
         from.x += s->origin.x;
         from.y += s->origin.y;
     } else if (src) {
@@ -166,8 +180,8 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
         // The opaque mode paints the character cells, trailing blanks included.
         if (dc->bkMode == OPAQUE && extent.cx > 0)
             p->fill_rect({left, top, left + extent.cx, top + tm.tmHeight},
-                         pixel_from_colorref(dc->bkColor));
-        font->draw(*p, left, top + tm.tmAscent, s, pixel_from_colorref(dc->textColor));
+                         resolve_color(*dc, dc->bkColor));
+        font->draw(*p, left, top + tm.tmAscent, s, resolve_color(*dc, dc->textColor));
     }
     if (updateCp) {
         if (dc->textAlign & TA_RIGHT)

@@ -110,7 +110,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
                 left + text_width(hdc, l.text.substr(0, static_cast<std::size_t>(l.mnemonic) + 1));
             if (auto p = painter_for(*dc))
                 p->fill_rect({x0, top + tm.tmAscent + 1, x1, top + tm.tmAscent + 2},
-                             pixel_from_colorref(dc->textColor));
+                             resolve_color(*dc, dc->textColor));
         }
         top += lineHeight;
     }
@@ -123,7 +123,7 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR t
     DeviceContext* dc = dc_of(hdc);
     if (!dc || (count > 0 && !text)) return FALSE;
     if (rect && (options & ETO_OPAQUE))
-        if (auto p = painter_for(*dc)) p->fill_rect(*rect, pixel_from_colorref(dc->bkColor));
+        if (auto p = painter_for(*dc)) p->fill_rect(*rect, resolve_color(*dc, dc->bkColor));
     std::optional<ClipScope> clip;
     if (rect && (options & ETO_CLIPPED)) clip.emplace(*dc, *rect);
     // With the rectangle already painted, the cells need no second background fill.

@@ -82,7 +82,7 @@ HGDIOBJ GetStockObject(int index) {
     if (index < 0 || index >= static_cast<int>(stock.size())) return nullptr;
     HGDIOBJ& h = stock[static_cast<std::size_t>(index)];
     if (h) return h;
-    auto brush = [](Pixel p) { return BrushObject{Brush::solid(p)}; };
+    auto brush = [](Pixel p) { return BrushObject{Brush::solid(p), colorref_from_pixel(p)}; };
     switch (index) {
     case WHITE_BRUSH:
         h = add_object(brush(0xFFFFFF), true);
@@ -100,16 +100,16 @@ HGDIOBJ GetStockObject(int index) {
         h = add_object(brush(0x000000), true);
         break;
     case NULL_BRUSH:
-        h = add_object(BrushObject{Brush::none()}, true);
+        h = add_object(BrushObject{Brush::none(), std::nullopt}, true);
         break;
     case WHITE_PEN:
-        h = add_object(PenObject{Pen{PS_SOLID, 1, 0xFFFFFF, {}}}, true);
+        h = add_object(PenObject{Pen{PS_SOLID, 1, 0xFFFFFF, {}}, RGB(255, 255, 255)}, true);
         break;
     case BLACK_PEN:
-        h = add_object(PenObject{Pen{PS_SOLID, 1, 0x000000, {}}}, true);
+        h = add_object(PenObject{Pen{PS_SOLID, 1, 0x000000, {}}, RGB(0, 0, 0)}, true);
         break;
     case NULL_PEN:
-        h = add_object(PenObject{Pen{PS_NULL, 1, 0, {}}}, true);
+        h = add_object(PenObject{Pen{PS_NULL, 1, 0, {}}, 0}, true);
         break;
     case SYSTEM_FONT:
         h = add_object(FontObject{stock_font(StockFont::system)}, true);
@@ -123,6 +123,9 @@ HGDIOBJ GetStockObject(int index) {
     case DEFAULT_GUI_FONT:
         h = add_object(FontObject{stock_font(StockFont::dialog)}, true);
         break;
+    case DEFAULT_PALETTE:
+        h = add_object(PaletteObject{}, true);
+        break; // the static colours
     default:
         return nullptr;
     }
@@ -133,12 +136,13 @@ HPEN CreatePen(int style, int width, COLORREF color) {
     if (style < PS_SOLID || style > PS_INSIDEFRAME) style = PS_SOLID;
     // Styled pens are one pixel wide, as on the original platform.
     if (style >= PS_DASH && style <= PS_DASHDOTDOT) width = 1;
-    return static_cast<HPEN>(
-        add_object(PenObject{Pen{style, std::max(width, 1), pixel_from_colorref(color), {}}}));
+    return static_cast<HPEN>(add_object(
+        PenObject{Pen{style, std::max(width, 1), pixel_from_colorref(color), {}}, color}));
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-    return static_cast<HBRUSH>(add_object(BrushObject{Brush::solid(pixel_from_colorref(color))}));
+    return static_cast<HBRUSH>(
+        add_object(BrushObject{Brush::solid(pixel_from_colorref(color)), color}));
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* font) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <variant>
+#include <vector>
 
 #include <windows.h>
 
@@ -12,11 +14,15 @@
 
 namespace plat {
 
+// Pens and brushes keep the colour they were made with, so that palette indices resolve
+// through the palette of the context they draw in.
 struct PenObject {
     Pen pen;
+    COLORREF color = 0;
 };
 struct BrushObject {
     Brush brush;
+    std::optional<COLORREF> color; // solid brushes
 };
 struct FontObject {
     std::shared_ptr<Font> font;
@@ -30,7 +36,12 @@ struct RegionObject {
     std::vector<RECT> rects; // disjoint, logical coordinates
 };
 
-using GdiObject = std::variant<PenObject, BrushObject, FontObject, BitmapObject, RegionObject>;
+struct PaletteObject {
+    std::vector<PALETTEENTRY> entries;
+};
+
+using GdiObject =
+    std::variant<PenObject, BrushObject, FontObject, BitmapObject, RegionObject, PaletteObject>;
 
 HGDIOBJ add_object(GdiObject object, bool stock = false);
 GdiObject* find_object(HGDIOBJ handle);

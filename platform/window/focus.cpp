@@ -1,4 +1,5 @@
 // Keyboard focus and activation of top-level windows.
+#include "backend/backend.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -50,6 +51,9 @@ void activate_window(HWND hwnd, WORD how) {
     s.active = hwnd;
     deactivate(previous, hwnd);
     if (!lookup(hwnd) || s.active != hwnd) return;
+    // On a palette screen the window being activated may realise its palette first.
+    if (backend().bits_per_pixel() == 8) SendMessageA(hwnd, WM_QUERYNEWPALETTE, 0, 0);
+    if (!lookup(hwnd)) return;
     if (!previous || !lookup(previous)) SendMessageA(hwnd, WM_ACTIVATEAPP, TRUE, 0);
     SendMessageA(hwnd, WM_NCACTIVATE, TRUE, 0);
     SendMessageA(hwnd, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(previous));

@@ -72,3 +72,33 @@ BOOL PtInRegion(HRGN region, int x, int y);
 int SelectClipRgn(HDC hdc, HRGN region);
 BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
               RECT* updateRect);
+
+// Palettes.
+struct PALETTEENTRY {
+    BYTE peRed;
+    BYTE peGreen;
+    BYTE peBlue;
+    BYTE peFlags;
+};
+struct LOGPALETTE {
+    WORD palVersion;
+    WORD palNumEntries;
+    PALETTEENTRY palPalEntry[1];
+};
+constexpr int DEFAULT_PALETTE = 15;
+constexpr UINT GDI_ERROR = 0xFFFFFFFF;
+constexpr BYTE PC_RESERVED = 0x01, PC_EXPLICIT = 0x02, PC_NOCOLLAPSE = 0x04;
+constexpr UINT WM_QUERYNEWPALETTE = 0x030F, WM_PALETTECHANGED = 0x0311;
+constexpr COLORREF PALETTEINDEX(WORD index) {
+    return 0x01000000u | index;
+}
+constexpr COLORREF PALETTERGB(BYTE r, BYTE g, BYTE b) {
+    return 0x02000000u | RGB(r, g, b);
+}
+HPALETTE CreatePalette(const LOGPALETTE* palette);
+HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
+UINT RealizePalette(HDC hdc);
+BOOL UnrealizeObject(HGDIOBJ object);
+UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
+UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
+COLORREF GetNearestColor(HDC hdc, COLORREF color);
