@@ -31,6 +31,7 @@ struct DeviceContext {
     HGDIOBJ ownBitmap = nullptr; // the one-pixel bitmap a memory context starts with
     bool memory = false;
     bool paintDC = false;
+    std::vector<DeviceContext> saved; // SaveDC states, innermost last
 };
 
 DeviceContext* dc_of(HDC hdc);

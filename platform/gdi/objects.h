@@ -22,7 +22,8 @@ struct PenObject {
 };
 struct BrushObject {
     Brush brush;
-    std::optional<COLORREF> color; // solid brushes
+    std::optional<COLORREF> color;                    // solid brushes
+    std::shared_ptr<const Surface> pattern = nullptr; // pattern brushes own their pixels
 };
 struct FontObject {
     std::shared_ptr<Font> font;

@@ -102,3 +102,27 @@ BOOL UnrealizeObject(HGDIOBJ object);
 UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
 COLORREF GetNearestColor(HDC hdc, COLORREF color);
+
+// More drawing and state calls.
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    LPVOID bmBits;
+};
+constexpr int MM_TEXT = 1;
+constexpr UINT BDR_RAISEDOUTER = 0x0001, BDR_SUNKENOUTER = 0x0002, BDR_RAISEDINNER = 0x0004,
+               BDR_SUNKENINNER = 0x0008, EDGE_RAISED = 0x0005, EDGE_SUNKEN = 0x000A,
+               EDGE_ETCHED = 0x0006, EDGE_BUMP = 0x0009, BF_LEFT = 0x0001, BF_TOP = 0x0002,
+               BF_RIGHT = 0x0004, BF_BOTTOM = 0x0008, BF_RECT = 0x000F;
+HBRUSH CreatePatternBrush(HBITMAP bitmap);
+BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                int srcWidth, int srcHeight, DWORD rop);
+int GetObjectA(HGDIOBJ object, int size, LPVOID buffer);
+int SaveDC(HDC hdc);
+BOOL RestoreDC(HDC hdc, int saved);
+int SetMapMode(HDC hdc, int mode);
+BOOL GetTextExtentPointA(HDC hdc, LPCSTR text, int length, SIZE* size);

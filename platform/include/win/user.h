@@ -328,3 +328,10 @@ BOOL DestroyIcon(HICON icon);
 constexpr UINT SW_SCROLLCHILDREN = 0x0001, SW_INVALIDATE = 0x0002, SW_ERASE = 0x0004;
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
                    RECT* updateRect, UINT flags);
+
+constexpr DWORD DCX_WINDOW = 0x0001, DCX_CACHE = 0x0002, DCX_CLIPCHILDREN = 0x0008,
+                DCX_CLIPSIBLINGS = 0x0010;
+HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
+BOOL DrawFocusRect(HDC hdc, const RECT* rect);
+BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags);
