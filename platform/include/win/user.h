@@ -335,3 +335,33 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);
 BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags);
+
+// Menus.
+constexpr UINT MF_INSERT = 0x0000, MF_CHANGE = 0x0080, MF_APPEND = 0x0100, MF_DELETE = 0x0200,
+               MF_REMOVE = 0x1000, MF_BYCOMMAND = 0x0000, MF_BYPOSITION = 0x0400,
+               MF_SEPARATOR = 0x0800, MF_ENABLED = 0x0000, MF_GRAYED = 0x0001, MF_DISABLED = 0x0002,
+               MF_UNCHECKED = 0x0000, MF_CHECKED = 0x0008, MF_STRING = 0x0000, MF_BITMAP = 0x0004,
+               MF_OWNERDRAW = 0x0100, MF_POPUP = 0x0010, MF_MENUBARBREAK = 0x0020,
+               MF_MENUBREAK = 0x0040, MF_HILITE = 0x0080, MF_END = 0x0080;
+constexpr UINT WM_INITMENU = 0x0116, WM_INITMENUPOPUP = 0x0117, WM_MENUSELECT = 0x011F;
+HMENU CreateMenu();
+HMENU CreatePopupMenu();
+BOOL DestroyMenu(HMENU menu);
+BOOL IsMenu(HMENU menu);
+HMENU LoadMenuA(HINSTANCE instance, LPCSTR name);
+HMENU LoadMenuIndirectA(const void* menuTemplate);
+BOOL SetMenu(HWND hwnd, HMENU menu);
+HMENU GetMenu(HWND hwnd);
+BOOL DrawMenuBar(HWND hwnd);
+HMENU GetSubMenu(HMENU menu, int position);
+int GetMenuItemCount(HMENU menu);
+UINT GetMenuItemID(HMENU menu, int position);
+UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
+DWORD EnableMenuItem(HMENU menu, UINT item, UINT flags);
+DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);
+BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR item);
+BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR id, LPCSTR item);
+BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR id, LPCSTR item);
+BOOL DeleteMenu(HMENU menu, UINT position, UINT flags);
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags);

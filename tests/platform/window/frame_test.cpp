@@ -154,6 +154,28 @@ TEST_F(FrameTest, SizeMessagesDescribeTheNewState) {
               (std::pair<WPARAM, LPARAM>{SIZE_MAXIMIZED, MAKELPARAM(c.right, c.bottom)}));
 }
 
+TEST_F(FrameTest, AMenuBarTakesItsRowFromTheClientArea) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    RECT before, after;
+    GetClientRect(f, &before);
+    const HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_STRING, 1, "&Datei");
+    ASSERT_TRUE(SetMenu(f, bar));
+    EXPECT_EQ(GetMenu(f), bar);
+    GetClientRect(f, &after);
+    RECT adjusted{0, 0, after.right, after.bottom};
+    AdjustWindowRectEx(&adjusted, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    RECT window;
+    GetWindowRect(f, &window);
+    EXPECT_EQ(adjusted.bottom - adjusted.top, window.bottom - window.top);
+    EXPECT_LT(after.bottom, before.bottom);
+    EXPECT_TRUE(DrawMenuBar(f));
+    SetMenu(f, nullptr);
+    DestroyMenu(bar);
+    GetClientRect(f, &after);
+    EXPECT_EQ(after.bottom, before.bottom);
+}
+
 TEST_F(FrameTest, WheelGoesToTheFocusWithItsDelta) {
     const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND c = child(f, 1);

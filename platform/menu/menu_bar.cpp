@@ -1,0 +1,27 @@
+// A frame's menu bar: attaching a menu and redrawing the bar.
+#include "menu/menu_table.h"
+#include "window/window_table.h"
+
+using namespace plat;
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+    Window* w = lookup(hwnd);
+    if (!w || (w->style & WS_CHILD) || (menu && !menu_of(menu))) return FALSE;
+    w->menu = menu;
+    // The client area shrinks or grows by the bar.
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+    const Window* w = lookup(hwnd);
+    return w && !(w->style & WS_CHILD) ? w->menu : nullptr;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+    const Window* w = lookup(hwnd);
+    if (!w || !w->menu) return FALSE;
+    SendMessageA(hwnd, WM_NCPAINT, 1, 0);
+    return TRUE;
+}
