@@ -3,49 +3,21 @@
 
 #include <windows.h>
 
-#include "backend/headless/headless_backend.h"
-#include "gdi/dc.h"
-#include "gdi/objects.h"
-#include "window/message_queue.h"
-#include "window/window_table.h"
+#include "support/headless_window.h"
 
 namespace {
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-class DcTest : public ::testing::Test {
+// Clipping children needs WS_CLIPCHILDREN on the pop-up.
+class DcTest : public testsupport::HeadlessWindowTest {
 protected:
-    void SetUp() override {
-        plat::use_headless_backend();
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = plain_proc;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "DcTestWindow";
-        RegisterClassExA(&wc);
-        // A borderless 40x30 pop-up: client pixels are surface pixels.
-        top = CreateWindowExA(0, "DcTestWindow", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                              40, 30, nullptr, nullptr, nullptr, nullptr);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
-    void TearDown() override {
-        DestroyWindow(top);
-        plat::reset_queue();
-        UnregisterClassA("DcTestWindow", nullptr);
-    }
-    plat::Pixel at(int x, int y) { return plat::lookup(top)->surface.at(x, y); }
-    HWND top = nullptr;
+    DcTest() : HeadlessWindowTest({40, 30}, WS_CLIPCHILDREN) {}
 };
 
 constexpr plat::Pixel White = 0xFFFFFF, Black = 0, Red = 0xFF0000, Blue = 0x0000FF;
 
 TEST_F(DcTest, FillRectStaysInsideTheClipAndOutOfClippedChildren) {
-    const HWND child = CreateWindowExA(0, "DcTestWindow", "", WS_CHILD | WS_VISIBLE, 10, 10, 5, 5,
-                                       top, nullptr, nullptr, nullptr);
+    const HWND child = CreateWindowExA(0, "HeadlessTestWindow", "", WS_CHILD | WS_VISIBLE, 10, 10,
+                                       5, 5, top, nullptr, nullptr, nullptr);
     HDC dc = GetDC(top);
     const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     RECT all{-5, -5, 100, 100};

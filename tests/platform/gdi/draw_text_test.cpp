@@ -7,31 +7,15 @@
 
 #include <windows.h>
 
-#include "backend/headless/headless_backend.h"
-#include "window/message_queue.h"
-#include "window/window_table.h"
+#include "support/headless_window.h"
 
 namespace {
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-class DrawTextTest : public ::testing::Test {
+class DrawTextTest : public testsupport::HeadlessWindowTest {
 protected:
+    DrawTextTest() : HeadlessWindowTest({200, 60}) {}
     void SetUp() override {
-        screen = &plat::use_headless_backend();
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = plain_proc;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "TextWindow";
-        RegisterClassExA(&wc);
-        top = CreateWindowExA(0, "TextWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 60, nullptr,
-                              nullptr, nullptr, nullptr);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
+        HeadlessWindowTest::SetUp();
         dc = GetDC(top);
         font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
         SelectObject(dc, font);
@@ -40,9 +24,7 @@ protected:
     void TearDown() override {
         ReleaseDC(top, dc);
         DeleteObject(font);
-        DestroyWindow(top);
-        plat::reset_queue();
-        UnregisterClassA("TextWindow", nullptr);
+        HeadlessWindowTest::TearDown();
     }
     // Columns [left, right) of pixels that are not white, over the whole height.
     std::pair<int, int> ink_columns() {
@@ -54,8 +36,6 @@ protected:
                     left = std::min(left, x), right = std::max(right, x + 1);
         return {left, right};
     }
-    plat::HeadlessBackend* screen = nullptr;
-    HWND top = nullptr;
     HDC dc = nullptr;
     HFONT font = nullptr;
 };

@@ -3,40 +3,11 @@
 
 #include <windows.h>
 
-#include "backend/headless/headless_backend.h"
-#include "window/message_queue.h"
-#include "window/window_table.h"
+#include "support/headless_window.h"
 
 namespace {
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-class RegionScrollTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        plat::use_headless_backend();
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = plain_proc;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = "ScrollWindow";
-        RegisterClassExA(&wc);
-        top = CreateWindowExA(0, "ScrollWindow", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr,
-                              nullptr, nullptr, nullptr);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
-    void TearDown() override {
-        DestroyWindow(top);
-        plat::reset_queue();
-        UnregisterClassA("ScrollWindow", nullptr);
-    }
-    plat::Surface& surface() { return plat::lookup(top)->surface; }
-    HWND top = nullptr;
-};
+using RegionScrollTest = testsupport::HeadlessWindowTest;
 
 TEST_F(RegionScrollTest, CombinedRegionsClipExactly) {
     const HRGN a = CreateRectRgn(0, 0, 20, 20);
