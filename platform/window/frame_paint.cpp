@@ -39,6 +39,17 @@ void paint_frame(HWND hwnd) {
         if (w->exStyle & WS_EX_CLIENTEDGE) edge += ClientEdge;
         const RECT caption{edge, edge, width - edge, edge + CaptionHeight};
         fill(hdc, caption, w->captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+        // The title, left in the caption after a small margin, in the caption text colour.
+        SelectObject(hdc, GetStockObject(SYSTEM_FONT));
+        SetBkMode(hdc, TRANSPARENT);
+        SetTextColor(hdc,
+                     GetSysColor(w->captionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+        const int boxWidth =
+            (w->style & WS_SYSMENU)
+                ? CaptionHeight * ((w->style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) ? 3 : 1)
+                : 0;
+        RECT title{caption.left + 4, caption.top, caption.right - boxWidth, caption.bottom};
+        DrawTextA(hdc, w->text.c_str(), -1, &title, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         if (w->style & WS_SYSMENU) {
             int right = caption.right;
             const int boxes = (w->style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) ? 3 : 1;

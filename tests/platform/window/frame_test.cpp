@@ -191,3 +191,24 @@ TEST_F(FrameTest, WheelGoesToTheFocusWithItsDelta) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrameTest, CaptionShowsTheTitleInTheCaptionTextColour) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE, "Formaldrix");
+    pump();
+    const plat::Surface& s = plat::lookup(f)->surface;
+    const plat::Pixel text = plat::pixel_from_colorref(GetSysColor(COLOR_CAPTIONTEXT));
+    int ink = 0;
+    for (int y = 4; y < 4 + 18; ++y)
+        for (int x = 8; x < 150; ++x)
+            ink += s.at(x, y) != plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_GT(ink, 30); // the title's glyphs
+    bool textColour = false;
+    for (int y = 4; y < 22 && !textColour; ++y)
+        for (int x = 8; x < 150 && !textColour; ++x)
+            textColour = s.at(x, y) == text;
+    EXPECT_TRUE(textColour);
+}
+
+} // namespace
