@@ -13,6 +13,27 @@ void fill(HDC hdc, RECT r, int colour) {
     FillRect(hdc, &r, sys_brush(colour));
 }
 
+constexpr int MenuItemPadding = 6;
+
+// The bar's items left to right, each padded on both sides; greyed items in the grey text colour.
+void draw_menu_bar_items(HDC hdc, HMENU menu, const RECT& bar) {
+    SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(hdc, TRANSPARENT);
+    int left = bar.left;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128];
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        RECT measure{0, 0, 0, 0};
+        DrawTextA(hdc, text, -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+        RECT item{left + MenuItemPadding, bar.top, left + MenuItemPadding + measure.right,
+                  bar.bottom};
+        SetTextColor(hdc, GetSysColor((state & MF_GRAYED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+        DrawTextA(hdc, text, -1, &item, DT_SINGLELINE | DT_VCENTER);
+        left = item.right + MenuItemPadding;
+    }
+}
+
 } // namespace
 
 void paint_frame(HWND hwnd) {
@@ -59,7 +80,11 @@ void paint_frame(HWND hwnd) {
                      COLOR_BTNFACE);
         }
     }
-    if (w->menu) fill(hdc, {in.left, in.top - MenuBarHeight, width - in.right, in.top}, COLOR_MENU);
+    if (w->menu) {
+        const RECT bar{in.left, in.top - MenuBarHeight, width - in.right, in.top};
+        fill(hdc, bar, COLOR_MENU);
+        draw_menu_bar_items(hdc, w->menu, bar);
+    }
     ReleaseDC(hwnd, hdc);
 }
 

@@ -212,3 +212,28 @@ TEST_F(FrameTest, CaptionShowsTheTitleInTheCaptionTextColour) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrameTest, MenuBarShowsItsItemsGreyedOnesInGrey) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_STRING, 1, "&Datei");
+    AppendMenuA(bar, MF_STRING | MF_GRAYED, 2, "&Berechnung");
+    SetMenu(f, bar);
+    pump();
+    const plat::Surface& s = plat::lookup(f)->surface;
+    const int top = 4 + 18, bottom = top + 19; // below the caption, the bar's row
+    bool normal = false, grey = false;
+    for (int y = top; y < bottom; ++y)
+        for (int x = 4; x < 200; ++x) {
+            normal |= s.at(x, y) == plat::pixel_from_colorref(GetSysColor(COLOR_MENUTEXT));
+            grey |= s.at(x, y) == plat::pixel_from_colorref(GetSysColor(COLOR_GRAYTEXT));
+        }
+    EXPECT_TRUE(normal);
+    EXPECT_TRUE(grey);
+    SetMenu(f, nullptr);
+    DestroyMenu(bar);
+}
+
+} // namespace
