@@ -3,6 +3,9 @@
 
 #include <cstring>
 
+#include <windows.h>
+
+#include "backend/headless/headless_backend.h"
 #include "gdi/font_engine.h"
 
 namespace {
@@ -26,5 +29,32 @@ void BM_TextLine30(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_TextLine30);
+
+// The same line through TextOutA on a window's device context, as the toolkit draws it.
+void BM_TextOutA30(benchmark::State& state) {
+    plat::use_headless_backend();
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "BenchText";
+    RegisterClassExA(&wc);
+    const HWND hwnd = CreateWindowExA(0, "BenchText", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 40,
+                                      nullptr, nullptr, nullptr, nullptr);
+    HDC dc = GetDC(hwnd);
+    const HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
+                                   FIXED_PITCH, "Courier New");
+    SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    const char* line = "The quick brown fox jumps 0123";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextOutA(dc, 4, 8, line, 30));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations());
+    ReleaseDC(hwnd, dc);
+    DeleteObject(font);
+    DestroyWindow(hwnd);
+}
+BENCHMARK(BM_TextOutA30);
 
 } // namespace

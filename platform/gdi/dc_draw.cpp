@@ -163,8 +163,10 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     Font* font = font_of(*dc);
     const std::string_view s = text_of(text, length);
     const TEXTMETRICA& tm = font->metrics();
-    const SIZE extent = font->extent(s);
     const bool updateCp = dc->textAlign & TA_UPDATECP;
+    // The extent is needed only to align, to paint the cells or to move the current position.
+    const bool needExtent = updateCp || dc->bkMode == OPAQUE || (dc->textAlign & TA_RIGHT);
+    const SIZE extent = needExtent ? font->extent(s) : SIZE{};
     if (updateCp) x = dc->position.x, y = dc->position.y;
     int left = x;
     if ((dc->textAlign & TA_CENTER) == TA_CENTER)
