@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "controls/system_classes.h"
 #include "window/window_table.h"
 
 namespace plat {
@@ -25,6 +26,12 @@ bool same_name(const WindowClass& c, const char* name) {
 
 const WindowClass* find_class(const char* name, HINSTANCE) {
     if (!name) return nullptr;
+    // The system's own classes (controls) exist before the program registers anything.
+    static bool systemClassesRegistered = false;
+    if (!systemClassesRegistered) {
+        systemClassesRegistered = true;
+        register_system_classes();
+    }
     for (const auto& c : classes())
         if (same_name(*c, name)) return c.get();
     return nullptr;

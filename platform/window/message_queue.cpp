@@ -73,6 +73,11 @@ bool take_paint(MSG* msg, HWND hwnd, UINT min, UINT max) {
     return true;
 }
 
+DWORD& clock_offset() {
+    static DWORD offset = 0;
+    return offset;
+}
+
 bool take_timer(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
     if (!message_matches(min, max, WM_TIMER)) return false;
     const DWORD now = GetTickCount();
@@ -102,6 +107,10 @@ void trace(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted) {
 }
 
 } // namespace
+
+void advance_clock(DWORD ms) {
+    clock_offset() += ms;
+}
 
 void post_input(const MSG& msg) {
     queue().posted.push_back(msg);
@@ -204,7 +213,8 @@ DWORD GetTickCount() {
     timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<DWORD>(static_cast<std::uint64_t>(now.tv_sec) * 1000u +
-                              static_cast<std::uint64_t>(now.tv_nsec) / 1000000u);
+                              static_cast<std::uint64_t>(now.tv_nsec) / 1000000u) +
+           clock_offset();
 }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {

@@ -20,6 +20,10 @@ template <class Done> bool run_modal_loop(Done done);
 // Forgets every queued message and timer (the window table is cleared by tests separately).
 void reset_queue();
 
+// Moves the clock behind GetTickCount forward, so tests can let timers and delays run out
+// without waiting.
+void advance_clock(DWORD ms);
+
 // Milliseconds until the next timer is due, or -1 when none runs.
 int next_timer_delay();
 

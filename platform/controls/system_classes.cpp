@@ -1,0 +1,21 @@
+// The list of the system's control classes, registered before the first class lookup.
+#include "controls/system_classes.h"
+
+#include <array>
+
+namespace plat {
+namespace {
+
+using RegisterFunction = void (*)();
+
+// One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
+constexpr std::array<RegisterFunction, 0> registrations{};
+
+} // namespace
+
+void register_system_classes() {
+    for (RegisterFunction r : registrations)
+        r();
+}
+
+} // namespace plat

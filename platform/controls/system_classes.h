@@ -1,0 +1,9 @@
+// The window classes the system provides: every control class registers itself here.
+#pragma once
+
+namespace plat {
+
+// Registers each control class once; the class registry calls it before its first lookup.
+void register_system_classes();
+
+} // namespace plat
