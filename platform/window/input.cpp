@@ -104,7 +104,8 @@ void inject_key(int vk, char character, bool pressed) {
     }
     HWND target = GetFocus();
     const bool alt = down(VK_MENU);
-    const bool system = alt || !target;
+    // F10 and the Alt key itself are system keys too: they belong to the menu bar.
+    const bool system = alt || vk == VK_MENU || vk == VK_F10 || !target;
     if (!target) target = GetActiveWindow();
     if (!target || !accepts_input(target)) return;
     // Repeat count 1, the context bit for Alt, the previous state and the transition bit.
