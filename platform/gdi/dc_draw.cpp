@@ -140,7 +140,9 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
     } else if (src) {
         return FALSE; // a source was named but is not a context
     }
-    blit(*p, {x, y, x + width, y + height}, source, from, brush_in(*d), rop, format);
+    const RECT area{x, y, x + width, y + height};
+    blit(*p, area, source, from, brush_in(*d), rop, format);
+    limit_to_screen_colors(*d, *p, area);
     return TRUE;
 }
 
