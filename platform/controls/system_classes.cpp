@@ -3,13 +3,19 @@
 
 #include <array>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 namespace plat {
 namespace {
 
 using RegisterFunction = void (*)();
 
 // One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
-constexpr std::array<RegisterFunction, 0> registrations{};
+constexpr std::array<RegisterFunction, 1> registrations{
+    register_statusbar_class, // msctls_statusbar32
+};
 
 } // namespace
 
@@ -19,3 +25,10 @@ void register_system_classes() {
 }
 
 } // namespace plat
+
+// The control classes exist from the first class lookup on; there is nothing to load.
+void InitCommonControls() {}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    return init && init->dwSize == sizeof(INITCOMMONCONTROLSEX);
+}
