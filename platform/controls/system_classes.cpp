@@ -13,8 +13,10 @@ namespace {
 using RegisterFunction = void (*)();
 
 // One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
-constexpr std::array<RegisterFunction, 1> registrations{
+constexpr std::array<RegisterFunction, 3> registrations{
     register_statusbar_class, // msctls_statusbar32
+    register_toolbar_class,   // ToolbarWindow32
+    register_tooltip_class,   // tooltips_class32
 };
 
 } // namespace

@@ -8,5 +8,7 @@ void register_system_classes();
 
 // One per control class file, defined at its end.
 void register_statusbar_class();
+void register_toolbar_class();
+void register_tooltip_class();
 
 } // namespace plat

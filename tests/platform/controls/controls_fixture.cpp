@@ -20,6 +20,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         log.commands.push_back(wParam);
         log.commandSenders.push_back(lParam);
+        if (log.destroyOnCommand) DestroyWindow(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_NOTIFY: {
         const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
@@ -83,6 +84,39 @@ void ControlsTest::pump() {
 void ControlsTest::wait(DWORD ms) {
     plat::advance_clock(ms);
     pump();
+}
+
+HWND ControlsTest::toolbar(HWND parent, DWORD style) {
+    const HWND tb =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                        0, 0, 1, 1, parent, reinterpret_cast<HMENU>(100), nullptr, nullptr);
+    if (!tb) return nullptr;
+    SendMessageA(tb, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(tb, TB_SETBITMAPSIZE, 0, MAKELONG(16, 15));
+    SendMessageA(tb, TB_SETBUTTONSIZE, 0, MAKELONG(22, 21));
+    SendMessageA(tb, TB_AUTOSIZE, 0, 0);
+    // As many images as entries, separators included, as the toolkit registers them.
+    TBADDBITMAP strip{plat::default_module(), IDB_STRIP};
+    EXPECT_EQ(SendMessageA(tb, TB_ADDBITMAP, 4, reinterpret_cast<LPARAM>(&strip)), 0);
+    const TBBUTTON buttons[] = {{0, 201, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+                                {0, 0, 0, TBSTYLE_SEP, {}, 0, 0},
+                                {1, 202, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0},
+                                {2, 203, TBSTATE_ENABLED, TBSTYLE_CHECK, {}, 0, 0}};
+    EXPECT_TRUE(SendMessageA(tb, TB_ADDBUTTONSA, 4, reinterpret_cast<LPARAM>(buttons)));
+    pump();
+    return tb;
+}
+
+RECT ControlsTest::item(HWND tb, int index) {
+    RECT r{};
+    EXPECT_TRUE(
+        SendMessageA(tb, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)));
+    return r;
+}
+
+POINT ControlsTest::centre(HWND tb, int index) {
+    const RECT r = item(tb, index);
+    return screen_point(tb, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 POINT ControlsTest::screen_point(HWND hwnd, int x, int y) {

@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include "backend/headless/headless_backend.h"
+#include "test_ids.h"
 #include "window/input.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
@@ -35,6 +36,7 @@ struct FrameLog {
     std::string tipText;                // copied into szText on a tip request
     LPSTR tipPointer = nullptr;         // when set, handed back in lpszText instead
     HINSTANCE tipInstance = nullptr;
+    bool destroyOnCommand = false; // the frame destroys the sender of a WM_COMMAND
 };
 FrameLog& frame_log();
 
@@ -50,6 +52,12 @@ protected:
     // Lets the clock run on by ms and serves the timers that come due.
     void wait(DWORD ms);
 
+    // A toolbar as the toolkit makes one, from the test strip: buttons 201, a separator, 202
+    // and the check button 203, with 16 x 15 images in 22 x 21 buttons.
+    HWND toolbar(HWND parent, DWORD style = TBSTYLE_TOOLTIPS);
+    RECT item(HWND tb, int index);
+    POINT centre(HWND tb, int index);
+
     // A pixel of a window's client area, read from its top-level surface.
     plat::Pixel pixel(HWND hwnd, int x, int y);
     // A client point of a window, on the screen.
@@ -60,6 +68,18 @@ protected:
 
 inline plat::Pixel colour(int sysColor) {
     return plat::pixel_from_colorref(GetSysColor(sysColor));
+}
+
+// Sums of the channels, to tell shadows (below the face) from highlights (above it) whatever
+// grey each edge line uses.
+inline unsigned brightness(plat::Pixel p) {
+    return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF);
+}
+inline bool is_shadow(plat::Pixel p) {
+    return brightness(p) < brightness(colour(COLOR_BTNFACE));
+}
+inline bool is_highlight(plat::Pixel p) {
+    return brightness(p) > brightness(colour(COLOR_BTNFACE));
 }
 
 } // namespace ctltest
