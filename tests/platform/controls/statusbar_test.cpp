@@ -260,12 +260,4 @@ TEST_F(StatusBarTest, NoGripOnAFrameThatCannotBeSized) {
     EXPECT_EQ(pixel(sb, c.right - 2, c.bottom - 3), colour(COLOR_BTNFACE));
 }
 
-TEST_F(StatusBarTest, GoesWithItsFrame) {
-    const HWND f = frame();
-    const HWND sb = bar(f);
-    frame_log().statusBar = nullptr;
-    DestroyWindow(f);
-    EXPECT_FALSE(IsWindow(sb));
-}
-
 } // namespace
