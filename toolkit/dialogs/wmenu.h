@@ -42,7 +42,7 @@ inline CoreMenus coreMenus{};
 
 // WindowOpen, once the root frame exists with its class menu: wRootMenu := the frame's menu,
 // wAccel := the accelerator table menuId, the root identifier table := RCDATA menuId (none when
-// absent). A menuId of 0 leaves all three empty.
+// absent). A menuId of 0 loads neither accelerators nor a table.
 void yymnloadresources_(const int& menuId);
 // Shutdown, after the root frame is gone: forgets menu, accelerators, tables and toolbar.
 void yymnshutdown_();

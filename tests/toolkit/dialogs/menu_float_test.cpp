@@ -79,15 +79,6 @@ TEST_F(FloatingMenu, MirrorsTheRootMenusTextsAndStatesAndSendsTheChosenCommand) 
     EXPECT_EQ(GetMenuItemCount(bar()), 3);
 }
 
-TEST_F(FloatingMenu, ClosedWithoutChoiceSendsNothing) {
-    frame_log().idleSteps.push_back([] { key(VK_ESCAPE); });
-    int id = IDM_FLOAT;
-    yymnflot_(id, 0, 0);
-    pump();
-    EXPECT_EQ(frame_log().popups.size(), 1u);
-    EXPECT_TRUE(frame_log().commands.empty());
-}
-
 TEST_F(FloatingMenu, AMissingMenuIsNotShown) {
     int id = 999;
     yymnflot_(id, 0, 0);
