@@ -44,7 +44,8 @@ inline CoreMenus coreMenus{};
 // wAccel := the accelerator table menuId, the root identifier table := RCDATA menuId (none when
 // absent). A menuId of 0 loads neither accelerators nor a table.
 void yymnloadresources_(const int& menuId);
-// Shutdown, after the root frame is gone: forgets menu, accelerators, tables and toolbar.
+// Shutdown, once the root frame is destroyed: frees the accelerators, forgets the menu, the
+// tables and the toolbar.
 void yymnshutdown_();
 
 // A menu resource with its disabled items turned greyed; null when there is none.

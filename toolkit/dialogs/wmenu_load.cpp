@@ -91,10 +91,8 @@ void yymnloadresources_(const int& menuId) {
 void yymnshutdown_() {
     if (IsWindow(coreMenus.hWndToolbar)) DestroyWindow(coreMenus.hWndToolbar);
     if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
-    // The frame no longer holds the menu once it is gone, so it is ours to free.
-    if (core.wRootMenu && !IsWindow(root_frame())) DestroyMenu(core.wRootMenu);
     core.wAccel = nullptr;
-    core.wRootMenu = nullptr;
+    core.wRootMenu = nullptr; // goes with its frame
     coreMenus = CoreMenus{};
 }
 
