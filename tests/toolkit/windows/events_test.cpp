@@ -257,3 +257,22 @@ TEST_F(Events, CloseBoxGivesACloseRequestAndKeepsTheWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Events, WaitKeepsServingTheWindowsUntilItsTimerFires) {
+    // The keys typed meanwhile are dispatched and produce events, which are then lost, as
+    // everything produced outside a retrieval but redraws and resizes.
+    press({}, {'A', 'a'});
+    xxwait_(0); // the shortest timer: due after one tick
+
+    EXPECT_EQ(tess::TimerEnabled, 0);
+    tess::EventRecord m;
+    EXPECT_EQ(next_event(m), -1);
+    // Without a window there is nothing to wait on.
+    WindowClose();
+    xxwait_(100);
+    EXPECT_EQ(tess::TimerEnabled, 0);
+}
+
+} // namespace

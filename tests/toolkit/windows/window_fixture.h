@@ -10,6 +10,7 @@
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
 #include "core/wwndproc.h"
+#include "graphics/oswin.h"
 #include "public/tessar01.h"
 #include "public/tessaramond.h"
 #include "support/temp_dir.h"
