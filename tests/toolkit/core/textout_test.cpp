@@ -87,35 +87,6 @@ TEST_F(TextCoreTest, ClearedAreaIncludesBothCorners) {
     EXPECT_EQ(count({0, 0, 60, 60}, colour(13)), area(filled));
 }
 
-TEST_F(TextCoreTest, StringCellsAreOpaqueFromBaselineOriginToTheReturnedPosition) {
-    yysetfontcolour_(5, 10);
-    const TEXTMETRICA tm = text_metrics();
-    ASSERT_EQ(tm.tmAveCharWidth, 8);
-    int x = 40, y = 100;
-    const char text[] = "Wq   ";
-    yystringout_(x, y, text, 6);
-    EXPECT_EQ(x, 40 + 5 * 8);
-    EXPECT_EQ(y, 100);
-    const RECT cells{40, 100 - tm.tmAscent, 80, 100 - tm.tmAscent + tm.tmHeight};
-    const RECT blanks{56, cells.top, 80, cells.bottom};
-    EXPECT_EQ(count(blanks, colour(10)), area(blanks));
-    EXPECT_GT(count({40, cells.top, 56, cells.bottom}, colour(5)), 0);
-    // Nothing outside the cells.
-    const RECT around{30, cells.top - 5, 90, cells.bottom + 5};
-    EXPECT_EQ(count(around, Unpainted) + count(cells, Unpainted), area(around) - area(cells));
-}
-
-TEST_F(TextCoreTest, UnderlineRunsTwoPixelsBelowTheBaselineUpToTheEnd) {
-    yysetfontcolour_(9, 15);
-    yysetfontunderline_(1);
-    int x = 20, y = 60;
-    yystringout_(x, y, "    ", 5);
-    ASSERT_EQ(x, 52);
-    EXPECT_EQ(count({20, 62, 52, 63}, colour(9)), 32);
-    EXPECT_NE(at(52, 62), colour(9));
-    EXPECT_EQ(count({0, 0, 100, 100}, colour(9)), 32);
-}
-
 TEST_F(TextCoreTest, EmptyTextLeavesPositionAndPixels) {
     int x = 20, y = 60;
     yystringout_(x, y, "", 1);

@@ -229,15 +229,14 @@ TEST_F(WindowTextTest, ClearFillsTheWholeWindowAndLeavesTheCursor) {
     EXPECT_EQ(count({0, 0, Width, Height}, colour(12)), Width * Height);
     EXPECT_EQ(WInfoFont(1), x);
     EXPECT_EQ(WInfoFont(2), y);
-}
 
-TEST_F(WindowTextTest, ClearCoversOnlyTheRecordedWindowSize) {
+    // The recorded size of the current window is what is cleared.
     tessar01.windowWidth = 100;
     tessar01.windowHeight = 50;
     WindowFont(courier(0, 10));
     WindowClear();
-    EXPECT_EQ(count({0, 0, 100, 50}, colour(10)), 100 * 50);
     EXPECT_EQ(count({0, 0, Width, Height}, colour(10)), 100 * 50);
+    EXPECT_EQ(count({0, 0, 100, 50}, colour(10)), 100 * 50);
 }
 
 TEST_F(WindowTextTest, FontSizeFollowsTheCurrentWindowSize) {
