@@ -36,8 +36,8 @@ void WindowFont(const FontDescription& font);
 // other item.
 int WInfoFont(const int& item);
 
-// For the window routines: WindowOpen's text state, after the root window exists and its
-// client context is core.wDC.
+// For the window routines: WindowOpen's text state, colour table included, once the root's
+// client context is core.wDC and tessar01 holds its client size.
 void yytextwindowopen_();
 
 // Parts of WindowFont, also used by the window routines: yyfntsiz_ re-creates the font from a
