@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/wmessage_state.h"
+#include "core/textout.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
@@ -170,6 +171,7 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
         menuId ? LoadAcceleratorsA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)))
                : nullptr;
 
+    yyinittextcolours_();
     core.wWindowOpen = 1;
     for (PendingEvent& p : events.pending)
         p.type = 0;
@@ -317,4 +319,28 @@ void yyshutdown_() {
     if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
     core.wAccel = nullptr;
     core.wRootMenu = nullptr; // destroyed with its frame
+    yyreleasefont_();
+}
+
+void yyscrollarea_(const int& dx, const int& dy) {
+    if (!valid_window_number(core.wIndex) || !core.wDC) return;
+    const HWND client = core.hClient[slot(core.wIndex)];
+    HRGN uncovered = CreateRectRgn(0, 0, 0, 0);
+    const auto background = static_cast<std::size_t>(coreText.wBackCol);
+    const COLORREF colour =
+        background < coreText.wColour.size() ? coreText.wColour[background] : RGB(255, 255, 255);
+    HBRUSH brush = CreateSolidBrush(GetNearestColor(core.wDC, colour));
+    ScrollWindowEx(client, dx, dy, nullptr, nullptr, uncovered, nullptr, SW_INVALIDATE);
+    FillRgn(core.wDC, uncovered, brush);
+    // Only a band along one edge is taken as drawn: a scroll in both directions leaves the rest
+    // of the uncovered area to redraw events.
+    RECT valid;
+    GetClientRect(client, &valid);
+    if (dx > 0) valid.right = dx;
+    if (dx < 0) valid.left = valid.right + dx;
+    if (dy > 0) valid.bottom = dy;
+    if (dy < 0) valid.top = valid.bottom + dy;
+    ValidateRect(client, &valid);
+    DeleteObject(brush);
+    DeleteObject(uncovered);
 }

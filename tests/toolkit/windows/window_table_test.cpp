@@ -163,3 +163,29 @@ TEST_F(ToolkitWindows, MaximisingAndRestoringAnInsideRootChildKeepsItsRectangle)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ToolkitWindows, SelectingAWindowResetsTheTextCursorEvenWhenItIsCurrent) {
+    open_root(1000, 800);
+    WindowOutString(100, 100, "Hallo");
+    EXPECT_GT(tess::tessar03.cursorX, 100);
+    WindowSelect(0);
+    EXPECT_EQ(tess::tessar03.cursorX, 0);
+    EXPECT_EQ(tess::tessar03.cursorY, 0);
+}
+
+TEST_F(ToolkitWindows, ScrollingFillsTheBandAndOnlyAOneSidedBandCountsAsDrawn) {
+    open_root(200, 100);
+    drain();
+    yyscrollarea_(0, -10); // up by ten pixels
+    EXPECT_TRUE(drain().empty());
+    const plat::Pixel band = client_pixel(0, 50, 95);
+    EXPECT_EQ(band, 0xFFFFFFu); // background colour 15, white
+    yyscrollarea_(5, 5);
+    const auto after = drain();
+    ASSERT_FALSE(after.empty());
+    EXPECT_EQ(after[0].first, tess::EventRedraw);
+}
+
+} // namespace
