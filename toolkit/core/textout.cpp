@@ -1,6 +1,8 @@
 // Text output of the core: strings, cleared areas, the text font and the colour table.
 #include "core/textout.h"
 
+#include <commctrl.h>
+
 #include "core/wwindow.h"
 
 using tess::core;
@@ -8,8 +10,6 @@ using tess::coreText;
 
 namespace {
 
-// The platform has its own names only for the messages its controls define.
-constexpr UINT StatusBarSetText = WM_USER + 1; // SB_SETTEXTA
 constexpr int StatusBarParts = 255;
 
 constexpr std::array<COLORREF, tess::ColourEntries - 2> StartColours{{
@@ -196,7 +196,6 @@ void yysetstatustext_(const int& part, const char* text) {
     if (!tess::valid_window_number(core.wIndex) || part < 1 || part > StatusBarParts) return;
     const HWND bar = core.wMessLine[static_cast<std::size_t>(core.wIndex)];
     if (!bar) return;
-    SendMessageA(bar, StatusBarSetText, static_cast<WPARAM>(part - 1),
-                 reinterpret_cast<LPARAM>(text));
+    SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1), reinterpret_cast<LPARAM>(text));
     UpdateWindow(bar);
 }

@@ -3,8 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/wmessage_state.h"
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "core/textout.h"
+#include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
@@ -14,8 +18,6 @@ using namespace tess;
 
 namespace {
 
-constexpr char StatusClass[] = "msctls_statusbar32";
-constexpr DWORD SizeGrip = 0x0100; // SBARS_SIZEGRIP
 constexpr DWORD ClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 std::array<int, 255> partlist{};
@@ -70,8 +72,8 @@ int height_of(HWND hwnd) {
 HWND add_status_bar(HWND frame, int clientWidth, bool root, bool fixedSize) {
     DWORD style = WS_CHILD | WS_VISIBLE;
     if (root) style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    if (!fixedSize) style |= SizeGrip;
-    HWND bar = CreateWindowExA(0, StatusClass, "", style, 0, 0, clientWidth, 10, frame,
+    if (!fixedSize) style |= SBARS_SIZEGRIP;
+    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, clientWidth, 10, frame,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)),
                                core.wInstance, nullptr);
     if (!bar) return nullptr;
@@ -283,8 +285,7 @@ void yysetstatusbar_(const int& parts) {
     if (!valid_window_number(core.wIndex)) return;
     const HWND bar = core.wMessLine[slot(core.wIndex)];
     if (!bar || parts < 1 || parts > static_cast<int>(partlist.size())) return;
-    constexpr UINT SetParts = WM_USER + 4; // SB_SETPARTS
-    SendMessageA(bar, SetParts, static_cast<WPARAM>(parts),
+    SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(parts),
                  reinterpret_cast<LPARAM>(partlist.data()));
 }
 

@@ -5,6 +5,10 @@
 
 #include <functional>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "backend/headless/headless_backend.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
