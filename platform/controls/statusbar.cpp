@@ -6,10 +6,10 @@
 // (part in the low byte of wParam, drawing type 0 sunken, SBT_NOBORDERS or SBT_POPOUT in the
 // high byte; tabs split a text into left, centred and right pieces), SB_GETTEXTA,
 // SB_GETTEXTLENGTHA, SB_GETRECT, SB_GETBORDERS, SB_SIMPLE, SB_ISSIMPLE, WM_SETTEXT, WM_GETTEXT and
-// WM_GETTEXTLENGTH (on part 0), WM_SETFONT, WM_GETFONT; WM_SIZE from the parent fits the bar to
-// the parent's bottom edge, its height following from the font.
-// Gaps: SBT_OWNERDRAW (refused), SB_SETMINHEIGHT, SB_SETICON, SB_SETBKCOLOR, tip texts, CCS_TOP
-// and the other alignment styles; the bar always sits at the bottom.
+// WM_GETTEXTLENGTH (on the first part), WM_SETFONT, WM_GETFONT; WM_SIZE from the parent fits the
+// bar to the parent's bottom edge, its height following from the font. Gaps: SBT_OWNERDRAW
+// (refused), SB_SETMINHEIGHT, SB_SETICON, SB_SETBKCOLOR, tip texts, CCS_TOP and the other alignment
+// styles; the bar always sits at the bottom.
 #include <algorithm>
 #include <array>
 #include <cstring>

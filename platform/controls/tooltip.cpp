@@ -197,8 +197,7 @@ Answer request_text(HWND hwnd, const Tool& t) {
 void show(HWND hwnd, Tooltip& tt) {
     const Tool* t = current_tool(tt);
     if (!t) return;
-    const HWND owner = t->hwnd;
-    const UINT_PTR id = t->id;
+    Tooltip* live = &tt;
     std::string text;
     switch (t->source) {
     case Tool::Source::Text:
@@ -208,23 +207,24 @@ void show(HWND hwnd, Tooltip& tt) {
         text = load_string(t->hinst, t->resource);
         break;
     case Tool::Source::Callback: {
+        const HWND owner = t->hwnd;
+        const UINT_PTR id = t->id;
         const Answer answer = request_text(hwnd, *t);
-        text = answer.text;
         // The answer may have destroyed the tip or changed its tools.
-        Tooltip* again = IsWindow(hwnd) ? state_of(hwnd) : nullptr;
-        if (!again) return;
-        const int i = find_tool(*again, owner, id);
-        if (i < 0 || i != again->current) return;
-        Tool& tool = again->tools[static_cast<std::size_t>(i)];
-        tool.text = text;
+        live = IsWindow(hwnd) ? state_of(hwnd) : nullptr;
+        if (!live) return;
+        const int i = find_tool(*live, owner, id);
+        if (i < 0 || i != live->current) return;
+        Tool& tool = live->tools[static_cast<std::size_t>(i)];
+        tool.text = text = answer.text;
         if (answer.keep) tool.source = Tool::Source::Text;
         break;
     }
     }
     if (text.empty()) return; // an empty tip is not shown
-    place(hwnd, tt, text);
-    tt.shown = true;
-    SetTimer(hwnd, PopTimer, tt.autopop, nullptr);
+    place(hwnd, *live, text);
+    live->shown = true;
+    SetTimer(hwnd, PopTimer, live->autopop, nullptr);
 }
 
 // ---- messages

@@ -38,6 +38,7 @@ DeviceContext* dc_of(HDC hdc);
 // A context drawing into hwnd's client area (or whole window), clipped to what is visible of it
 // and, when given, to a rectangle in the window's client coordinates.
 HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit);
+HDC create_screen_dc();
 HDC create_memory_dc();
 void release_dc(HDC hdc);
 

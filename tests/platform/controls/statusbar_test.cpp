@@ -162,7 +162,7 @@ TEST_F(StatusBarTest, TextsAreKeptPerPartWithTheirDrawingTypes) {
     EXPECT_EQ(SendMessageA(sb, SB_GETTEXTLENGTHA, 1, 0), MAKELONG(7, SBT_POPOUT));
     EXPECT_EQ(SendMessageA(sb, SB_GETTEXTLENGTHA, 0, 0), 0);
 
-    // Part 0 is the window text.
+    // The first part holds the window text.
     SetWindowTextA(sb, "Bereit");
     EXPECT_EQ(LOWORD(SendMessageA(sb, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(buffer))), 6);
     EXPECT_STREQ(buffer, "Bereit");
