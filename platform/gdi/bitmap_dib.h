@@ -36,5 +36,7 @@ struct IconImage {
     Surface mask;
 };
 std::optional<IconImage> decode_icon_image(std::span<const std::byte> data);
+// The image behind an icon handle from LoadIconA or LoadImageA; nullptr for any other handle.
+const IconImage* icon_image(HICON icon);
 
 } // namespace plat

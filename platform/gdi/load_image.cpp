@@ -80,6 +80,11 @@ HICON load_icon(HINSTANCE instance, LPCSTR name, int cx, int cy) {
 
 } // namespace
 
+const IconImage* plat::icon_image(HICON icon) {
+    const IconSlot* s = icon_of(icon);
+    return s ? &s->image : nullptr;
+}
+
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name) {
     return load_bitmap(instance, name, 0);
 }

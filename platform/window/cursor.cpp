@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "backend/backend.h"
+
 namespace {
 
 // The standard shapes are handles whose value is their identifier.
@@ -23,6 +25,7 @@ HCURSOR LoadCursorA(HINSTANCE, LPCSTR name) {
 HCURSOR SetCursor(HCURSOR cursor) {
     const HCURSOR previous = current;
     current = cursor;
+    plat::backend().cursor_changed(cursor);
     return previous;
 }
 
