@@ -1,0 +1,99 @@
+// A small frame for the end-to-end tests: it shows the characters typed into it, and the
+// message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
+// is also written to the file named by KEY_ECHO_OUT when the window closes.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <platform_start.h>
+#include <windows.h>
+
+namespace {
+
+constexpr UINT IdFileExit = 100, IdHelpAbout = 200;
+std::string typed;
+
+HMENU make_menu() {
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, IdFileExit, "E&xit");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    HMENU help = CreatePopupMenu();
+    AppendMenuA(help, MF_STRING, IdHelpAbout, "&About");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+    return bar;
+}
+
+void paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
+    TextOutA(hdc, 8, 8, "Typed:", 6);
+    // Control characters would show as boxes; the trace has them all.
+    std::string shown;
+    for (char c : typed)
+        if (static_cast<unsigned char>(c) >= 0x20) shown.push_back(c);
+    TextOutA(hdc, 8, 28, shown.c_str(), static_cast<int>(shown.size()));
+    EndPaint(hwnd, &ps);
+}
+
+void save_typed() {
+    const char* out = std::getenv("KEY_ECHO_OUT");
+    if (!out) return;
+    if (FILE* f = std::fopen(out, "wb")) {
+        std::fwrite(typed.data(), 1, typed.size(), f);
+        std::fclose(f);
+    }
+}
+
+LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CHAR:
+        typed.push_back(static_cast<char>(wParam));
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IdFileExit) DestroyWindow(hwnd);
+        return 0;
+    case WM_PAINT:
+        paint(hwnd);
+        return 0;
+    case WM_DESTROY:
+        save_typed();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+int main() {
+    std::string reason;
+    if (!plat::start_backend(reason)) {
+        std::fprintf(stderr, "%s\n", reason.c_str());
+        return 1;
+    }
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = frame_proc;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = "KeyEcho";
+    RegisterClassExA(&wc);
+    const char* title = std::getenv("KEY_ECHO_TITLE");
+    HWND hwnd = CreateWindowExA(0, "KeyEcho", title ? title : "Key echo", WS_OVERLAPPEDWINDOW,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr, make_menu(),
+                                nullptr, nullptr);
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    plat::stop_backend();
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,91 @@
+// What the end-to-end tests need from X that xdotool does not do:
+//   x11_tool close <window id>   WM_PROTOCOLS/WM_DELETE_WINDOW, as a window manager's close box
+//                                sends it (under Xvfb there is no window manager)
+//   x11_tool shot <file.png>     the whole screen as a PNG
+//   x11_tool numlock on|off      sets the Num Lock state through XKB
+// Window ids are decimal or 0x hex, as xdotool prints them.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "gdi/png_writer.h"
+
+namespace {
+
+int close_window(Display* dpy, const char* id) {
+    const Window window = std::strtoul(id, nullptr, 0);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(dpy, window, False, NoEventMask, &e);
+    XSync(dpy, False);
+    return sent ? 0 : 1;
+}
+
+int screenshot(Display* dpy, const char* path) {
+    const Window root = DefaultRootWindow(dpy);
+    XWindowAttributes a{};
+    XGetWindowAttributes(dpy, root, &a);
+    XImage* image = XGetImage(dpy, root, 0, 0, static_cast<unsigned>(a.width),
+                              static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
+    if (!image) return 1;
+    plat::Surface s(a.width, a.height);
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            const auto channel = [p](unsigned long mask) {
+                int shift = 0;
+                while (mask && !(mask & 1))
+                    mask >>= 1, ++shift;
+                return static_cast<plat::Pixel>(((p >> shift) & mask) * 255 / (mask ? mask : 1));
+            };
+            s.row(y)[x] = channel(image->red_mask) << 16 | channel(image->green_mask) << 8 |
+                          channel(image->blue_mask);
+        }
+    XDestroyImage(image);
+    std::string error;
+    if (!plat::save_png(s, path, &error)) {
+        std::fprintf(stderr, "x11_tool: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int set_num_lock(Display* dpy, bool on) {
+    const unsigned mask = XkbKeysymToModifiers(dpy, XStringToKeysym("Num_Lock"));
+    if (!mask || !XkbLockModifiers(dpy, XkbUseCoreKbd, mask, on ? mask : 0)) return 1;
+    XSync(dpy, False);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: x11_tool close <window> | shot <file.png> | numlock on|off\n");
+        return 2;
+    }
+    Display* dpy = XOpenDisplay(nullptr);
+    if (!dpy) {
+        std::fprintf(stderr, "x11_tool: cannot open the display\n");
+        return 1;
+    }
+    int status = 2;
+    if (std::strcmp(argv[1], "close") == 0)
+        status = close_window(dpy, argv[2]);
+    else if (std::strcmp(argv[1], "shot") == 0)
+        status = screenshot(dpy, argv[2]);
+    else if (std::strcmp(argv[1], "numlock") == 0)
+        status = set_num_lock(dpy, std::strcmp(argv[2], "on") == 0);
+    XCloseDisplay(dpy);
+    return status;
+}
