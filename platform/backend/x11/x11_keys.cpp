@@ -124,7 +124,11 @@ int punctuation_key(unsigned long ks) {
     case XK_dead_circumflex:
         return VK_OEM_5;
     default:
-        return ks >= XK_nobreakspace && ks <= XK_ydiaeresis ? VK_OEM_8 : 0;
+        // Any other key that types something (Latin-1, the euro sign, a Unicode keysym).
+        return (ks >= XK_nobreakspace && ks <= XK_ydiaeresis) || ks == XK_EuroSign ||
+                       (ks >= 0x01000100 && ks <= 0x0110FFFF)
+                   ? VK_OEM_8
+                   : 0;
     }
 }
 
@@ -231,6 +235,8 @@ char typed_character(int vk, std::string_view latin1, unsigned long keysym) {
         if (c >= 0x80 && c < 0xA0) return 0;
         return static_cast<char>(c);
     }
+    // X's Shift+Tab (ISO_Left_Tab) types nothing; on the original platform it is still a tab.
+    if (vk == VK_TAB && latin1.empty()) return '\t';
     // Windows-1252's own characters (the euro sign, curly quotes, …) arrive as keysyms that have
     // no Latin-1 byte.
     char32_t u = 0;
