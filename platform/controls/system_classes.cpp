@@ -3,13 +3,17 @@
 
 #include <array>
 
+#include "menu/menu_tracker.h"
+
 namespace plat {
 namespace {
 
 using RegisterFunction = void (*)();
 
 // One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
-constexpr std::array<RegisterFunction, 0> registrations{};
+constexpr std::array<RegisterFunction, 1> registrations{
+    register_menu_popup_class, // "#32768", the pop-up menus
+};
 
 } // namespace
 

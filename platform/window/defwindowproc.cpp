@@ -1,5 +1,6 @@
 // The default handling of messages.
 #include "gdi/brushes.h"
+#include "menu/menu_tracker.h"
 #include "window/nonclient.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
@@ -31,8 +32,54 @@ LRESULT on_paint(HWND hwnd) {
     return 0;
 }
 
+// Alt pressed and released with no key between opens the menu bar, as F10 does.
+bool& alt_alone() {
+    static bool alone = false;
+    return alone;
+}
+
+HWND top_level_of(HWND hwnd) {
+    for (const Window* w = lookup(hwnd); w && (w->style & WS_CHILD) && lookup(w->parent);
+         w = lookup(w->parent))
+        hwnd = w->parent;
+    return hwnd;
+}
+
+LRESULT on_system_key(HWND hwnd, UINT message, WPARAM vk, LPARAM lParam) {
+    const bool repeat = lParam & (1 << 30);
+    if (message == WM_SYSKEYDOWN) {
+        if (vk == VK_F4 && (HIWORD(lParam) & 0x2000))
+            SendMessageA(top_level_of(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (!repeat) alt_alone() = vk == VK_MENU;
+        return 0;
+    }
+    const bool plain = !(GetKeyState(VK_SHIFT) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000);
+    const bool opens = (vk == VK_MENU && alt_alone()) || (vk == VK_F10 && plain);
+    alt_alone() = false;
+    if (opens) SendMessageA(top_level_of(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return 0;
+}
+
 LRESULT on_system_command(HWND hwnd, WPARAM command, LPARAM where) {
     switch (command & 0xFFF0) {
+    case SC_MOUSEMENU: {
+        BarEntry entry;
+        entry.byMouse = true;
+        entry.point = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+        track_menu_bar(hwnd, entry);
+        break;
+    }
+    case SC_KEYMENU: {
+        // Alt+Space would open the window menu, which frames here do not have.
+        if (where == ' ') break;
+        BarEntry entry;
+        entry.mnemonic = static_cast<char>(where);
+        if (GetMenu(hwnd))
+            track_menu_bar(hwnd, entry);
+        else if (entry.mnemonic)
+            MessageBeep(0);
+        break;
+    }
     case SC_CLOSE:
         SendMessageA(hwnd, WM_CLOSE, 0, 0);
         break;
@@ -68,6 +115,8 @@ LRESULT on_nc_button_down(HWND hwnd, WPARAM hit, LPARAM where) {
     }
     case HTCAPTION:
         return SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where);
+    case HTMENU:
+        return SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU, where);
     default:
         // The sizing borders, HTLEFT to HTBOTTOMRIGHT, give SC_SIZE with the edge in its low bits.
         if (hit >= static_cast<WPARAM>(HTLEFT) && hit <= static_cast<WPARAM>(HTBOTTOMRIGHT))
@@ -155,8 +204,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         return on_system_command(hwnd, wParam, lParam);
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F4 && (HIWORD(lParam) & 0x2000))
-            SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    case WM_SYSKEYUP:
+        return on_system_key(hwnd, message, wParam, lParam);
+    case WM_SYSCHAR:
+        // Alt+letter: the menu bar item with that mnemonic, on the frame that has the bar.
+        if (wParam != VK_RETURN && wParam != VK_ESCAPE && (HIWORD(lParam) & 0x2000))
+            SendMessageA(top_level_of(hwnd), WM_SYSCOMMAND, SC_KEYMENU,
+                         static_cast<LPARAM>(static_cast<BYTE>(wParam)));
         return 0;
     case WM_WINDOWPOSCHANGED:
         return on_window_pos_changed(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam));

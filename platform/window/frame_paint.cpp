@@ -1,4 +1,6 @@
 // Drawing of the non-client area: border, caption (active or inactive) and its boxes.
+#include "menu/menu_layout.h"
+#include "menu/menu_tracker.h"
 #include "window/nonclient.h"
 #include "window/window_table.h"
 
@@ -13,24 +15,25 @@ void fill(HDC hdc, RECT r, int colour) {
     FillRect(hdc, &r, sys_brush(colour));
 }
 
-constexpr int MenuItemPadding = 6;
-
-// The bar's items left to right, each padded on both sides; greyed items in the grey text colour.
-void draw_menu_bar_items(HDC hdc, HMENU menu, const RECT& bar) {
+// The bar's items left to right; greyed items in the grey text colour, the one the menu loop
+// has selected in the highlight colours.
+void draw_menu_bar_items(HDC hdc, HWND hwnd, HMENU menu, const RECT& bar) {
     SelectObject(hdc, GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(hdc, TRANSPARENT);
-    int left = bar.left;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const std::vector<RECT> items = layout_menu_bar(menu, bar);
+    const int selected = menu_bar_highlight(hwnd);
+    for (std::size_t i = 0; i < items.size(); ++i) {
         char text[128];
         GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
         const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-        RECT measure{0, 0, 0, 0};
-        DrawTextA(hdc, text, -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-        RECT item{left + MenuItemPadding, bar.top, left + MenuItemPadding + measure.right,
-                  bar.bottom};
-        SetTextColor(hdc, GetSysColor((state & MF_GRAYED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
-        DrawTextA(hdc, text, -1, &item, DT_SINGLELINE | DT_VCENTER);
-        left = item.right + MenuItemPadding;
+        const bool highlighted = static_cast<int>(i) == selected;
+        if (highlighted) fill(hdc, items[i], COLOR_HIGHLIGHT);
+        SetTextColor(hdc, GetSysColor((state & MF_GRAYED) ? COLOR_GRAYTEXT
+                                      : highlighted       ? COLOR_HIGHLIGHTTEXT
+                                                          : COLOR_MENUTEXT));
+        RECT label{items[i].left + MenuBarItemPadding, items[i].top,
+                   items[i].right - MenuBarItemPadding, items[i].bottom};
+        DrawTextA(hdc, split_item_text(text).label.c_str(), -1, &label, DT_SINGLELINE | DT_VCENTER);
     }
 }
 
@@ -83,7 +86,7 @@ void paint_frame(HWND hwnd) {
     if (w->menu) {
         const RECT bar{in.left, in.top - MenuBarHeight, width - in.right, in.top};
         fill(hdc, bar, COLOR_MENU);
-        draw_menu_bar_items(hdc, w->menu, bar);
+        draw_menu_bar_items(hdc, hwnd, w->menu, bar);
     }
     ReleaseDC(hwnd, hdc);
 }

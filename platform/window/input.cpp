@@ -13,8 +13,9 @@ namespace plat {
 namespace {
 
 struct InputState {
-    std::array<BYTE, 256> keys{};  // bit 7 down, bit 0 toggled
-    std::array<char, 256> typed{}; // the character the last key-down of each key types
+    std::array<BYTE, 256> keys{};   // bit 7 down, bit 0 toggled
+    std::array<BYTE, 256> synced{}; // the same, as of the last input message taken
+    std::array<char, 256> typed{};  // the character the last key-down of each key types
     POINT cursor{};
     HWND capture = nullptr;
     DWORD lastClickTime = 0;
@@ -104,9 +105,13 @@ void inject_key(int vk, char character, bool pressed, LPARAM lParamBits) {
     }
     HWND target = GetFocus();
     const bool alt = down(VK_MENU);
-    const bool system = alt || !target;
+    // F10 and the Alt key itself are system keys too: they belong to the menu bar.
+    const bool system = alt || vk == VK_MENU || vk == VK_F10 || !target;
     if (!target) target = GetActiveWindow();
-    if (!target || !accepts_input(target)) return;
+    if (!target || !accepts_input(target)) {
+        s.synced[key] = s.keys[key];
+        return;
+    }
     // Repeat count 1, the context bit for Alt, the previous state and the transition bit.
     LPARAM lParam = 1 | lParamBits;
     if (alt) lParam |= 1 << 29;
@@ -211,6 +216,33 @@ void inject_wheel(POINT screen, int delta) {
          MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
 }
 
+void input_message_taken(const MSG& msg) {
+    auto set = [](int vk, bool pressed) {
+        BYTE& k = input().synced[static_cast<BYTE>(vk)];
+        if (pressed && !(k & 0x80)) k ^= 1;
+        k = pressed ? static_cast<BYTE>(k | 0x80) : static_cast<BYTE>(k & ~0x80);
+    };
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        const bool pressed = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+        set(static_cast<int>(msg.wParam), pressed);
+        break;
+    }
+    default:
+        break;
+    }
+    // Mouse buttons: every mouse message carries the state of the buttons with it.
+    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST &&
+        msg.message != WM_MOUSEWHEEL) {
+        set(VK_LBUTTON, msg.wParam & MK_LBUTTON);
+        set(VK_RBUTTON, msg.wParam & MK_RBUTTON);
+        set(VK_MBUTTON, msg.wParam & MK_MBUTTON);
+    }
+}
+
 void reset_input() {
     input() = InputState{};
 }
@@ -220,7 +252,7 @@ void reset_input() {
 using namespace plat;
 
 SHORT GetKeyState(int key) {
-    const BYTE s = input().keys[static_cast<BYTE>(key)];
+    const BYTE s = input().synced[static_cast<BYTE>(key)];
     return static_cast<SHORT>(((s & 0x80) ? 0x8000 : 0) | (s & 1));
 }
 

@@ -18,4 +18,8 @@ void inject_wheel(POINT screen, int delta);
 HWND window_at(POINT screen);
 void reset_input();
 
+// The queue took an input message: the key state the program sees (GetKeyState) follows the
+// messages it has read, while GetAsyncKeyState follows the devices.
+void input_message_taken(const MSG& msg);
+
 } // namespace plat

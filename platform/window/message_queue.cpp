@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "backend/backend.h"
+#include "window/input.h"
 #include "window/window_table.h"
 
 namespace plat {
@@ -19,8 +20,15 @@ struct Timer {
     TIMERPROC proc;
 };
 
+// A posted message; input from the keyboard and the mouse moves the key state GetKeyState
+// reports when it is taken from the queue.
+struct Posted {
+    MSG msg;
+    bool input = false;
+};
+
 struct Queue {
-    std::deque<MSG> posted;
+    std::deque<Posted> posted;
     std::vector<Timer> timers;
     bool quit = false;
     int quitCode = 0;
@@ -53,9 +61,14 @@ MSG make_msg(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 bool take_posted(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
     auto& posted = queue().posted;
     for (auto it = posted.begin(); it != posted.end(); ++it) {
-        if (!window_matches(hwnd, it->hwnd) || !message_matches(min, max, it->message)) continue;
-        *msg = *it;
-        if (remove & PM_REMOVE) posted.erase(it);
+        if (!window_matches(hwnd, it->msg.hwnd) || !message_matches(min, max, it->msg.message))
+            continue;
+        *msg = it->msg;
+        if (remove & PM_REMOVE) {
+            const bool input = it->input;
+            posted.erase(it);
+            if (input) input_message_taken(*msg);
+        }
         return true;
     }
     return false;
@@ -113,7 +126,7 @@ void advance_clock(DWORD ms) {
 }
 
 void post_input(const MSG& msg) {
-    queue().posted.push_back(msg);
+    queue().posted.push_back({msg, true});
 }
 
 void set_message_trace(MessageTrace t, void* context) {
@@ -140,7 +153,7 @@ int next_timer_delay() {
 
 void forget_window_timers(HWND hwnd) {
     std::erase_if(queue().timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
-    std::erase_if(queue().posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+    std::erase_if(queue().posted, [hwnd](const Posted& p) { return p.msg.hwnd == hwnd; });
 }
 
 } // namespace plat
@@ -156,7 +169,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (hwnd && !lookup(hwnd)) return FALSE;
-    queue().posted.push_back(make_msg(hwnd, message, wParam, lParam));
+    queue().posted.push_back({make_msg(hwnd, message, wParam, lParam), false});
     return TRUE;
 }
 

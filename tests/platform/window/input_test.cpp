@@ -239,3 +239,43 @@ TEST_F(InputTest, CloseBoxClickBecomesCloseRequestWithoutDestroying) {
 }
 
 } // namespace
+
+namespace {
+
+struct KeySeen {
+    WPARAM vk;
+    bool shiftSynced;
+    bool shiftAsync;
+};
+std::vector<KeySeen>* keysSeen = nullptr;
+
+LRESULT CALLBACK key_state_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && keysSeen)
+        keysSeen->push_back({wParam, (GetKeyState(VK_SHIFT) & 0x8000) != 0,
+                             (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0});
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Keys typed ahead are read later: the state a window sees is that of the message it handles.
+TEST_F(InputTest, GetKeyStateFollowsTheMessagesReadNotTheKeyboard) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    SetWindowLongPtrA(f, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(key_state_proc));
+    SetFocus(f);
+    std::vector<KeySeen> seen;
+    keysSeen = &seen;
+    plat::inject_key(VK_SHIFT, 0, true);
+    plat::inject_key('A', 'A', true);
+    plat::inject_key('A', 'A', false);
+    plat::inject_key(VK_SHIFT, 0, false);
+    plat::inject_key('B', 'b', true);
+    plat::inject_key('B', 'b', false);
+    EXPECT_FALSE(GetKeyState(VK_SHIFT) & 0x8000); // nothing read yet
+    pump();
+    keysSeen = nullptr;
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_TRUE(seen[1].shiftSynced); // 'A' was typed with Shift held
+    EXPECT_FALSE(seen[1].shiftAsync); // although the key is up by now
+    EXPECT_FALSE(seen[2].shiftSynced);
+}
+
+} // namespace
