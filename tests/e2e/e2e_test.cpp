@@ -21,6 +21,7 @@ namespace {
 
 const std::string KeyEcho = KEY_ECHO_PATH;
 const std::string Tool = X11_TOOL_PATH;
+const std::string Sample = SAMPLE_PATH;
 
 // The compact form of the trace lines a key produces: K<vk> for WM_KEYDOWN, S<vk> for
 // WM_SYSKEYDOWN, C<byte> for WM_CHAR, Y<byte> for WM_SYSCHAR, all in hex.
@@ -60,23 +61,33 @@ protected:
 
     // Starts key_echo and waits until its frame is on the screen with the keyboard focus.
     void start_key_echo(Env extra = {}) {
+        extra["KEY_ECHO_OUT"] = dir.file("typed.txt");
+        start_program(KeyEcho, "^Key echo$", extra);
+    }
+
+    void start_program(const std::string& path, const std::string& title, Env extra = {}) {
         Env env = xvfb->env();
         env["TESS_TRACE"] = trace;
-        env["KEY_ECHO_OUT"] = dir.file("typed.txt");
         env["TESS_BACKEND"] = "";
         for (auto& [k, v] : extra)
             env[k] = v;
-        program = std::make_unique<Process>(std::vector<std::string>{KeyEcho}, env,
-                                            dir.file("stderr.txt"));
+        program =
+            std::make_unique<Process>(std::vector<std::string>{path}, env, dir.file("stderr.txt"));
         ASSERT_TRUE(wait_until([&] {
-            const RunResult r = run({"xdotool", "search", "--onlyvisible", "--pid",
-                                     std::to_string(program->pid()), "--name", "^Key echo$"},
-                                    xvfb->env());
-            window = r.out.substr(0, r.out.find('\n'));
-            return r.status == 0 && !window.empty();
+            const auto windows = visible_windows(title);
+            window = windows.empty() ? "" : windows[0];
+            return !window.empty();
         })) << "no window; stderr: "
             << read_file(dir.file("stderr.txt"));
         xdo({"windowfocus", "--sync", window});
+    }
+
+    // The program's visible X windows, by xdotool's search (frames by title).
+    std::vector<std::string> visible_windows(const std::string& title = "") {
+        std::vector<std::string> args = {"xdotool", "search", "--onlyvisible", "--pid",
+                                         std::to_string(program->pid())};
+        if (!title.empty()) args.insert(args.end(), {"--name", title});
+        return lines_of(run(args, xvfb->env()).out);
     }
 
     int xdo(std::vector<std::string> args) {
@@ -104,8 +115,9 @@ protected:
         return found;
     }
 
-    Geometry geometry() {
-        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", window}, xvfb->env());
+    Geometry geometry() { return geometry_of(window); }
+    Geometry geometry_of(const std::string& id) {
+        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", id}, xvfb->env());
         Geometry g;
         std::istringstream in(r.out);
         for (std::string line; std::getline(in, line);) {
@@ -115,6 +127,17 @@ protected:
             std::sscanf(line.c_str(), "HEIGHT=%d", &g.height);
         }
         return g;
+    }
+
+    int count_lines(const std::string& prefix) {
+        int n = 0;
+        for (const std::string& l : trace_lines())
+            n += l.starts_with(prefix);
+        return n;
+    }
+    void click_at(int x, int y) {
+        ASSERT_EQ(xdo({"mousemove", "--sync", std::to_string(x), std::to_string(y)}), 0);
+        ASSERT_EQ(xdo({"click", "1"}), 0);
     }
 
     plat::Surface screenshot(const std::string& name) {
@@ -376,6 +399,116 @@ TEST_F(OnXvfb, AnIdleWindowUsesNoProcessor) {
     std::printf("idle processor time over 5 s: %ld ms\n", ms);
     // A busy wait would use the whole 5 s; a poll that wakes now and then a few milliseconds.
     EXPECT_LE(ms, 50);
+}
+
+TEST_F(OnXvfb, AltF4ClosesTheFrame) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    ASSERT_EQ(xdo({"key", "alt+F4"}), 0);
+    EXPECT_EQ(program->wait_exit(10s), 0);
+    EXPECT_GE(wait_line("WM_SYSKEYDOWN vk=0x73 "), 0);
+    EXPECT_GE(wait_line("WM_CLOSE"), 0);
+}
+
+// The sample program: a frame with the menus Datei (Leeren, Ende) and Hilfe (Über...).
+class SampleOnXvfb : public OnXvfb {
+protected:
+    void SetUp() override {
+        OnXvfb::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_NO_FATAL_FAILURE(start_program(Sample, "^Tessaramond-Beispiel$"));
+        frame = geometry();
+    }
+    // The open pop-up menu: the program's second visible window.
+    std::string popup() {
+        std::string found;
+        wait_until([&] {
+            for (const std::string& w : visible_windows())
+                if (w != window) found = w;
+            return !found.empty();
+        });
+        return found;
+    }
+    bool popup_closed() {
+        return wait_until([&] { return visible_windows().size() == 1; });
+    }
+    // "Datei" is the first item of the menu bar, which is the top of the X window.
+    void click_datei() { click_at(frame.x + 12, frame.y + 9); }
+
+    Geometry frame;
+};
+
+TEST_F(SampleOnXvfb, MenuByMouse) {
+    click_datei();
+    ASSERT_GE(wait_line("WM_INITMENUPOPUP"), 0);
+    const std::string menu = popup();
+    ASSERT_FALSE(menu.empty()) << "no pop-up window";
+    const Geometry g = geometry_of(menu);
+    EXPECT_EQ(g.x, frame.x) << "the pop-up opens under its menu bar item";
+    EXPECT_EQ(g.y, frame.y + 19);
+    const plat::Surface shot = screenshot("sample-menu.png");
+    ASSERT_GT(shot.width, 0);
+    // The check-mark column of the first item.
+    EXPECT_EQ(shot.at(g.x + 6, g.y + 3 + 9), plat::pixel_from_colorref(GetSysColor(COLOR_MENU)));
+    // Leeren, the first item.
+    click_at(g.x + 20, g.y + 3 + 9);
+    EXPECT_GE(wait_line("WM_COMMAND id=1001"), 0);
+    EXPECT_TRUE(popup_closed());
+}
+
+TEST_F(SampleOnXvfb, AClickOutsideClosesTheMenu) {
+    click_datei();
+    ASSERT_GE(wait_line("WM_INITMENUPOPUP"), 0);
+    ASSERT_FALSE(popup().empty());
+    // On the bare root window: only the pointer grab brings this click to the program.
+    click_at(1000, 750);
+    EXPECT_TRUE(popup_closed());
+    EXPECT_EQ(count_lines("WM_COMMAND"), 0);
+    // The program goes on taking input.
+    ASSERT_EQ(xdo({"type", "ok"}), 0);
+    EXPECT_GE(wait_line("WM_CHAR 0x6B"), 0);
+}
+
+TEST_F(SampleOnXvfb, MenuByAltAndMnemonicTypingAndTheEnd) {
+    ASSERT_EQ(xdo({"type", "Hallo"}), 0);
+    ASSERT_GE(wait_line("WM_CHAR 0x6F"), 0);
+    // Alt+H opens Hilfe; Enter chooses its one item, Über...
+    ASSERT_EQ(xdo({"key", "alt+h"}), 0);
+    ASSERT_GE(wait_line("WM_SYSCOMMAND 0xF100"), 0);
+    ASSERT_FALSE(popup().empty());
+    ASSERT_EQ(xdo({"key", "Return"}), 0);
+    EXPECT_GE(wait_line("WM_COMMAND id=1003"), 0);
+    // The typed text and the about line on the screen.
+    const plat::Surface shot = screenshot("sample-about.png");
+    ASSERT_GT(shot.width, 0);
+    auto dark_in_line = [&](int line) {
+        int dark = 0;
+        const int top = frame.y + 19 + 10 + line * 24;
+        for (int y = top; y < top + 20; ++y)
+            for (int x = frame.x + 10; x < frame.x + 300; ++x)
+                dark += (shot.at(x, y) & 0xFF) < 0x80;
+        return dark;
+    };
+    EXPECT_GT(dark_in_line(2), 150); // "Getippt: Hallo"
+    EXPECT_GT(dark_in_line(3), 150); // "Über: ein Beispiel …"
+    // Alt+D, then E for Ende: the program ends.
+    ASSERT_EQ(xdo({"key", "alt+d"}), 0);
+    ASSERT_TRUE(wait_until([&] { return count_lines("WM_SYSCOMMAND 0xF100") == 2; }));
+    ASSERT_FALSE(popup().empty());
+    ASSERT_EQ(xdo({"key", "e"}), 0);
+    EXPECT_EQ(program->wait_exit(10s), 0);
+    EXPECT_GE(wait_line("WM_COMMAND id=1002"), 0);
+}
+
+TEST_F(SampleOnXvfb, CloseBoxAndIcon) {
+    // The program's icon resource, as the window manager reads it.
+    const RunResult icon = run({"xprop", "-id", window, "_NET_WM_ICON"}, xvfb->env());
+    EXPECT_NE(icon.out.find("Icon (2 x 2)"), std::string::npos) << icon.out;
+    ASSERT_EQ(tool("close", window), 0);
+    EXPECT_EQ(program->wait_exit(10s), 0);
+    const auto lines = trace_lines();
+    const auto command = std::find(lines.begin(), lines.end(), "WM_SYSCOMMAND 0xF060");
+    ASSERT_NE(command, lines.end());
+    EXPECT_NE(std::find(command, lines.end(), "WM_CLOSE"), lines.end());
 }
 
 TEST(Startup, WithoutADisplayOneLineAndExitCodeOne) {
