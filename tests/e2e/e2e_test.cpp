@@ -86,7 +86,8 @@ protected:
     std::vector<std::string> visible_windows(const std::string& title = "") {
         std::vector<std::string> args = {"xdotool", "search", "--onlyvisible", "--pid",
                                          std::to_string(program->pid())};
-        if (!title.empty()) args.insert(args.end(), {"--name", title});
+        // xdotool matches any one criterion unless told to match all.
+        if (!title.empty()) args.insert(args.end(), {"--all", "--name", title});
         return lines_of(run(args, xvfb->env()).out);
     }
 
@@ -407,6 +408,50 @@ TEST_F(OnXvfb, AltF4ClosesTheFrame) {
     EXPECT_EQ(program->wait_exit(10s), 0);
     EXPECT_GE(wait_line("WM_SYSKEYDOWN vk=0x73 "), 0);
     EXPECT_GE(wait_line("WM_CLOSE"), 0);
+}
+
+// Without a window manager, xdotool moves and sizes the X window itself; the layer follows.
+TEST_F(OnXvfb, MovedAndResizedByXTheFrameFollows) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    ASSERT_EQ(xdo({"windowsize", "--sync", window, "500", "300"}), 0);
+    // The X window holds the menu bar and the client area.
+    EXPECT_GE(wait_line("WM_SIZE 0 500 281"), 0);
+    ASSERT_EQ(xdo({"windowmove", "--sync", window, "300", "350"}), 0);
+    std::this_thread::sleep_for(200ms);
+    click_at(300 + 20, 350 + 19 + 30);
+    EXPECT_GE(wait_line("WM_LBUTTONDOWN 20 30"), 0) << "client coordinates after the move";
+}
+
+TEST_F(OnXvfb, IconifiedAndRestoredByTheWindowManager) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    ASSERT_EQ(tool("iconify", window), 0);
+    EXPECT_GE(wait_line("WM_SIZE 1 0 0"), 0);
+    const std::size_t minimized = trace_lines().size();
+    ASSERT_EQ(tool("restore", window), 0);
+    EXPECT_GE(wait_line("WM_SIZE 0 392 155", minimized), 0);
+    // Shown again, with its pixels.
+    ASSERT_TRUE(wait_until([&] { return visible_windows().size() == 1; }));
+}
+
+TEST_F(OnXvfb, HintsForTheWindowManager) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo({{"KEY_ECHO_FIXED", "1"}, {"KEY_ECHO_OWNED", "1"}}));
+    const std::string hints = run({"xprop", "-id", window, "WM_NORMAL_HINTS"}, xvfb->env()).out;
+    // Without a sizing border the frame is not resizable: min = max = its size.
+    EXPECT_NE(hints.find("minimum size: 394 by 176"), std::string::npos) << hints;
+    EXPECT_NE(hints.find("maximum size: 394 by 176"), std::string::npos) << hints;
+    EXPECT_NE(hints.find("window gravity: Static"), std::string::npos) << hints;
+
+    std::vector<std::string> owned;
+    ASSERT_TRUE(wait_until([&] {
+        owned = visible_windows("^Owned$");
+        return !owned.empty();
+    }));
+    const std::string props =
+        run({"xprop", "-id", owned[0], "WM_TRANSIENT_FOR", "_NET_WM_WINDOW_TYPE"}, xvfb->env()).out;
+    char owner[32];
+    std::snprintf(owner, sizeof owner, "window id # 0x%lx", std::stoul(window));
+    EXPECT_NE(props.find(owner), std::string::npos) << props;
+    EXPECT_NE(props.find("_NET_WM_WINDOW_TYPE_DIALOG"), std::string::npos) << props;
 }
 
 // The sample program: a frame with the menus Datei (Leeren, Ende) and Hilfe (Über...).

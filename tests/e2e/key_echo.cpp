@@ -1,6 +1,7 @@
 // A small frame for the end-to-end tests: it shows the characters typed into it, and the
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
-// is also written to the file named by KEY_ECHO_OUT when the window closes.
+// is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
+// makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -84,11 +85,17 @@ int main() {
     wc.lpszClassName = "KeyEcho";
     RegisterClassExA(&wc);
     const char* title = std::getenv("KEY_ECHO_TITLE");
-    HWND hwnd = CreateWindowExA(0, "KeyEcho", title ? title : "Key echo", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr, make_menu(),
-                                nullptr, nullptr);
+    const bool fixed = std::getenv("KEY_ECHO_FIXED") != nullptr;
+    const DWORD style = fixed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW;
+    HWND hwnd = CreateWindowExA(0, "KeyEcho", title ? title : "Key echo", style, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    if (std::getenv("KEY_ECHO_OWNED")) {
+        HWND owned = CreateWindowExA(0, "KeyEcho", "Owned", WS_POPUP | WS_CAPTION | WS_SYSMENU, 150,
+                                     150, 200, 100, hwnd, nullptr, nullptr, nullptr);
+        ShowWindow(owned, SW_SHOWNOACTIVATE);
+    }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0)) {
         TranslateMessage(&msg);

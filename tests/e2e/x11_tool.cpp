@@ -3,6 +3,8 @@
 //                                sends it (under Xvfb there is no window manager)
 //   x11_tool shot <file.png>     the whole screen as a PNG
 //   x11_tool numlock on|off      sets the Num Lock state through XKB
+//   x11_tool iconify <window>    what a window manager does to iconify a window (ICCCM: WM_STATE
+//   x11_tool restore <window>    IconicState and unmap; NormalState and map)
 // Window ids are decimal or 0x hex, as xdotool prints them.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -67,11 +69,27 @@ int set_num_lock(Display* dpy, bool on) {
     return 0;
 }
 
+// The window manager's side of iconifying, for a server that has none.
+int set_iconic(Display* dpy, const char* id, bool iconic) {
+    const Window window = std::strtoul(id, nullptr, 0);
+    const Atom wmState = XInternAtom(dpy, "WM_STATE", False);
+    const long state[2] = {iconic ? IconicState : NormalState, None};
+    XChangeProperty(dpy, window, wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(state), 2);
+    if (iconic)
+        XUnmapWindow(dpy, window);
+    else
+        XMapWindow(dpy, window);
+    XSync(dpy, False);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: x11_tool close <window> | shot <file.png> | numlock on|off\n");
+        std::fprintf(stderr, "usage: x11_tool close <window> | shot <file.png> | numlock on|off | "
+                             "iconify <window> | restore <window>\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -86,6 +104,8 @@ int main(int argc, char** argv) {
         status = screenshot(dpy, argv[2]);
     else if (std::strcmp(argv[1], "numlock") == 0)
         status = set_num_lock(dpy, std::strcmp(argv[2], "on") == 0);
+    else if (std::strcmp(argv[1], "iconify") == 0 || std::strcmp(argv[1], "restore") == 0)
+        status = set_iconic(dpy, argv[2], argv[1][0] == 'i');
     XCloseDisplay(dpy);
     return status;
 }
