@@ -154,6 +154,25 @@ private:
         return f;
     }
 
+    Cursor resource_cursor(const IconImage& image) {
+        const x11::CursorBitmaps b = x11::cursor_bitmaps(image);
+        if (b.width <= 0 || b.height <= 0) return None;
+        const auto w = static_cast<unsigned>(b.width), h = static_cast<unsigned>(b.height);
+        Pixmap source = XCreateBitmapFromData(dpy_, root_,
+                                              reinterpret_cast<const char*>(b.source.data()), w, h);
+        Pixmap mask =
+            XCreateBitmapFromData(dpy_, root_, reinterpret_cast<const char*>(b.mask.data()), w, h);
+        XColor white{}, black{};
+        white.red = white.green = white.blue = 0xFFFF;
+        white.flags = black.flags = DoRed | DoGreen | DoBlue;
+        const auto hx = static_cast<unsigned>(std::clamp<LONG>(image.hotspot.x, 0, b.width - 1));
+        const auto hy = static_cast<unsigned>(std::clamp<LONG>(image.hotspot.y, 0, b.height - 1));
+        const Cursor c = XCreatePixmapCursor(dpy_, source, mask, &white, &black, hx, hy);
+        XFreePixmap(dpy_, source);
+        XFreePixmap(dpy_, mask);
+        return c;
+    }
+
     NativeWindow* native_of(HWND hwnd) {
         const auto it = windows_.find(hwnd);
         return it == windows_.end() ? nullptr : &it->second;
@@ -282,6 +301,9 @@ void X11Backend::cursor_changed(HCURSOR cursor) {
         c = it->second;
     } else if (const int shape = x11::cursor_font_shape(id); shape >= 0) {
         c = XCreateFontCursor(dpy_, static_cast<unsigned>(shape));
+        cursors_[id] = c;
+    } else if (const IconImage* image = icon_image(cursor)) {
+        c = resource_cursor(*image);
         cursors_[id] = c;
     } else if (!cursor) {
         // No cursor: an empty pixmap shape hides the pointer over the window.

@@ -32,4 +32,25 @@ int cursor_font_shape(std::uintptr_t id) {
     return -1;
 }
 
+CursorBitmaps cursor_bitmaps(const IconImage& image) {
+    const Surface& s = image.image;
+    CursorBitmaps out{s.width, s.height, {}, {}};
+    const std::size_t stride = (static_cast<std::size_t>(s.width) + 7) / 8;
+    out.source.assign(stride * static_cast<std::size_t>(s.height), 0);
+    out.mask.assign(out.source.size(), 0);
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * stride + x / 8;
+            const auto bit = static_cast<unsigned char>(1u << (x % 8));
+            const bool clear = image.mask.contains(x, y) && image.mask.at(x, y) == 0xFFFFFF;
+            if (clear) continue;
+            out.mask[at] |= bit;
+            const Pixel p = s.at(x, y);
+            const unsigned light =
+                ((p >> 16) & 0xFF) * 30 + ((p >> 8) & 0xFF) * 59 + (p & 0xFF) * 11;
+            if (light >= 128 * 100) out.source[at] |= bit;
+        }
+    return out;
+}
+
 } // namespace plat::x11
