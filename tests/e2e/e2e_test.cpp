@@ -440,6 +440,9 @@ TEST_F(OnXvfb, HintsForTheWindowManager) {
     EXPECT_NE(hints.find("minimum size: 394 by 176"), std::string::npos) << hints;
     EXPECT_NE(hints.find("maximum size: 394 by 176"), std::string::npos) << hints;
     EXPECT_NE(hints.find("window gravity: Static"), std::string::npos) << hints;
+    // Moving and closing only: no sizing border, no minimise or maximise box.
+    const std::string motif = run({"xprop", "-id", window, "_MOTIF_WM_HINTS"}, xvfb->env()).out;
+    EXPECT_NE(motif.find("= 0x3, 0x24, 0x1, 0x0, 0x0"), std::string::npos) << motif;
 
     std::vector<std::string> owned;
     ASSERT_TRUE(wait_until([&] {

@@ -108,6 +108,7 @@ public:
         // Held keys repeat as presses alone, so a repeat is told from a new press.
         Bool supported = False;
         XkbSetDetectableAutoRepeat(dpy_, True, &supported);
+        detectableRepeat_ = supported;
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
     }
 
@@ -213,6 +214,7 @@ private:
     PixelFormat format_{};
     bool useShm_ = false;
     bool wmPresent_ = false;
+    bool detectableRepeat_ = false;
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
     HCURSOR cursor_ = nullptr;
@@ -252,6 +254,7 @@ void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
     const NativeWindow* owner = native_of(w->owner);
     set_identity_properties(dpy_, nw.xid, atoms_, hwnd, nw.managed, owner ? owner->xid : 0);
     set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
+    if (nw.managed) set_frame_functions(dpy_, nw.xid, w->style);
 }
 
 void X11Backend::destroy_native(NativeWindow& nw) {
@@ -490,6 +493,8 @@ void X11Backend::update_focus() {
     if (wmPresent_ && nw->managed) {
         request_activation(dpy_, root_, nw->xid, atoms_);
     } else {
+        // With no window manager, nobody else raises the window that gets the keyboard.
+        XRaiseWindow(dpy_, nw->xid);
         XSetInputFocus(dpy_, nw->xid, RevertToParent, CurrentTime);
     }
 }
@@ -674,6 +679,14 @@ void X11Backend::on_key(XKeyEvent& e) {
     const int n = XLookupString(&e, bytes, sizeof bytes, &shifted, nullptr);
     const KeySym base = XLookupKeysym(&e, 0);
     const bool pressed = e.type == KeyPress;
+    // A server without detectable auto-repeat sends a repeat as a release and a press with the
+    // same time: the release is dropped, the press then counts as a repeat.
+    if (!pressed && !detectableRepeat_ && XEventsQueued(dpy_, QueuedAfterReading)) {
+        XEvent next;
+        XPeekEvent(dpy_, &next);
+        if (next.type == KeyPress && next.xkey.keycode == e.keycode && next.xkey.time == e.time)
+            return;
+    }
     // A key is released as what it was pressed as, whatever Num Lock did in between.
     x11::KeyIdentity& held = held_[e.keycode & 0xFF];
     const x11::KeyIdentity key = pressed ? x11::key_identity(base, shifted) : held;

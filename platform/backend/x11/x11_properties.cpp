@@ -171,6 +171,21 @@ void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed) 
     XFree(hints);
 }
 
+void set_frame_functions(Display* dpy, ::Window xid, DWORD style) {
+    // The Motif hints: flags, functions, decorations, input mode, status.
+    constexpr long FunctionsFlag = 1, DecorationsFlag = 2;
+    constexpr long Resize = 2, Move = 4, Minimize = 8, Maximize = 16, Close = 32;
+    constexpr long AllDecorations = 1;
+    long functions = Move | Close;
+    if (style & WS_THICKFRAME) functions |= Resize;
+    if (style & WS_MINIMIZEBOX) functions |= Minimize;
+    if ((style & WS_MAXIMIZEBOX) && (style & WS_THICKFRAME)) functions |= Maximize;
+    const long hints[5] = {FunctionsFlag | DecorationsFlag, functions, AllDecorations, 0, 0};
+    const Atom motif = XInternAtom(dpy, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(dpy, xid, motif, motif, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(hints), 5);
+}
+
 void set_title(Display* dpy, ::Window xid, const Atoms& atoms, const std::string& title) {
     const std::string utf8 = utf8_from_cp1252(title);
     for (Atom property : {atoms._NET_WM_NAME, atoms._NET_WM_ICON_NAME})

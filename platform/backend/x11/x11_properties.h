@@ -23,6 +23,9 @@ void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWN
                              bool managed, ::Window owner);
 // Position as the program asked, static gravity, and for fixed-size frames min = max.
 void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed);
+// Which frame functions the window manager offers (_MOTIF_WM_HINTS): no maximise box, no
+// minimise box or no sizing border take away maximising, minimising or resizing.
+void set_frame_functions(Display* dpy, ::Window xid, DWORD style);
 // The Windows-1252 title as _NET_WM_NAME (UTF-8) and WM_NAME (Latin-1).
 void set_title(Display* dpy, ::Window xid, const Atoms& atoms, const std::string& title);
 // _NET_WM_ICON from the window class's icons.
