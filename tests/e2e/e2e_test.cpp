@@ -433,6 +433,20 @@ TEST_F(OnXvfb, IconifiedAndRestoredByTheWindowManager) {
     ASSERT_TRUE(wait_until([&] { return visible_windows().size() == 1; }));
 }
 
+TEST_F(OnXvfb, MaximisedAndRestoredByTheWindowManager) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    ASSERT_EQ(tool("maximize", window), 0);
+    // The whole screen for the menu bar and client area: 1024 by 768 less the menu bar.
+    EXPECT_GE(wait_line("WM_SIZE 2 1024 749"), 0);
+    const std::size_t maximized = trace_lines().size();
+    ASSERT_EQ(tool("unmaximize", window), 0);
+    EXPECT_GE(wait_line("WM_SIZE 0 392 155", maximized), 0);
+    // Back in its old place.
+    const Geometry g = geometry();
+    EXPECT_EQ(g.x, 102 + 4);
+    EXPECT_EQ(g.width, 392);
+}
+
 TEST_F(OnXvfb, HintsForTheWindowManager) {
     ASSERT_NO_FATAL_FAILURE(start_key_echo({{"KEY_ECHO_FIXED", "1"}, {"KEY_ECHO_OWNED", "1"}}));
     const std::string hints = run({"xprop", "-id", window, "WM_NORMAL_HINTS"}, xvfb->env()).out;

@@ -5,8 +5,11 @@
 //   x11_tool numlock on|off      sets the Num Lock state through XKB
 //   x11_tool iconify <window>    what a window manager does to iconify a window (ICCCM: WM_STATE
 //   x11_tool restore <window>    IconicState and unmap; NormalState and map)
+//   x11_tool maximize <window>   the same for maximising (EWMH: _NET_WM_STATE and the size of
+//   x11_tool unmaximize <window> the screen; an empty state and the size given back)
 // Window ids are decimal or 0x hex, as xdotool prints them.
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -84,12 +87,28 @@ int set_iconic(Display* dpy, const char* id, bool iconic) {
     return 0;
 }
 
+int set_maximized(Display* dpy, const char* id, bool on) {
+    const Window window = std::strtoul(id, nullptr, 0);
+    const Atom state = XInternAtom(dpy, "_NET_WM_STATE", False);
+    const Atom both[2] = {XInternAtom(dpy, "_NET_WM_STATE_MAXIMIZED_VERT", False),
+                          XInternAtom(dpy, "_NET_WM_STATE_MAXIMIZED_HORZ", False)};
+    XChangeProperty(dpy, window, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(both), on ? 2 : 0);
+    if (on) {
+        const Screen* s = DefaultScreenOfDisplay(dpy);
+        XMoveResizeWindow(dpy, window, 0, 0, static_cast<unsigned>(s->width),
+                          static_cast<unsigned>(s->height));
+    }
+    XSync(dpy, False);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: x11_tool close <window> | shot <file.png> | numlock on|off | "
-                             "iconify <window> | restore <window>\n");
+                             "iconify | restore | maximize | unmaximize <window>\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -106,6 +125,8 @@ int main(int argc, char** argv) {
         status = set_num_lock(dpy, std::strcmp(argv[2], "on") == 0);
     else if (std::strcmp(argv[1], "iconify") == 0 || std::strcmp(argv[1], "restore") == 0)
         status = set_iconic(dpy, argv[2], argv[1][0] == 'i');
+    else if (std::strcmp(argv[1], "maximize") == 0 || std::strcmp(argv[1], "unmaximize") == 0)
+        status = set_maximized(dpy, argv[2], argv[1][0] == 'm');
     XCloseDisplay(dpy);
     return status;
 }

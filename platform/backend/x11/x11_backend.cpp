@@ -79,6 +79,7 @@ struct NativeWindow {
     bool mapRequested = false; // we asked for it to be shown and have not withdrawn it
     bool viewable = false;     // MapNotify seen, no UnmapNotify since
     bool iconic = false;       // the window manager keeps it as an icon
+    bool maximized = false;    // _NET_WM_STATE says maximised, or we asked for it
     bool fixedSize = false;
     RECT native{}; // where the X window is, or was last asked to be (root coordinates)
     std::string title;
@@ -201,6 +202,7 @@ private:
     void on_button(const XButtonEvent& e);
     void on_configure(HWND hwnd, const XConfigureEvent& e);
     void on_wm_state(HWND hwnd);
+    void on_net_wm_state(HWND hwnd);
     void on_client_message(HWND hwnd, const XClientMessageEvent& e);
     void on_focus_in(HWND hwnd);
     void focus_left();
@@ -452,8 +454,15 @@ void X11Backend::update_window(HWND hwnd) {
     }
     const bool visible = (w->style & WS_VISIBLE) != 0;
     const bool minimized = (w->style & WS_MINIMIZE) != 0;
+    const bool zoomed = (w->style & WS_MAXIMIZE) != 0;
+    // A window manager decides where a maximised window goes (it knows the panels); it is asked.
+    const bool wmPlaces = wmPresent_ && nw->managed && zoomed;
+    if (wmPresent_ && nw->managed && zoomed != nw->maximized) {
+        nw->maximized = zoomed;
+        request_maximized(dpy_, root_, nw->xid, atoms_, zoomed);
+    }
     // A minimised window is parked off-screen by the layer; its X window stays where it was.
-    if (!minimized) {
+    if (!minimized && !wmPlaces) {
         RECT native = x11::native_part(w->rect, w->style, w->exStyle, w->menu != nullptr);
         OffsetRect(&native, w->rect.left, w->rect.top);
         if (!EqualRect(&native, &nw->native)) {
@@ -652,6 +661,7 @@ void X11Backend::handle(XEvent& e) {
         break;
     case PropertyNotify:
         if (hwnd && e.xproperty.atom == atoms_.WM_STATE) on_wm_state(hwnd);
+        if (hwnd && e.xproperty.atom == atoms_._NET_WM_STATE) on_net_wm_state(hwnd);
         break;
     case FocusIn:
         if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd);
@@ -756,6 +766,20 @@ void X11Backend::on_wm_state(HWND hwnd) {
         nw->iconic = false;
         if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
     }
+}
+
+// EWMH: the window manager maximised or restored the window; the program hears SIZE_MAXIMIZED
+// or SIZE_RESTORED, and the window manager's ConfigureNotify brings the size.
+void X11Backend::on_net_wm_state(HWND hwnd) {
+    NativeWindow* nw = native_of(hwnd);
+    if (!nw || !nw->managed) return;
+    const bool maximized = read_maximized(dpy_, nw->xid, atoms_);
+    if (maximized == nw->maximized) return;
+    nw->maximized = maximized;
+    if (maximized && !IsZoomed(hwnd))
+        ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    else if (!maximized && IsZoomed(hwnd))
+        ShowWindow(hwnd, SW_RESTORE);
 }
 
 void X11Backend::on_client_message(HWND hwnd, const XClientMessageEvent& e) {

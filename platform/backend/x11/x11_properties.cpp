@@ -74,7 +74,10 @@ Atoms intern_atoms(Display* dpy) {
                            "_NET_WM_WINDOW_TYPE_TOOLTIP",
                            "_NET_ACTIVE_WINDOW",
                            "_NET_SUPPORTING_WM_CHECK",
-                           "UTF8_STRING"};
+                           "UTF8_STRING",
+                           "_NET_WM_STATE",
+                           "_NET_WM_STATE_MAXIMIZED_VERT",
+                           "_NET_WM_STATE_MAXIMIZED_HORZ"};
     constexpr int count = sizeof names / sizeof names[0];
     static_assert(sizeof(Atoms) == count * sizeof(Atom));
     Atom values[count];
@@ -224,6 +227,37 @@ void request_activation(Display* dpy, ::Window root, ::Window xid, const Atoms& 
     e.xclient.format = 32;
     e.xclient.data.l[0] = 1; // from an application
     e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &e);
+}
+
+bool read_maximized(Display* dpy, ::Window xid, const Atoms& atoms) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool vert = false, horz = false;
+    if (XGetWindowProperty(dpy, xid, atoms._NET_WM_STATE, 0, 64, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) == Success &&
+        data && format == 32)
+        for (unsigned long i = 0; i < count; ++i) {
+            const Atom a = reinterpret_cast<Atom*>(data)[i];
+            vert |= a == atoms._NET_WM_STATE_MAXIMIZED_VERT;
+            horz |= a == atoms._NET_WM_STATE_MAXIMIZED_HORZ;
+        }
+    if (data) XFree(data);
+    return vert && horz;
+}
+
+void request_maximized(Display* dpy, ::Window root, ::Window xid, const Atoms& atoms, bool on) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = xid;
+    e.xclient.message_type = atoms._NET_WM_STATE;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = on ? 1 : 0; // add or remove
+    e.xclient.data.l[1] = static_cast<long>(atoms._NET_WM_STATE_MAXIMIZED_VERT);
+    e.xclient.data.l[2] = static_cast<long>(atoms._NET_WM_STATE_MAXIMIZED_HORZ);
+    e.xclient.data.l[3] = 1; // from an application
     XSendEvent(dpy, root, False, SubstructureNotifyMask | SubstructureRedirectMask, &e);
 }
 

@@ -12,7 +12,8 @@ struct Atoms {
         _NET_WM_ICON, _NET_WM_PID, _NET_WM_WINDOW_TYPE, _NET_WM_WINDOW_TYPE_NORMAL,
         _NET_WM_WINDOW_TYPE_DIALOG, _NET_WM_WINDOW_TYPE_POPUP_MENU,
         _NET_WM_WINDOW_TYPE_DROPDOWN_MENU, _NET_WM_WINDOW_TYPE_TOOLTIP, _NET_ACTIVE_WINDOW,
-        _NET_SUPPORTING_WM_CHECK, UTF8_STRING;
+        _NET_SUPPORTING_WM_CHECK, UTF8_STRING, _NET_WM_STATE, _NET_WM_STATE_MAXIMIZED_VERT,
+        _NET_WM_STATE_MAXIMIZED_HORZ;
 };
 Atoms intern_atoms(Display* dpy);
 
@@ -31,6 +32,9 @@ void set_title(Display* dpy, ::Window xid, const Atoms& atoms, const std::string
 // _NET_WM_ICON from the window class's icons.
 void set_icon(Display* dpy, ::Window xid, const Atoms& atoms, HWND hwnd);
 void request_activation(Display* dpy, ::Window root, ::Window xid, const Atoms& atoms);
+// EWMH: whether _NET_WM_STATE holds both maximised states, and asking for them.
+bool read_maximized(Display* dpy, ::Window xid, const Atoms& atoms);
+void request_maximized(Display* dpy, ::Window root, ::Window xid, const Atoms& atoms, bool on);
 // WM_STATE's state field, or -1 when the window manager has not set one.
 long read_wm_state(Display* dpy, ::Window xid, const Atoms& atoms);
 
