@@ -81,6 +81,15 @@ HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit) {
     return handle;
 }
 
+HDC create_screen_dc() {
+    // The whole screen has no framebuffer of its own here: such a context answers questions
+    // about the display (GetDeviceCaps, text metrics) and draws nowhere.
+    auto dc = std::make_unique<DeviceContext>();
+    HDC handle = reinterpret_cast<HDC>(dc.get());
+    live_dcs().push_back(std::move(dc));
+    return handle;
+}
+
 HDC create_memory_dc() {
     auto dc = std::make_unique<DeviceContext>();
     dc->memory = true;

@@ -38,6 +38,7 @@ DeviceContext* dc_of(HDC hdc);
 // A context drawing into hwnd's client area (or whole window), clipped to what is visible of it
 // and, when given, to a rectangle in the window's client coordinates.
 HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit);
+HDC create_screen_dc();
 HDC create_memory_dc();
 void release_dc(HDC hdc);
 
@@ -48,6 +49,9 @@ std::optional<Painter> painter_for(DeviceContext& dc);
 // The device colour a COLORREF (plain, PALETTEINDEX or PALETTERGB) gives in this context. On
 // an 8-bit screen every colour becomes the nearest the system palette holds.
 Pixel resolve_color(const DeviceContext& dc, COLORREF color);
+// On a screen of 256 colours, pixels copied into a window take the nearest colour the screen
+// shows; elsewhere nothing changes.
+void limit_to_screen_colors(const DeviceContext& dc, Painter& painter, const RECT& logical);
 
 // Narrows a context's clip to a logical rectangle for as long as it lives.
 class ClipScope {

@@ -1,4 +1,5 @@
 // Drawing through a device context: the GDI calls as thin adapters onto the painter.
+#include <algorithm>
 #include <string_view>
 
 #include "gdi/brushes.h"
@@ -139,7 +140,9 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int
     } else if (src) {
         return FALSE; // a source was named but is not a context
     }
-    blit(*p, {x, y, x + width, y + height}, source, from, brush_in(*d), rop, format);
+    const RECT area{x, y, x + width, y + height};
+    blit(*p, area, source, from, brush_in(*d), rop, format);
+    limit_to_screen_colors(*d, *p, area);
     return TRUE;
 }
 
@@ -165,7 +168,8 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     const TEXTMETRICA& tm = font->metrics();
     const bool updateCp = dc->textAlign & TA_UPDATECP;
     // The extent is needed only to align, to paint the cells or to move the current position.
-    const bool needExtent = updateCp || dc->bkMode == OPAQUE || (dc->textAlign & TA_RIGHT);
+    const bool lined = tm.tmUnderlined || tm.tmStruckOut;
+    const bool needExtent = updateCp || lined || dc->bkMode == OPAQUE || (dc->textAlign & TA_RIGHT);
     const SIZE extent = needExtent ? font->extent(s) : SIZE{};
     if (updateCp) x = dc->position.x, y = dc->position.y;
     int left = x;
@@ -183,7 +187,18 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
         if (dc->bkMode == OPAQUE && extent.cx > 0)
             p->fill_rect({left, top, left + extent.cx, top + tm.tmHeight},
                          resolve_color(*dc, dc->bkColor));
-        font->draw(*p, left, top + tm.tmAscent, s, resolve_color(*dc, dc->textColor));
+        const Pixel colour = resolve_color(*dc, dc->textColor);
+        font->draw(*p, left, top + tm.tmAscent, s, colour);
+        // Underline just below the baseline, strike-out through the middle of the small letters;
+        // both as thick as the font's strokes and as long as the text.
+        const int thickness = std::max(1, static_cast<int>(tm.tmHeight) / 16);
+        const int baseline = top + tm.tmAscent;
+        if (tm.tmUnderlined)
+            p->fill_rect({left, baseline + 1, left + extent.cx, baseline + 1 + thickness}, colour);
+        if (tm.tmStruckOut) {
+            const int y = baseline - tm.tmAscent / 3;
+            p->fill_rect({left, y, left + extent.cx, y + thickness}, colour);
+        }
     }
     if (updateCp) {
         if (dc->textAlign & TA_RIGHT)

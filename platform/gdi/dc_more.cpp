@@ -33,7 +33,9 @@ BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX,
                     srcY + s->origin.y + srcHeight};
     const auto brush =
         find<BrushObject>(d->brush) ? find<BrushObject>(d->brush)->brush : Brush::solid(0xFFFFFF);
-    stretch_blit(*p, {x, y, x + width, y + height}, s->surface, from, brush, rop, format);
+    const RECT area{x, y, x + width, y + height};
+    stretch_blit(*p, area, s->surface, from, brush, rop, format);
+    limit_to_screen_colors(*d, *p, area);
     return TRUE;
 }
 

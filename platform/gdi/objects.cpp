@@ -191,6 +191,24 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
     return static_cast<HBITMAP>(add_object(std::move(b)));
 }
 
+HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD) {
+    if (bits) *bits = nullptr;
+    if (!info || !bits || usage != DIB_RGB_COLORS || section) return nullptr;
+    const BITMAPINFOHEADER& h = info->bmiHeader;
+    // The surface's rows run top-down, so only top-down sections can share its memory.
+    if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biPlanes != 1 || h.biBitCount != 32 ||
+        h.biCompression != BI_RGB || h.biHeight >= 0 || h.biWidth <= 0)
+        return nullptr;
+    const LONG height = -h.biHeight;
+    if (h.biWidth > 32767 || height > 32767) return nullptr;
+    HGDIOBJ object = add_object(BitmapObject{Surface(h.biWidth, height, 0), false});
+    auto* b = find<BitmapObject>(object);
+    if (!b) return nullptr;
+    *bits = b->pixels.pixels.data();
+    return static_cast<HBITMAP>(object);
+}
+
 BOOL DeleteObject(HGDIOBJ object) {
     return remove_object(object) ? TRUE : FALSE;
 }

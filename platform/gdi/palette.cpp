@@ -72,8 +72,31 @@ Pixel plat::resolve_color(const DeviceContext& dc, COLORREF color) {
     } else if ((color >> 24) == 0x02 && !palette_device()) {
         rgb = nearest(entries_of(dc.palette) | std::views::transform(entry_color), rgb);
     }
-    if (palette_device()) rgb = nearest(system_palette(), rgb);
+    // Bitmaps keep every colour; the screen shows only those of the system palette.
+    if (palette_device() && dc.hwnd) rgb = nearest(system_palette(), rgb);
     return pixel_from_colorref(rgb);
+}
+
+void plat::limit_to_screen_colors(const DeviceContext& dc, Painter& painter, const RECT& logical) {
+    if (!palette_device() || !dc.hwnd) return;
+    const RECT area = painter.to_surface(logical);
+    const auto& colors = system_palette();
+    // Copied images repeat their colours run after run: remember the last answer.
+    Pixel lastIn = 0, lastOut = pixel_from_colorref(nearest(colors, 0));
+    Surface& target = painter.target();
+    for (const RECT& c : painter.clip_rects()) {
+        const RECT r = rect_intersect(c, area);
+        for (int y = r.top; y < r.bottom; ++y) {
+            Pixel* row = target.row(y);
+            for (int x = r.left; x < r.right; ++x) {
+                if (row[x] != lastIn) {
+                    lastIn = row[x];
+                    lastOut = pixel_from_colorref(nearest(colors, colorref_from_pixel(lastIn)));
+                }
+                row[x] = lastOut;
+            }
+        }
+    }
 }
 
 HPALETTE CreatePalette(const LOGPALETTE* palette) {

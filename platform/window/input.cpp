@@ -267,7 +267,7 @@ BOOL TranslateMessage(const MSG* msg) {
     MSG m = *msg;
     m.message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
     m.wParam = static_cast<BYTE>(c);
-    post_input(m);
+    post_front(m);
     return TRUE;
 }
 

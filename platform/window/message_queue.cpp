@@ -125,6 +125,10 @@ void advance_clock(DWORD ms) {
     clock_offset() += ms;
 }
 
+void post_front(const MSG& msg) {
+    queue().posted.push_front({msg, false});
+}
+
 void post_input(const MSG& msg) {
     queue().posted.push_back({msg, true});
 }

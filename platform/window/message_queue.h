@@ -7,6 +7,9 @@ namespace plat {
 
 // Puts an input message at the end of the queue (backends and input injection use this).
 void post_input(const MSG& msg);
+// Puts a message ahead of everything queued: the characters TranslateMessage makes are read
+// before the key messages typed after them.
+void post_front(const MSG& msg);
 
 // Called for every message sent to or dispatched to a window procedure; tests record with it.
 using MessageTrace = void (*)(void* context, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

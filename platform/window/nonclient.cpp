@@ -32,7 +32,9 @@ RECT client_from_window(const RECT& window, DWORD style, DWORD exStyle, bool has
 
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle) {
     if (!rect) return FALSE;
-    const RECT in = plat::frame_insets(style, exStyle, menu != FALSE);
+    // The menu bar counts whenever the caller says there is one, whatever the style.
+    RECT in = plat::frame_insets(style, exStyle, false);
+    if (menu) in.top += plat::MenuBarHeight;
     rect->left -= in.left;
     rect->top -= in.top;
     rect->right += in.right;

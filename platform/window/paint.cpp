@@ -165,7 +165,7 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDC(HWND hwnd) {
-    return create_window_dc(hwnd, false, nullptr);
+    return hwnd ? create_window_dc(hwnd, false, nullptr) : create_screen_dc();
 }
 HDC GetWindowDC(HWND hwnd) {
     return create_window_dc(hwnd, true, nullptr);

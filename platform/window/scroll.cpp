@@ -9,6 +9,21 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
                    RECT* updateRect, UINT flags) {
     Window* w = lookup(hwnd);
     if (!w) return ERROR;
+    // Invalid parts of the scrolled area move with the pixels: what was waiting to be painted
+    // is still waiting, at its new place.
+    if (w->updatePending) {
+        RECT area;
+        if (scroll)
+            area = *scroll;
+        else
+            GetClientRect(hwnd, &area);
+        RECT moving;
+        if (IntersectRect(&moving, &w->update, &area)) {
+            OffsetRect(&moving, dx, dy);
+            if (clip) IntersectRect(&moving, &moving, clip);
+            InvalidateRect(hwnd, &moving, FALSE);
+        }
+    }
     HDC hdc = GetDC(hwnd);
     HRGN uncovered = CreateRectRgn(0, 0, 0, 0);
     RECT box{};

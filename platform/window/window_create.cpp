@@ -68,6 +68,10 @@ void send_ncdestroy(HWND hwnd) {
     forget_window_timers(hwnd);
     window_released(hwnd);
     SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
+    // A frame's menu goes with the frame, as on the platform.
+    if ((w = lookup(hwnd)) && !(w->style & WS_CHILD) && w->menu && IsMenu(w->menu))
+        DestroyMenu(w->menu);
+    if (!(w = lookup(hwnd))) return;
     if (is_top_level(w->style)) backend().surface_destroyed(hwnd);
     release_window(hwnd);
 }
@@ -102,6 +106,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         while (owner && (lookup(owner)->style & WS_CHILD))
             owner = lookup(owner)->parent;
         w->owner = owner;
+        // Without a menu of its own a frame gets its class's menu.
+        if (!menu && cls->info.lpszMenuName)
+            menu = LoadMenuA(instance ? instance : cls->info.hInstance, cls->info.lpszMenuName);
         w->menu = menu;
     }
     w->text = windowName ? windowName : "";

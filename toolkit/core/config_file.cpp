@@ -14,7 +14,17 @@ namespace {
 constexpr std::size_t KeywordLength = 8;
 constexpr std::size_t MinKeywordLength = 3;
 
-enum class Key { Printer, Plotter, PlotterFile, CharSet, LfnGen, LfnPlotOut, LfnPlotIn, CharDir, Debug };
+enum class Key {
+    Printer,
+    Plotter,
+    PlotterFile,
+    CharSet,
+    LfnGen,
+    LfnPlotOut,
+    LfnPlotIn,
+    CharDir,
+    Debug
+};
 
 struct KeyName {
     std::string_view padded; // upper case, blank-padded to the compared length
@@ -22,8 +32,8 @@ struct KeyName {
 };
 
 constexpr KeyName keyNames[] = {
-    {"PRINTER ", Key::Printer}, {"PLOTTER ", Key::Plotter},   {"PLNAME  ", Key::PlotterFile},
-    {"CHARSET ", Key::CharSet}, {"LFNGEN  ", Key::LfnGen},    {"LFNPLOTO", Key::LfnPlotOut},
+    {"PRINTER ", Key::Printer},   {"PLOTTER ", Key::Plotter}, {"PLNAME  ", Key::PlotterFile},
+    {"CHARSET ", Key::CharSet},   {"LFNGEN  ", Key::LfnGen},  {"LFNPLOTO", Key::LfnPlotOut},
     {"LFNPLOTI", Key::LfnPlotIn}, {"CHARDIR ", Key::CharDir}, {"DEBUG   ", Key::Debug},
 };
 
@@ -75,20 +85,40 @@ void apply_config_line(std::string_view line, ToolkitSettings& target) {
 
     int number = 0;
     switch (key) {
-    case Key::PlotterFile: target.plotterFile = word; return;
-    case Key::CharSet: target.charSet = word; return;
-    case Key::CharDir: target.charDir = word; return;
-    default: break;
+    case Key::PlotterFile:
+        target.plotterFile = word;
+        return;
+    case Key::CharSet:
+        target.charSet = word;
+        return;
+    case Key::CharDir:
+        target.charDir = word;
+        return;
+    default:
+        break;
     }
     if (!to_integer(valuePart, number)) return;
     switch (key) {
-    case Key::Printer: target.printer = number; break;
-    case Key::Plotter: target.plotter = number; break;
-    case Key::LfnGen: set_unit(target.lfnGen, number, target.lfnPlotOut, target.lfnPlotIn); break;
-    case Key::LfnPlotOut: set_unit(target.lfnPlotOut, number, target.lfnGen, target.lfnPlotIn); break;
-    case Key::LfnPlotIn: set_unit(target.lfnPlotIn, number, target.lfnGen, target.lfnPlotOut); break;
-    case Key::Debug: IDebugLevel(number); break;
-    default: break;
+    case Key::Printer:
+        target.printer = number;
+        break;
+    case Key::Plotter:
+        target.plotter = number;
+        break;
+    case Key::LfnGen:
+        set_unit(target.lfnGen, number, target.lfnPlotOut, target.lfnPlotIn);
+        break;
+    case Key::LfnPlotOut:
+        set_unit(target.lfnPlotOut, number, target.lfnGen, target.lfnPlotIn);
+        break;
+    case Key::LfnPlotIn:
+        set_unit(target.lfnPlotIn, number, target.lfnGen, target.lfnPlotOut);
+        break;
+    case Key::Debug:
+        IDebugLevel(number);
+        break;
+    default:
+        break;
     }
 }
 

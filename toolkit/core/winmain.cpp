@@ -25,12 +25,18 @@ void flush_open_files() {
 
 const char* signal_name(int sig) {
     switch (sig) {
-    case SIGSEGV: return "access violation";
-    case SIGBUS: return "bus error";
-    case SIGFPE: return "arithmetic fault";
-    case SIGILL: return "illegal instruction";
-    case SIGABRT: return "abnormal termination";
-    default: return "fault";
+    case SIGSEGV:
+        return "access violation";
+    case SIGBUS:
+        return "bus error";
+    case SIGFPE:
+        return "arithmetic fault";
+    case SIGILL:
+        return "illegal instruction";
+    case SIGABRT:
+        return "abnormal termination";
+    default:
+        return "fault";
     }
 }
 
@@ -61,7 +67,8 @@ void install_fault_handlers() {
     action.sa_handler = on_fault_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESETHAND;
-    for (int sig : faultSignals) ::sigaction(sig, &action, nullptr);
+    for (int sig : faultSignals)
+        ::sigaction(sig, &action, nullptr);
     std::set_terminate(on_terminate);
 }
 

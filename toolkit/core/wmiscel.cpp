@@ -1,3 +1,112 @@
 #include "core/wmiscel.h"
 
-void yysetbell_(const int& flag) { tess::iRing = flag; }
+#include <array>
+
+#include "core/wwindow.h"
+
+using namespace tess;
+
+void yygetdisplayinfo_(int& screenWidth, int& screenHeight, int& graphicsColours,
+                       int& screenColours) {
+    HDC screen = GetDC(nullptr);
+    const int planes = screen ? GetDeviceCaps(screen, PLANES) : 1;
+    int bits = screen ? GetDeviceCaps(screen, BITSPIXEL) : 24;
+    screenWidth = screen ? GetDeviceCaps(screen, HORZRES) : 0;
+    screenHeight = screen ? GetDeviceCaps(screen, VERTRES) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    if (bits > 24) bits = 24;
+
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (GetVersionExA(&version)) {
+        display.Win32s = version.dwPlatformId == VER_PLATFORM_WIN32s;
+        display.Win9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+        display.WinNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+        display.WinVer = static_cast<int>(version.dwMajorVersion);
+    }
+
+    const int power = std::min(planes * bits, 24);
+    display.wScreenCols = 1 << power;
+    screenColours = display.wScreenCols;
+    switch (display.wScreenCols) {
+    case 2:
+        graphicsColours = 2;
+        break;
+    case 16:
+        graphicsColours = 8;
+        break;
+    case 256:
+        graphicsColours = 16;
+        break;
+    default:
+        graphicsColours = 256;
+        break;
+    }
+    display.ngColours = graphicsColours;
+    display.wScreenWidth = screenWidth;
+    display.wScreenHeight = screenHeight;
+}
+
+void yysetbell_(const int& flag) {
+    iRing = flag;
+}
+
+void yyringbell2() {
+    if (iRing == 1) MessageBeep(0);
+}
+
+void yyringbell_() {
+    yyringbell2();
+}
+
+void yychangecursor_(const int& code) {
+    static const std::array<LPCSTR, 12> system = {
+        IDC_ARROW,   IDC_WAIT,   IDC_APPSTARTING, IDC_CROSS,    IDC_IBEAM,    IDC_NO,
+        IDC_SIZEALL, IDC_SIZENS, IDC_SIZEWE,      IDC_SIZENESW, IDC_SIZENWSE, IDC_UPARROW};
+    const bool own = code < 0 || code >= static_cast<int>(system.size());
+    const HCURSOR shape =
+        own ? LoadCursorA(core.wInstance, MAKEINTRESOURCEA(static_cast<unsigned>(code) % 65536))
+            : LoadCursorA(nullptr, system[static_cast<std::size_t>(code)]);
+    if (!shape) {
+        core.wCursor = nullptr;
+        core.wCursorCode = 0;
+        return;
+    }
+    core.wCursor = shape;
+    core.wCursorCode = code;
+    SetCursor(shape);
+}
+
+void yysetcursorpos_(const int& x, const int& y) {
+    if (!valid_window_number(core.wIndex)) return;
+    POINT p{x, y};
+    ClientToScreen(core.hClient[static_cast<std::size_t>(core.wIndex)], &p);
+    SetCursorPos(p.x, p.y);
+}
+
+int yyAsciiToInt(const char* text) {
+    int value = 0;
+    if (!text) return 0;
+    // No sign and no overflow check: the numbers it reads are small and unsigned.
+    for (; *text >= '0' && *text <= '9'; ++text)
+        value = static_cast<int>(static_cast<unsigned>(value) * 10u +
+                                 static_cast<unsigned>(*text - '0'));
+    return value;
+}
+
+void yytitlecolour(HWND hwnd) {
+    if (yygetwindowindex(hwnd) != -1) SetFocus(hwnd);
+    for (int i = 1; i <= MaxWindow; ++i) {
+        const HWND frame = core.wWindow[static_cast<std::size_t>(i)];
+        if (frame) SendMessageA(frame, WM_NCACTIVATE, frame == hwnd, 0);
+    }
+}
+
+int tess::yygetwindowindex(HWND hwnd) {
+    if (!hwnd) return -1;
+    for (int i = 0; i <= MaxWindow; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        if (core.wWindow[s] == hwnd || core.hClient[s] == hwnd) return i;
+    }
+    return -1;
+}

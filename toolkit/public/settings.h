@@ -16,7 +16,7 @@ struct ToolkitSettings {
     int screenHeight = 0;
     int colourClass = 0;
     int colourCount = 0;
-    int lfnGen = 40;   // general file unit; the configuration file is read through it
+    int lfnGen = 40; // general file unit; the configuration file is read through it
     int lfnPlotOut = 41;
     int lfnPlotIn = 42;
     int printer = 0;

@@ -6,11 +6,11 @@
 namespace tess {
 
 struct Tessar01 {
-    int screenWidth = 0;    // pixels, from the display at start-up
+    int screenWidth = 0; // pixels, from the display at start-up
     int screenHeight = 0;
-    int windowWidth = 0;    // client size of the current window, pixels
+    int windowWidth = 0; // client size of the current window, pixels
     int windowHeight = 0;
-    int rootOpen = 0;       // 1 between WindowOpen and WindowClose
+    int rootOpen = 0; // 1 between WindowOpen and WindowClose
     int currentWindow = 0;
     int screenColours = 0;
     std::array<int, 21> windowFlags{}; // the Flags each window was opened with

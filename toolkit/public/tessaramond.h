@@ -2,7 +2,11 @@
 #pragma once
 
 #include "core/winmain.h"
+#include "public/wunits.h"
+#include "public/wwbell.h"
 #include "public/wwinit.h"
+#include "public/wwmessg.h"
+#include "public/wwopen.h"
 #include "util/bfopen.h"
 #include "util/error_record.h"
 #include "util/strint.h"

@@ -56,6 +56,9 @@ void WInitialise(TextRef iniFile) {
     if (settings.initialised == InitialisedMarker) return;
     settings.initialised = InitialisedMarker;
 
+    int graphicsColours = 0;
+    yygetdisplayinfo_(tessar01.screenWidth, tessar01.screenHeight, graphicsColours,
+                      tessar01.screenColours);
     reset_start_state();
 
     FixedString<160> configName;

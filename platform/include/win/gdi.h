@@ -26,6 +26,10 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
                   DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
                   DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR face);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+// Device-independent bitmaps whose pixels the program reaches directly: 32 bits per pixel,
+// BI_RGB, top-down (negative height), 0x00RRGGBB each with the top byte left 0.
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);

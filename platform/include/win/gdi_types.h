@@ -37,6 +37,12 @@ struct RGBQUAD {
     BYTE rgbReserved;
 };
 
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[1];
+};
+constexpr UINT DIB_RGB_COLORS = 0, DIB_PAL_COLORS = 1;
+
 constexpr DWORD BI_RGB = 0;
 constexpr DWORD BI_BITFIELDS = 3;
 

@@ -1,6 +1,8 @@
 // Pattern brushes, stretching, edges, focus rectangles and saved context states.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <windows.h>
 
 namespace {
@@ -76,6 +78,44 @@ TEST_F(MemoryDcTest, SavedStatesComeBackInOrder) {
     EXPECT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
     EXPECT_EQ(info.bmWidth, 16);
     EXPECT_EQ(info.bmBitsPixel, 32);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DibSection, ProgramAndDeviceContextShareThePixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 4;
+    info.bmiHeader.biHeight = -3;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(dib, nullptr);
+    ASSERT_NE(bits, nullptr);
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    pixels[1 * 4 + 2] = 0x00336699; // row 1, column 2, as 0x00RRGGBB
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, dib);
+    EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0x33, 0x66, 0x99));
+    const RECT cell{0, 2, 1, 3};
+    FillRect(dc, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(pixels[2 * 4 + 0], 0x00FFFFFFu);
+    EXPECT_EQ(pixels[2 * 4 + 1], 0u);
+    DeleteDC(dc);
+    DeleteObject(dib);
+
+    // Formats whose memory cannot be shared are refused, and the pointer says so.
+    info.bmiHeader.biHeight = 3;
+    bits = &info;
+    EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+    EXPECT_EQ(bits, nullptr);
+    info.bmiHeader.biHeight = -3;
+    info.bmiHeader.biBitCount = 8;
+    EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
 }
 
 } // namespace

@@ -112,3 +112,47 @@ TEST_F(DrawTextTest, WindowSnapshotIsAPngOrAReportedFailure) {
 }
 
 } // namespace
+
+namespace {
+
+// Black pixels in one row of [left, right).
+int black_in_row(const plat::Surface& s, int y, int left, int right) {
+    int n = 0;
+    for (int x = left; x < right; ++x)
+        n += s.at(x, y) == 0;
+    return n;
+}
+
+TEST_F(DrawTextTest, UnderlineAndStrikeOutRunTheLengthOfTheText) {
+    const char text[] = "H  H";
+    for (int style = 0; style < 3; ++style) {
+        const RECT all{0, 0, 200, 60};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        HFONT lined = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, style == 1, style == 2, ANSI_CHARSET,
+                                  0, 0, 0, 0, "Arial");
+        SelectObject(dc, lined);
+        SetTextColor(dc, RGB(0, 0, 0));
+        TextOutA(dc, 10, 5, text, 4);
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        SIZE extent;
+        GetTextExtentPoint32A(dc, text, 4, &extent);
+        const plat::Surface& s = surface();
+        const int baseline = 5 + tm.tmAscent;
+        const int under = black_in_row(s, baseline + 1, 10, 10 + extent.cx);
+        const int strike = black_in_row(s, baseline - tm.tmAscent / 3, 10, 10 + extent.cx);
+        if (style == 1)
+            EXPECT_EQ(under, extent.cx);
+        else
+            EXPECT_EQ(under, 0) << style;
+        if (style == 2)
+            EXPECT_EQ(strike, extent.cx);
+        else
+            EXPECT_LT(strike, extent.cx / 2) << style;      // only the strokes of the two H
+        EXPECT_EQ(black_in_row(s, baseline + 3, 0, 10), 0); // nothing before the text
+        SelectObject(dc, font);
+        DeleteObject(lined);
+    }
+}
+
+} // namespace

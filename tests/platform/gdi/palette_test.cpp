@@ -89,6 +89,25 @@ TEST_P(PaletteTest, EightBitScreensShowOnlyTheSystemPalette) {
     ReleaseDC(top, dc);
 }
 
+TEST_P(PaletteTest, ImagesCopiedToTheScreenTakeItsColours) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    const HBITMAP image = CreateBitmap(4, 1, 1, 32, nullptr);
+    SelectObject(memory, image);
+    const COLORREF colours[4] = {RGB(250, 3, 3), RGB(1, 1, 1), RGB(120, 130, 125), RGB(0, 0, 255)};
+    for (int x = 0; x < 4; ++x)
+        SetPixel(memory, x, 0, colours[x]);
+    HDC dc = GetDC(top);
+    BitBlt(dc, 2, 2, 4, 1, memory, 0, 0, SRCCOPY);
+    const COLORREF onEight[4] = {RGB(255, 0, 0), RGB(0, 0, 0), RGB(128, 128, 128), RGB(0, 0, 255)};
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(GetPixel(dc, 2 + x, 2), GetParam() == 8 ? onEight[x] : colours[x]) << x;
+    // A memory bitmap keeps every colour; only what reaches the screen is limited.
+    EXPECT_EQ(GetPixel(memory, 0, 0), colours[0]);
+    ReleaseDC(top, dc);
+    DeleteDC(memory);
+    DeleteObject(image);
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, PaletteTest, ::testing::Values(8, 24));
 
 } // namespace

@@ -84,3 +84,25 @@ TEST_F(RegionScrollTest, ScrollInsideAClipLeavesTheRestAlone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(RegionScrollTest, AnInvalidPartMovesWithTheScrolledPixels) {
+    const RECT waiting{5, 12, 15, 16};
+    InvalidateRect(top, &waiting, FALSE);
+    ScrollWindowEx(top, 0, -10, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    // The band that came in (rows 20-29) and the moved rectangle (rows 2-5) are both invalid;
+    // the rectangle's old place is covered by its bounding box only.
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_LE(update.top, 2);
+    EXPECT_EQ(update.bottom, 30);
+    EXPECT_LE(update.left, 0);
+    // Scrolling a clean window invalidates only the band.
+    ValidateRect(top, nullptr);
+    ScrollWindowEx(top, 0, -10, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    ASSERT_TRUE(GetUpdateRect(top, &update, FALSE));
+    EXPECT_EQ(update.top, 20);
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+// The translator: platform messages become the current event, and keys become key codes.
+#include "core/wmessage_state.h"
+#include "core/wwindow.h"
+#include "core/wwndproc.h"
+
+using namespace tess;
+
+namespace {
+
+constexpr int CtrlFlag = 8192, ShiftFlag = 4096;
+
+// Mouse positions come as 16-bit halves; those beyond the screen are negative ones.
+void pointer_position(LPARAM p2) {
+    int x = LOWORD(p2), y = HIWORD(p2);
+    if (x > display.wScreenWidth) x -= 65536;
+    if (y > display.wScreenHeight) y -= 65536;
+    events.wMessageX = x;
+    events.wMessageY = y;
+}
+
+int* enable_flag(int t) {
+    const int index = t <= 100 ? t - 1 : t - 101;
+    if (index < 0 || index >= static_cast<int>(events.wMessageEnabled.size())) return nullptr;
+    return &events.wMessageEnabled[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+int yyinterpretkey(int k, int m) {
+    switch (k) {
+    case VK_UP:
+        return 258 + m / 5;
+    case VK_DOWN:
+        return 259 + m / 5;
+    case VK_RIGHT:
+        return 260 + m / 5;
+    case VK_LEFT:
+        return 261 + m / 5;
+    case VK_PRIOR:
+        return 262;
+    case VK_NEXT:
+        return 263;
+    case VK_HOME:
+        return 270;
+    case VK_END:
+    case VK_SELECT:
+        return 271;
+    case VK_TAB:
+        return m == 20 ? 274 : 9;
+    case VK_INSERT:
+        return 272;
+    case VK_DELETE:
+        return 273;
+    case VK_CLEAR:
+    case VK_NUMPAD5:
+        return 285;
+    case VK_SUBTRACT:
+        return 290;
+    case VK_DECIMAL:
+        return 291;
+    case VK_ADD:
+    case VK_SEPARATOR:
+        return 292;
+    case VK_DIVIDE:
+        return 293;
+    case VK_MULTIPLY:
+        return 294;
+    case VK_SNAPSHOT:
+        return 300;
+    default:
+        break;
+    }
+    if (k >= VK_NUMPAD0 && k <= VK_NUMPAD4) return 280 + (k - VK_NUMPAD0);
+    if (k >= VK_NUMPAD6 && k <= VK_NUMPAD9) return 286 + (k - VK_NUMPAD6);
+    if (k >= VK_F1 && k <= VK_F1 + 19) return k + m + 189;
+    return k;
+}
+
+namespace tess {
+
+bool interpret(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
+    if (t == EventResize && p1 == SIZE_MINIMIZED) return false;
+    const int* enabled = enable_flag(t);
+    if (!enabled || *enabled == 0) return false;
+    CoreEvents& e = events;
+    e.wMessageType = t;
+    e.wMessageWin = yygetwindowindex(hwnd);
+    e.wMessageTime = static_cast<int>(GetMessageTime());
+    e.wMessageValue1 = e.wMessageValue2 = e.wMessageValue3 = e.wMessageValue4 = -1;
+    e.wMessageX = e.wMessageY = -1;
+    switch (t) {
+    case EventKey: {
+        if (a == 1) {
+            int k = static_cast<int>(p1), m = 0;
+            if (k >= CtrlFlag)
+                k -= CtrlFlag, m = 40;
+            else if (k >= ShiftFlag)
+                k -= ShiftFlag, m = 20;
+            e.wMessageValue1 = yyinterpretkey(k, m);
+        } else {
+            e.wMessageValue1 = static_cast<int>(p1);
+        }
+        e.wMessageValue3 = 0;
+        POINT p{};
+        GetCursorPos(&p);
+        ScreenToClient(hwnd, &p);
+        e.wMessageX = p.x;
+        e.wMessageY = p.y;
+        break;
+    }
+    case EventMenu:
+        e.wMessageValue1 = LOWORD(p1);
+        break;
+    case EventButtonDown:
+    case EventButtonUp:
+    case EventMouseMove:
+        e.wMessageValue1 = t == EventMouseMove ? -1 : a;
+        e.wMessageValue2 = e.wMessageTime / 10;
+        e.wMessageValue3 = 0;
+        pointer_position(p2);
+        break;
+    case EventRedraw: {
+        RECT r{};
+        GetUpdateRect(hwnd, &r, TRUE);
+        e.wMessageValue1 = r.right - r.left;
+        e.wMessageValue2 = r.bottom - r.top;
+        e.wMessageValue3 = 0;
+        e.wMessageX = r.left;
+        e.wMessageY = r.top;
+        break;
+    }
+    case EventResize:
+        e.wMessageValue1 = LOWORD(p2);
+        e.wMessageValue2 = HIWORD(p2);
+        break;
+    case EventFrameClick:
+        e.wMessageValue1 = a;
+        break;
+    case EventTimer:
+        e.wMessageValue1 = static_cast<int>(p1);
+        break;
+    default:
+        break;
+    }
+    e.wValidMessage = 0;
+    if (t == EventResize) {
+        if (!IsWindowVisible(hwnd)) e.wValidMessage = 2;
+        core.wWinWidth = e.wMessageValue1;
+        core.wWinHeight = e.wMessageValue2;
+    }
+    return true;
+}
+
+} // namespace tess
+
+void yyinterpretmessage(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
+    interpret(t, a, p1, p2, hwnd);
+}
