@@ -134,6 +134,7 @@ public:
 
     void window_changed(HWND hwnd) override {
         if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.dirty = true;
+        grabDirty_ = true; // a menu may have opened or closed
     }
     void cursor_changed(HCURSOR cursor) override;
     void capture_changed(HWND) override { grabDirty_ = true; }
@@ -224,7 +225,7 @@ private:
     XWindow focusXid_ = 0;      // ours that has the X input focus, or 0
     HWND lastActive_ = nullptr; // the layer's active window when focus was last pushed to X
     bool focusLeft_ = false;    // a FocusOut to check once the events at hand are handled
-    bool grabDirty_ = false;
+    bool grabDirty_ = false;    // capture or pop-ups changed since the grab was last decided
     XWindow grabbed_ = 0;
     std::array<x11::KeyIdentity, 256> held_{}; // by keycode
 };
@@ -282,6 +283,7 @@ void X11Backend::surface_destroyed(HWND hwnd) {
     if (it == windows_.end()) return;
     destroy_native(it->second);
     windows_.erase(it);
+    grabDirty_ = true;
     XFlush(dpy_);
 }
 
@@ -553,8 +555,7 @@ void X11Backend::update_all() {
         shmPut |= nw->shm.shmaddr != nullptr;
     }
     update_focus();
-    // Menus open with the pointer held by the layer; anything else needs no grab.
-    update_grab();
+    if (grabDirty_) update_grab();
     // The server reads shared images later; they are not written again before it has.
     if (shmPut)
         XSync(dpy_, False);
