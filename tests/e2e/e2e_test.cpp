@@ -402,6 +402,44 @@ TEST_F(OnXvfb, AnIdleWindowUsesNoProcessor) {
     EXPECT_LE(ms, 50);
 }
 
+TEST_F(OnXvfb, SetCursorPosMovesThePointer) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    ASSERT_EQ(xdo({"key", "F9"}), 0);
+    ASSERT_GE(wait_line("WM_KEYDOWN vk=0x78 "), 0);
+    EXPECT_TRUE(wait_until([&] {
+        return run({"xdotool", "getmouselocation"}, xvfb->env()).out.starts_with("x:500 y:400 ");
+    }));
+}
+
+// Activation follows the X input focus to another program's window and back.
+TEST_F(OnXvfb, FocusElsewhereDeactivates) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    const std::string ours = window;
+    ASSERT_GE(wait_line("WM_ACTIVATE 1"), 0);
+    const std::size_t before = trace_lines().size();
+    Env env = xvfb->env();
+    env["KEY_ECHO_TITLE"] = "Other";
+    env["TESS_BACKEND"] = "";
+    Process other({KeyEcho}, env, dir.file("other-stderr.txt"));
+    std::string theirs;
+    ASSERT_TRUE(wait_until([&] {
+        const auto found = lines_of(run({"xdotool", "search", "--onlyvisible", "--all", "--pid",
+                                         std::to_string(other.pid()), "--name", "^Other$"},
+                                        xvfb->env())
+                                        .out);
+        theirs = found.empty() ? "" : found[0];
+        return !theirs.empty();
+    }));
+    ASSERT_EQ(xdo({"windowfocus", "--sync", theirs}), 0);
+    EXPECT_GE(wait_line("WM_ACTIVATE 0", before), 0);
+    const std::size_t away = trace_lines().size();
+    ASSERT_EQ(xdo({"windowfocus", "--sync", ours}), 0);
+    EXPECT_GE(wait_line("WM_ACTIVATE 1", away), 0);
+    // And the keyboard works again here.
+    ASSERT_EQ(xdo({"type", "z"}), 0);
+    EXPECT_GE(wait_line("WM_CHAR 0x7A", away), 0);
+}
+
 TEST_F(OnXvfb, AltF4ClosesTheFrame) {
     ASSERT_NO_FATAL_FAILURE(start_key_echo());
     ASSERT_EQ(xdo({"key", "alt+F4"}), 0);

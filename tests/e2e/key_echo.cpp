@@ -1,7 +1,8 @@
 // A small frame for the end-to-end tests: it shows the characters typed into it, and the
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
-// makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns.
+// makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
+// pointer to (500, 400) and beeps.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -52,6 +53,12 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_CHAR:
         typed.push_back(static_cast<char>(wParam));
         InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_F1 + 8) { // F9
+            SetCursorPos(500, 400);
+            MessageBeep(0);
+        }
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IdFileExit) DestroyWindow(hwnd);
