@@ -7,7 +7,5 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "${TESS_JOBS:-2}" -- --no-print-directory >/dev/null
 
-if [[ -x build/app/Formaldrix ]]; then
-    exec build/app/Formaldrix
-fi
-echo "Everything is built; the demo Formaldrix is not built yet."
+cmake --build build -j "${TESS_JOBS:-2}" --target formaldrix -- --no-print-directory >/dev/null
+exec build/app/formaldrix "$@"

@@ -5,29 +5,9 @@
 #include <array>
 
 #include "core/wwindow.h"
+#include "public/event_types.h"
 
 namespace tess {
-
-// Event type codes.
-enum EventType : int {
-    EventKey = 1,
-    EventMenu = 2,
-    EventDialogCommand = 3,
-    EventButtonDown = 4,
-    EventButtonUp = 5,
-    EventMouseMove = 6,
-    EventRedraw = 7,
-    EventResize = 8,
-    EventCloseRequest = 9,
-    EventFieldFocus = 10,
-    EventFrameClick = 12,
-    EventTimer = 13,
-    // Between the dialog procedure and the translator only.
-    EventFieldButtonDown = 104,
-    EventFieldButtonUp = 105,
-    EventFieldMouseMove = 106,
-    EventFieldRedraw = 107
-};
 
 struct PendingEvent {
     int type = 0; // 0 = empty

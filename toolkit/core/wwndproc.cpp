@@ -4,6 +4,7 @@
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
+#include "graphics/oswin.h"
 
 using namespace tess;
 
@@ -222,6 +223,7 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         interpret(EventKey, 0, wParam & 0xFF, lParam, hwnd);
         return 0;
     case WM_TIMER:
+        if (wParam == WaitTimerId) TimerEnabled = 0;
         KillTimer(hwnd, wParam);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_MOUSEMOVE:

@@ -65,6 +65,14 @@ void xxcmnd_(const char* command, const int& hide, const int& wait, const int& t
              int& status);
 [[noreturn]] void xxexit_(const int& code);
 
+namespace tess {
+constexpr unsigned WaitTimerId = 999;
+inline int TimerEnabled = 0; // 1 while xxwait_ waits for its timer
+} // namespace tess
+
+// Waits hundredths of a second while the windows keep being served.
+void xxwait_(const int& hundredths);
+
 // Debug trace: the file "debug" in the current directory, emptied at the first trace of the
 // process.
 void xxdebug_(tess::TextRef text);

@@ -31,7 +31,9 @@ void write_line(const char* text, std::size_t length) {
 
 } // namespace
 
-void xxdebugc(const char* text) { write_line(text, std::strlen(text)); }
+void xxdebugc(const char* text) {
+    write_line(text, std::strlen(text));
+}
 
 void xxdebugi(const char* text, const int& value) {
     char line[LineBuffer];

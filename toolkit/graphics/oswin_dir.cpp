@@ -30,7 +30,9 @@ void copy_terminated(const char* text, char* buffer, int size, int& status) {
     std::memcpy(buffer, text, n + 1);
 }
 
-void status_of(int result, int& status) { status = result == 0 ? 0 : errno; }
+void status_of(int result, int& status) {
+    status = result == 0 ? 0 : errno;
+}
 
 bool copy_contents(int from, int to) {
     char block[65536];
@@ -86,10 +88,18 @@ void xxdirn_(char* buffer, int& status, const int& size) {
     }
 }
 
-void xxdirc_(const char* path, int& status) { status_of(::chdir(path), status); }
-void xxdirm_(const char* path, int& status) { status_of(::mkdir(path, 0777), status); }
-void xxdird_(const char* path, int& status) { status_of(::rmdir(path), status); }
-void xxdelf_(const char* name, int& status) { status_of(::unlink(name), status); }
+void xxdirc_(const char* path, int& status) {
+    status_of(::chdir(path), status);
+}
+void xxdirm_(const char* path, int& status) {
+    status_of(::mkdir(path, 0777), status);
+}
+void xxdird_(const char* path, int& status) {
+    status_of(::rmdir(path), status);
+}
+void xxdelf_(const char* name, int& status) {
+    status_of(::unlink(name), status);
+}
 void xxrenf_(const char* oldName, const char* newName, int& status) {
     status_of(std::rename(oldName, newName), status);
 }
@@ -109,8 +119,8 @@ void xxcopyf_(const char* source, const char* target, int& status) {
     }
     // The copy lands under a temporary name and replaces the target only when it is whole.
     const std::string temporary = std::string(target) + ".tmp-copy";
-    const int to = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                          info.st_mode & 07777);
+    const int to =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, info.st_mode & 07777);
     if (to < 0) {
         status = errno;
         ::close(from);

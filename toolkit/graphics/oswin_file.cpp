@@ -11,7 +11,8 @@ constexpr int CreateMode = 0666;
 
 int open_cloexec(const char* name, int flags) {
     int fd;
-    do fd = ::open(name, flags | O_CLOEXEC, CreateMode);
+    do
+        fd = ::open(name, flags | O_CLOEXEC, CreateMode);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -48,7 +49,8 @@ void xxread_(const int& handle, void* buffer, const int& count, int& bytesRead, 
     bytesRead = 0;
     if (count <= 0) return;
     ssize_t n;
-    do n = ::read(handle, buffer, static_cast<size_t>(count));
+    do
+        n = ::read(handle, buffer, static_cast<size_t>(count));
     while (n < 0 && errno == EINTR);
     if (n < 0) {
         status = errno;

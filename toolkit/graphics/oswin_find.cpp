@@ -28,8 +28,10 @@ void close_search() {
 
 int attributes_of(const std::string& name, const struct stat& info) {
     int attributes = 0;
-    if (S_ISDIR(info.st_mode)) attributes |= FileAttributeDirectory;
-    else attributes |= FileAttributeArchive;
+    if (S_ISDIR(info.st_mode))
+        attributes |= FileAttributeDirectory;
+    else
+        attributes |= FileAttributeArchive;
     if ((info.st_mode & 0222) == 0) attributes |= FileAttributeReadOnly;
     if (!name.empty() && name[0] == '.' && name != "." && name != "..")
         attributes |= FileAttributeHidden;
@@ -44,8 +46,7 @@ int packed_local_time(time_t t) {
 }
 
 // Reports the next entry that matches, or status 1 when there is none.
-void next_match(char* name, int nameSize, int& attributes, int& dateTime, int& size,
-                int& status) {
+void next_match(char* name, int nameSize, int& attributes, int& dateTime, int& size, int& status) {
     while (findState.dir) {
         errno = 0;
         const dirent* entry = ::readdir(findState.dir);
@@ -104,4 +105,6 @@ void xxfind_(const int& mode, char* name, const int& nameSize, int& attributes, 
     }
 }
 
-void xxfindclose_() { close_search(); }
+void xxfindclose_() {
+    close_search();
+}

@@ -74,7 +74,9 @@ int wait_for(pid_t pid, int timeoutSeconds) {
 
 } // namespace
 
-void xxexec_(const char* command, int& result) { result = start_result(start_detached(command)); }
+void xxexec_(const char* command, int& result) {
+    result = start_result(start_detached(command));
+}
 
 void xxcmnd_(const char* command, const int& /*hide*/, const int& wait, const int& timeout,
              int& status) {

@@ -69,8 +69,8 @@ void xxdspace_(int& bytes) {
         return;
     }
     // Saturates rather than wrapping: a large disk must not look full.
-    const unsigned long long space =
-        static_cast<unsigned long long>(info.f_bavail) * static_cast<unsigned long long>(info.f_frsize);
+    const unsigned long long space = static_cast<unsigned long long>(info.f_bavail) *
+                                     static_cast<unsigned long long>(info.f_frsize);
     bytes = static_cast<int>(std::min<unsigned long long>(space, 0x7FFFFFFFull));
 }
 
@@ -82,7 +82,9 @@ void xxmwinver_(int& major, int& minor) {
     std::sscanf(name.release, "%d.%d", &major, &minor);
 }
 
-void xxmwinvariant_(int& variant) { variant = VariantFullFamily; }
+void xxmwinvariant_(int& variant) {
+    variant = VariantFullFamily;
+}
 
 void xxgetcl_(char* buffer, const int& size) {
     std::string line;
@@ -90,10 +92,12 @@ void xxgetcl_(char* buffer, const int& size) {
     if (fd >= 0) {
         char block[4096];
         ssize_t n;
-        while ((n = ::read(fd, block, sizeof block)) > 0) line.append(block, static_cast<size_t>(n));
+        while ((n = ::read(fd, block, sizeof block)) > 0)
+            line.append(block, static_cast<size_t>(n));
         ::close(fd);
     }
-    while (!line.empty() && line.back() == '\0') line.pop_back();
+    while (!line.empty() && line.back() == '\0')
+        line.pop_back();
     std::replace(line.begin(), line.end(), '\0', ' ');
     copy_cut(line, buffer, size);
 }

@@ -1,6 +1,8 @@
 // WMessage: one event at a time for the application.
 #pragma once
 
+#include "public/event_types.h"
+
 namespace tess {
 
 struct EventRecord {

@@ -11,6 +11,7 @@
 #include "backend/headless/headless_backend.h"
 #include "gdi/surface.h"
 #include "sample/sample_window.h"
+#include "support/pump.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -31,13 +32,7 @@ protected:
         plat::reset_queue();
         plat::reset_input();
     }
-    void pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    void pump() { testsupport::pump_messages(); }
     // A client point's pixel in the frame's surface.
     plat::Pixel client_pixel(int x, int y) {
         POINT p{x, y};
@@ -135,12 +130,7 @@ TEST_F(Sample, AcceleratorClearsAndEndFromTheMenuClosesTheFrame) {
     plat::inject_key(VK_MENU, 0, false);
     plat::inject_key('E', 'e', true);
     plat::inject_key('E', 'e', false);
-    bool quit = false;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) quit = true;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    const bool quit = testsupport::pump_messages();
     EXPECT_FALSE(IsWindow(frame));
     EXPECT_TRUE(quit);
 }

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "backend/headless/headless_backend.h"
+#include "support/pump.h"
 #include "window/input.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
@@ -131,13 +132,7 @@ protected:
         plat::reset_input();
     }
 
-    void pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    void pump() { testsupport::pump_messages(); }
 
     RECT bar_item(int i) {
         RECT r{};

@@ -1,0 +1,52 @@
+// Formaldrix: start-up and the command loop. Every event goes to the routine that owns it.
+#include "general.h"
+
+using namespace formaldrix;
+
+namespace {
+
+void start_up() {
+    WInitialise(" ");
+    tess::WindowDescription& d = general.root;
+    d.Flags = tess::WinFlagSystemMenu | tess::WinFlagMinimiseBox | tess::WinFlagMaximiseBox;
+    d.Left = -1;
+    d.Top = -1;
+    d.Width = 0;
+    d.Height = 0;
+    d.MenuId = MainMenu;
+    d.Title = "Formaldrix - Pellarin GmbH, Altbruck";
+    WindowOpen(d, 0);
+}
+
+// Returns false when the program is to end.
+bool on_menu(int command) {
+    switch (command) {
+    case CmdEnd:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool dispatch(int type, const tess::EventRecord& e) {
+    switch (type) {
+    case tess::EventMenu:
+        return on_menu(e.Value1);
+    case tess::EventCloseRequest:
+        if (e.Win == 0) return false;
+        WindowCloseChild(e.Win);
+        return true;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+void MainProgram() {
+    start_up();
+    do {
+        WMessage(general.eventType, general.event);
+    } while (dispatch(general.eventType, general.event));
+    WindowClose();
+}

@@ -1,0 +1,114 @@
+// Formaldrix on the headless screen: the main program runs as it does for a user, with input
+// played in whenever it waits for some.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+#include "backend/headless/headless_backend.h"
+#include "core/winmain.h"
+#include "core/wwindow.h"
+#include "public/tessar01.h"
+#include "support/temp_dir.h"
+#include "window/input.h"
+#include "window/message_queue.h"
+#include "window/window_table.h"
+
+namespace {
+
+// A headless screen that runs the next step of a script each time the program is idle.
+class ScriptedScreen : public plat::HeadlessBackend {
+public:
+    using HeadlessBackend::HeadlessBackend;
+    std::deque<std::function<void()>> steps;
+    int idle = 0;
+
+    bool wait_for_input(int timeoutMs) override {
+        ++idle;
+        if (!steps.empty()) {
+            auto step = std::move(steps.front());
+            steps.pop_front();
+            step();
+            return true;
+        }
+        // A script that runs out closes the program rather than leave the test hanging.
+        if (idle > 1000) ADD_FAILURE() << "the program did not end";
+        if (HWND root = tess::core.wWindow[0]) PostMessageA(root, WM_CLOSE, 0, 0);
+        return HeadlessBackend::wait_for_input(timeoutMs);
+    }
+};
+
+void key(int vk, char c = 0) {
+    plat::inject_key(vk, c, true);
+    plat::inject_key(vk, c, false);
+}
+
+class Demo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto s = std::make_unique<ScriptedScreen>(SIZE{1024, 768});
+        screen = s.get();
+        plat::set_backend(std::move(s));
+    }
+    void TearDown() override {
+        plat::reset_queue();
+        plat::reset_input();
+    }
+    // Runs the program to its end; the state seen at the first idle moment is kept.
+    void run() { MainProgram(); }
+    void at_start(std::function<void()> look) { screen->steps.push_back(std::move(look)); }
+
+    testsupport::TempDir dir{true};
+    ScriptedScreen* screen = nullptr;
+};
+
+int live_windows() {
+    int n = 0;
+    plat::for_each_window([&](HWND, const plat::Window&) { ++n; });
+    return n;
+}
+
+TEST_F(Demo, OpensCentredAtEightyPercentWithItsTitle) {
+    RECT frame{}, client{};
+    char title[100] = {};
+    at_start([&] {
+        GetWindowRect(tess::core.wWindow[0], &frame);
+        GetWindowRect(tess::core.hClient[0], &client);
+        GetWindowTextA(tess::core.wWindow[0], title, sizeof title);
+        PostMessageA(tess::core.wWindow[0], WM_CLOSE, 0, 0);
+    });
+    run();
+    EXPECT_STREQ(title, "Formaldrix - Pellarin GmbH, Altbruck");
+    // 80 % of the 1024 × 768 screen for the client area; the frame's corner is centred.
+    EXPECT_EQ(client.right - client.left, 819);
+    EXPECT_EQ(frame.left, 512 - 409);
+    EXPECT_EQ(frame.top, 384 - 307);
+    EXPECT_EQ(live_windows(), 0);
+    EXPECT_EQ(tess::tessar01.rootOpen, 0);
+}
+
+TEST_F(Demo, AltF4EndsItAndReleasesEverything) {
+    at_start([] {
+        plat::inject_key(VK_MENU, 0, true);
+        key(VK_F4);
+        plat::inject_key(VK_MENU, 0, false);
+    });
+    run();
+    EXPECT_EQ(live_windows(), 0);
+    EXPECT_EQ(tess::core.wDC, nullptr);
+}
+
+TEST_F(Demo, TheCloseBoxEndsIt) {
+    at_start([] {
+        RECT w;
+        GetWindowRect(tess::core.wWindow[0], &w);
+        const POINT close{w.right - 4 - 9, w.top + 4 + 9};
+        plat::inject_mouse(close, 0, true);
+        plat::inject_mouse(close, 0, false);
+    });
+    run();
+    EXPECT_EQ(live_windows(), 0);
+    EXPECT_LE(screen->idle, 2);
+}
+
+} // namespace

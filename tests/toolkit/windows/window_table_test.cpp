@@ -1,0 +1,165 @@
+// Root and child windows: geometry, the window table, selection and closing.
+#include "window_fixture.h"
+
+using namespace testtk;
+using tess::tessar01;
+
+namespace {
+
+RECT screen_rect_of(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+TEST_F(ToolkitWindows, RootOpensWithTheClientSizeAskedFor) {
+    open_root(1000, 800);
+    EXPECT_EQ(tessar01.rootOpen, 1);
+    EXPECT_EQ(tessar01.windowWidth, 1000);
+    EXPECT_EQ(tessar01.windowHeight, 800);
+    RECT c;
+    GetClientRect(client(0), &c);
+    EXPECT_EQ(c.right, 1000);
+    EXPECT_EQ(c.bottom, 800);
+    char title[32];
+    GetWindowTextA(frame(0), title, sizeof title);
+    EXPECT_STREQ(title, "Wurzel");
+    // The first appearance leaves nothing to redraw.
+    EXPECT_TRUE(drain().empty());
+}
+
+TEST_F(ToolkitWindows, UnitConversionsOfAThousandByEightHundredClient) {
+    tessar01.windowWidth = 1000;
+    tessar01.windowHeight = 800;
+    int x = 0, y = 0;
+    WindowUnitsToPixels(300, 600, x, y);
+    EXPECT_EQ(x, 30);
+    EXPECT_EQ(y, 48);
+    WindowUnitsToPixels(9999, 9999, x, y);
+    EXPECT_EQ(x, 1000);
+    EXPECT_EQ(y, 800);
+    WindowUnitsFromPixels(999, 799, x, y);
+    EXPECT_EQ(x, 9999);
+    EXPECT_EQ(y, 9999);
+    WindowUnitsFromPixels(650, 0, x, y);
+    EXPECT_EQ(x, 6505);
+    WindowUnitsToPixels(6500, -100, x, y);
+    EXPECT_EQ(x, 650);
+    EXPECT_LT(y, 0);
+    tessar01.windowWidth = 1;
+    WindowUnitsFromPixels(5, 5, x, y);
+    EXPECT_EQ(x, 0);
+}
+
+TEST_F(ToolkitWindows, TheTwentyFirstChildIsRefusedAndTheLowestFreeSlotIsReused) {
+    open_root(600, 400);
+    for (int i = 1; i <= 20; ++i)
+        ASSERT_EQ(open_child(1, 10 * i, 10 * i, 100, 80), i);
+    const int before = tessar01.currentWindow;
+    EXPECT_EQ(open_child(1, 0, 0, 100, 80), -1);
+    EXPECT_EQ(tessar01.currentWindow, before);
+    WindowCloseChild(7);
+    WindowCloseChild(3);
+    EXPECT_EQ(open_child(1, 0, 0, 100, 80), 3);
+    EXPECT_EQ(open_child(1, 0, 0, 100, 80), 7);
+}
+
+TEST_F(ToolkitWindows, InsideRootChildIsPlacedInRootUnits) {
+    open_root(1000, 800);
+    const int n = open_child(1 | 16, 6500, 1000, 3000, 2000);
+    ASSERT_EQ(n, 1);
+    RECT c;
+    GetClientRect(client(n), &c);
+    EXPECT_EQ(c.right, 300);
+    EXPECT_EQ(c.bottom, 160);
+    // The frame is placed so that its client area starts at (650, 80) of the root's.
+    POINT origin{0, 0};
+    MapWindowPoints(client(n), client(0), &origin, 1);
+    EXPECT_EQ(origin.x, 650);
+    EXPECT_EQ(origin.y, 80);
+    EXPECT_EQ(GetParent(frame(n)), client(0));
+}
+
+TEST_F(ToolkitWindows, FreeStandingChildDefaultsToEightyPercentCentred) {
+    open_root(600, 400);
+    const int n = open_child(1, -1, -1, 0, 0);
+    ASSERT_EQ(n, 1);
+    const RECT r = screen_rect_of(client(n));
+    EXPECT_EQ(r.right - r.left, 819);
+    EXPECT_EQ(r.left, 103);
+    EXPECT_EQ(r.bottom - r.top, 614);
+    EXPECT_EQ(r.top, 384 - 307);
+}
+
+TEST_F(ToolkitWindows, ClosingTheCurrentChildSelectsTheRootButClosingAnotherDoesNot) {
+    open_root(600, 400);
+    const int a = open_child(1, 0, 0, 100, 80);
+    const int b = open_child(1, 0, 0, 120, 90);
+    EXPECT_EQ(tessar01.currentWindow, b);
+    const HDC dc = tess::core.wDC;
+    WindowCloseChild(a);
+    EXPECT_EQ(tessar01.currentWindow, b);
+    EXPECT_EQ(tess::core.wDC, dc);
+    WindowCloseChild(b);
+    EXPECT_EQ(tessar01.currentWindow, 0);
+    EXPECT_EQ(tessar01.windowWidth, 600);
+    EXPECT_EQ(tessar01.windowFlags[static_cast<std::size_t>(b)], -1);
+    EXPECT_EQ(frame(b), nullptr);
+}
+
+TEST_F(ToolkitWindows, BadWindowNumbersRecordTheErrorAndChangeNothing) {
+    open_root(600, 400);
+    InfoError(1);
+    for (int bad : {-1, 21, 5, 1000}) {
+        WindowSelect(bad);
+        EXPECT_EQ(InfoError(1), 1003) << bad;
+        EXPECT_EQ(tessar01.currentWindow, 0);
+    }
+    for (int bad : {0, -3, 21, 4}) {
+        WindowCloseChild(bad);
+        EXPECT_EQ(InfoError(1), 1003) << bad;
+    }
+    EXPECT_NE(frame(0), nullptr);
+}
+
+TEST_F(ToolkitWindows, HiddenRootRefusesInsideRootChildrenButNotFreeStandingOnes) {
+    open_root(600, 400, 7 | 128);
+    EXPECT_FALSE(IsWindowVisible(frame(0)));
+    InfoError(1);
+    EXPECT_EQ(open_child(1 | 16, 0, 0, 1000, 1000), -1);
+    EXPECT_EQ(InfoError(1), 1016);
+    EXPECT_EQ(open_child(1, 0, 0, 100, 100), 1);
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(ToolkitWindows, CloseReleasesEveryWindow) {
+    open_root(600, 400);
+    open_child(1, 0, 0, 100, 80);
+    open_child(17, 0, 0, 2000, 2000);
+    const HWND root = frame(0);
+    WindowClose();
+    EXPECT_FALSE(IsWindow(root));
+    EXPECT_EQ(tessar01.rootOpen, 0);
+    EXPECT_EQ(tessar01.windowFlags[0], -1);
+    int live = 0;
+    plat::for_each_window([&](HWND, const plat::Window&) { ++live; });
+    EXPECT_EQ(live, 0);
+    EXPECT_EQ(tess::core.wDC, nullptr);
+    // A second root may be opened afterwards.
+    open_root(300, 200);
+    EXPECT_EQ(tessar01.rootOpen, 1);
+}
+
+TEST_F(ToolkitWindows, MaximisingAndRestoringAnInsideRootChildKeepsItsRectangle) {
+    open_root(1000, 800);
+    const int n = open_child(1 | 4 | 16, 1000, 1000, 3000, 3000);
+    const RECT before = screen_rect_of(frame(n));
+    ShowWindow(frame(n), SW_MAXIMIZE);
+    const RECT big = screen_rect_of(frame(n));
+    EXPECT_GT(big.right - big.left, before.right - before.left);
+    ShowWindow(frame(n), SW_RESTORE);
+    const RECT after = screen_rect_of(frame(n));
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+} // namespace
