@@ -22,6 +22,7 @@ namespace {
 const std::string KeyEcho = KEY_ECHO_PATH;
 const std::string Tool = X11_TOOL_PATH;
 const std::string Sample = SAMPLE_PATH;
+const std::string Demo = DEMO_PATH;
 
 // The compact form of the trace lines a key produces: K<vk> for WM_KEYDOWN, S<vk> for
 // WM_SYSKEYDOWN, C<byte> for WM_CHAR, Y<byte> for WM_SYSCHAR, all in hex.
@@ -609,6 +610,21 @@ TEST_F(SampleOnXvfb, CloseBoxAndIcon) {
     const auto command = std::find(lines.begin(), lines.end(), "WM_SYSCOMMAND 0xF060");
     ASSERT_NE(command, lines.end());
     EXPECT_NE(std::find(command, lines.end(), "WM_CLOSE"), lines.end());
+}
+
+// The demo, Formaldrix: its root window comes up and closes from the close box.
+TEST_F(OnXvfb, DemoOpensAndClosesFromTheCloseBox) {
+    testsupport::TempDir work;
+    ASSERT_NO_FATAL_FAILURE(start_program(Demo, "^Formaldrix - Pellarin GmbH, Altbruck$",
+                                          {{"TESSINIT", work.file("tessar.ini")}}));
+    const Geometry g = geometry();
+    const plat::Surface shot = screenshot("demo.png");
+    ASSERT_GT(shot.width, 0);
+    EXPECT_EQ(shot.at(g.x + g.width / 2, g.y + g.height / 2),
+              plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW)));
+    ASSERT_EQ(tool("close", window), 0);
+    EXPECT_EQ(program->wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
+    EXPECT_GE(wait_line("WM_CLOSE"), 0);
 }
 
 TEST(Startup, WithoutADisplayOneLineAndExitCodeOne) {
