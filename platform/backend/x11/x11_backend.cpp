@@ -195,6 +195,7 @@ private:
     void update_window(HWND hwnd);
     void update_damage(HWND hwnd);
     void update_focus();
+    void restack_popups();
     void update_grab();
 
     bool process_pending();
@@ -487,9 +488,16 @@ void X11Backend::update_window(HWND hwnd) {
     } else if (!visible && nw->mapRequested) {
         nw->mapRequested = false;
         XWithdrawWindow(dpy_, nw->xid, screen_);
-    } else if (visible && !nw->managed) {
-        XRaiseWindow(dpy_, nw->xid);
     }
+}
+
+// Pop-ups stack as the layer stacks them (a submenu over its menu, a tooltip over both), above
+// every frame; the window manager stacks the frames.
+void X11Backend::restack_popups() {
+    const std::vector<HWND>& order = top_level_order();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if (NativeWindow* nw = native_of(*it); nw && !nw->managed && nw->mapRequested)
+            XRaiseWindow(dpy_, nw->xid);
 }
 
 // Activation inside the program (a dialog coming up, a click on a frame) moves the X input
@@ -545,8 +553,13 @@ void X11Backend::update_all() {
     handles.reserve(windows_.size());
     for (const auto& [hwnd, nw] : windows_)
         handles.push_back(hwnd);
-    for (HWND hwnd : handles)
+    bool changed = false;
+    for (HWND hwnd : handles) {
+        NativeWindow* nw = native_of(hwnd);
+        changed |= nw && nw->dirty;
         update_window(hwnd);
+    }
+    if (changed) restack_popups();
     bool shmPut = false;
     for (HWND hwnd : handles) {
         NativeWindow* nw = native_of(hwnd);
