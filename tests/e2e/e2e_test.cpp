@@ -315,6 +315,23 @@ void expect_same_pixels_as_headless(OnXvfb& t, const plat::Surface& shot, const 
     (void)t;
 }
 
+// A frame inside the client area is drawn by the layer, caption and border included.
+TEST_F(OnXvfb, FramesInsideAWindowKeepTheirOwnCaption) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo({{"KEY_ECHO_CHILD", "1"}}));
+    const Geometry g = geometry();
+    const plat::Surface shot = screenshot("inner-frame.png");
+    ASSERT_GT(shot.width, 0);
+    const int clientTop = g.y + 19;
+    // Inside the inner frame's caption, right of its title and left of its boxes.
+    const plat::Pixel caption = shot.at(g.x + 40 + 100, clientTop + 60 + 4 + 9);
+    EXPECT_TRUE(caption == plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVECAPTION)) ||
+                caption == plat::pixel_from_colorref(GetSysColor(COLOR_INACTIVECAPTION)))
+        << std::hex << caption;
+    // Its sizing border, in the border colour.
+    EXPECT_EQ(shot.at(g.x + 40 + 2, clientTop + 60 + 45),
+              plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVEBORDER)));
+}
+
 class OnXvfbPixels : public OnXvfb {
 protected:
     void SetUp() override {}

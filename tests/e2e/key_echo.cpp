@@ -2,7 +2,8 @@
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
-// pointer to (500, 400) and beeps.
+// pointer to (500, 400) and beeps. KEY_ECHO_CHILD=1 adds a captioned frame inside the client area
+// at (40, 60), 160 by 90.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -98,6 +99,11 @@ int main() {
                                 CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    if (std::getenv("KEY_ECHO_CHILD")) {
+        HWND inner = CreateWindowExA(0, "KeyEcho", "Inner", WS_CHILD | WS_OVERLAPPEDWINDOW, 40, 60,
+                                     160, 90, hwnd, nullptr, nullptr, nullptr);
+        ShowWindow(inner, SW_SHOW);
+    }
     if (std::getenv("KEY_ECHO_OWNED")) {
         HWND owned = CreateWindowExA(0, "KeyEcho", "Owned", WS_POPUP | WS_CAPTION | WS_SYSMENU, 150,
                                      150, 200, 100, hwnd, nullptr, nullptr, nullptr);
