@@ -622,8 +622,12 @@ void X11Backend::handle(XEvent& e) {
         on_button(e.xbutton);
         break;
     case MotionNotify: {
-        // Only the latest position of a burst of motion matters.
-        while (XCheckTypedEvent(dpy_, MotionNotify, &e)) {
+        // Only the latest position of a burst of motion matters; a motion is never taken from
+        // beyond a button or key event, whose position it would change.
+        for (XEvent next; XEventsQueued(dpy_, QueuedAlready) > 0;) {
+            XPeekEvent(dpy_, &next);
+            if (next.type != MotionNotify) break;
+            XNextEvent(dpy_, &e);
         }
         inject_mouse_move({e.xmotion.x_root, e.xmotion.y_root});
         break;
