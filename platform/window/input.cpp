@@ -122,6 +122,12 @@ void inject_key(int vk, char character, bool pressed, LPARAM lParamBits) {
     post(target, message, static_cast<WPARAM>(vk), lParam);
 }
 
+void set_key_toggled(int vk, bool on) {
+    // Both views at once: a lock changed elsewhere is no message this program reads.
+    for (BYTE* k : {&input().keys[static_cast<BYTE>(vk)], &input().synced[static_cast<BYTE>(vk)]})
+        *k = static_cast<BYTE>(on ? (*k | 1) : (*k & ~1));
+}
+
 void inject_mouse_move(POINT screen) {
     inject_mouse(screen, -1, false);
 }

@@ -229,6 +229,30 @@ TEST_F(OnXvfb, KeyboardTableGivesVirtualKeysAndCharacters) {
     }
 }
 
+// The toggle state of the lock keys is X's, also when it changed while the program was not
+// looking; the title follows SetWindowTextA.
+TEST_F(OnXvfb, LockKeysFollowTheServer) {
+    ASSERT_EQ(tool("numlock", "on"), 0);
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    auto title_after_f8 = [&] {
+        const std::size_t from = trace_lines().size();
+        xdo({"key", "F8"});
+        wait_line("WM_KEYUP vk=0x77 ", from);
+        std::string name;
+        wait_until([&] {
+            name = run({"xdotool", "getwindowname", window}, xvfb->env()).out;
+            return name.starts_with("Key echo: ");
+        });
+        return name.substr(0, name.find('\n'));
+    };
+    EXPECT_EQ(title_after_f8(), "Key echo: caps 0 num 1 scroll 0");
+    ASSERT_EQ(xdo({"key", "Caps_Lock", "Num_Lock"}), 0);
+    EXPECT_EQ(title_after_f8(), "Key echo: caps 1 num 0 scroll 0");
+    ASSERT_EQ(xdo({"key", "Caps_Lock"}), 0);
+    const std::string name = run({"xprop", "-id", window, "_NET_WM_NAME"}, xvfb->env()).out;
+    EXPECT_NE(name.find("\"Key echo: caps 1 num 0 scroll 0\""), std::string::npos) << name;
+}
+
 TEST_F(OnXvfb, HeldKeyRepeatsWithThePreviousStateBit) {
     ASSERT_NO_FATAL_FAILURE(start_key_echo());
     // Xvfb repeats a held key after its auto-repeat delay (660 ms by default).

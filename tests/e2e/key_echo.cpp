@@ -2,8 +2,8 @@
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
-// pointer to (500, 400) and beeps. KEY_ECHO_CHILD=1 adds a captioned frame inside the client area
-// at (40, 60), 160 by 90.
+// pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title. KEY_ECHO_CHILD=1
+// adds a captioned frame inside the client area at (40, 60), 160 by 90.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -56,6 +56,13 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case WM_KEYDOWN:
+        if (wParam == VK_F1 + 7) { // F8
+            char title[64];
+            std::snprintf(title, sizeof title, "Key echo: caps %d num %d scroll %d",
+                          GetKeyState(VK_CAPITAL) & 1, GetKeyState(VK_NUMLOCK) & 1,
+                          GetKeyState(VK_SCROLL) & 1);
+            SetWindowTextA(hwnd, title);
+        }
         if (wParam == VK_F1 + 8) { // F9
             SetCursorPos(500, 400);
             MessageBeep(0);

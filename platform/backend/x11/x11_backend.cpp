@@ -13,6 +13,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <X11/keysym.h>
 
 #include <poll.h>
 #include <sys/ipc.h>
@@ -111,6 +112,8 @@ public:
         XkbSetDetectableAutoRepeat(dpy_, True, &supported);
         detectableRepeat_ = supported;
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
+        numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
+        scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
     }
 
     ~X11Backend() override {
@@ -208,6 +211,7 @@ private:
     void on_client_message(HWND hwnd, const XClientMessageEvent& e);
     void on_focus_in(HWND hwnd);
     void focus_left();
+    void sync_lock_keys(unsigned state);
 
     Display* dpy_;
     int screen_ = 0;
@@ -219,6 +223,7 @@ private:
     bool useShm_ = false;
     bool wmPresent_ = false;
     bool detectableRepeat_ = false;
+    unsigned numLockMask_ = 0, scrollLockMask_ = 0;
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
     HCURSOR cursor_ = nullptr;
@@ -715,6 +720,8 @@ void X11Backend::on_key(XKeyEvent& e) {
         if (next.type == KeyPress && next.xkey.keycode == e.keycode && next.xkey.time == e.time)
             return;
     }
+    // Lock keys may have changed in other programs; the event's state is from before this key.
+    sync_lock_keys(e.state);
     // A key is released as what it was pressed as, whatever Num Lock did in between.
     x11::KeyIdentity& held = held_[e.keycode & 0xFF];
     const x11::KeyIdentity key = pressed ? x11::key_identity(base, shifted) : held;
@@ -820,6 +827,9 @@ void X11Backend::on_focus_in(HWND hwnd) {
     if (!nw) return;
     focusXid_ = nw->xid;
     focusLeft_ = false;
+    XkbStateRec keyboard{};
+    if (XkbGetState(dpy_, XkbUseCoreKbd, &keyboard) == Success)
+        sync_lock_keys(keyboard.locked_mods);
     // A frame disabled by its modal dialog hands activation to that dialog.
     HWND target = hwnd;
     if (!IsWindowEnabled(hwnd))
@@ -830,6 +840,12 @@ void X11Backend::on_focus_in(HWND hwnd) {
             }
     lastActive_ = target == hwnd ? hwnd : nullptr;
     if (GetActiveWindow() != target && IsWindowEnabled(target)) SetActiveWindow(target);
+}
+
+void X11Backend::sync_lock_keys(unsigned state) {
+    set_key_toggled(VK_CAPITAL, state & LockMask);
+    if (numLockMask_) set_key_toggled(VK_NUMLOCK, state & numLockMask_);
+    if (scrollLockMask_) set_key_toggled(VK_SCROLL, state & scrollLockMask_);
 }
 
 // The keyboard went to another program: no window of ours stays active.
