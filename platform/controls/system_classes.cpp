@@ -3,6 +3,10 @@
 
 #include <array>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "menu/menu_tracker.h"
 
 namespace plat {
@@ -11,8 +15,11 @@ namespace {
 using RegisterFunction = void (*)();
 
 // One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
-constexpr std::array<RegisterFunction, 1> registrations{
+constexpr std::array<RegisterFunction, 4> registrations{
     register_menu_popup_class, // "#32768", the pop-up menus
+    register_statusbar_class,  // msctls_statusbar32
+    register_toolbar_class,    // ToolbarWindow32
+    register_tooltip_class,    // tooltips_class32
 };
 
 } // namespace
@@ -23,3 +30,10 @@ void register_system_classes() {
 }
 
 } // namespace plat
+
+// The control classes exist from the first class lookup on; there is nothing to load.
+void InitCommonControls() {}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
+    return init && init->dwSize == sizeof(INITCOMMONCONTROLSEX);
+}

@@ -67,18 +67,21 @@ BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {
     auto p = dc ? painter_for(*dc) : std::nullopt;
     if (!p || !rect) return FALSE;
     auto colour = [](int index) { return pixel_from_colorref(GetSysColor(index)); };
-    // Outer then inner line; raised lines are light at top-left, sunken ones dark.
+    // Outer then inner line, each with its top-left and bottom-right colours: a raised edge is
+    // lit from the top left, a sunken one has its shadow outside and its darkest line inside.
     const struct {
         UINT raised, sunken;
-        int light, dark;
-    } rings[] = {{BDR_RAISEDOUTER, BDR_SUNKENOUTER, COLOR_3DLIGHT, COLOR_3DDKSHADOW},
-                 {BDR_RAISEDINNER, BDR_SUNKENINNER, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW}};
+        int raisedTopLeft, raisedBottomRight, sunkenTopLeft, sunkenBottomRight;
+    } rings[] = {{BDR_RAISEDOUTER, BDR_SUNKENOUTER, COLOR_3DLIGHT, COLOR_3DDKSHADOW,
+                  COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT},
+                 {BDR_RAISEDINNER, BDR_SUNKENINNER, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW,
+                  COLOR_3DDKSHADOW, COLOR_3DLIGHT}};
     RECT r = *rect;
     for (const auto& ring : rings) {
         if (!(edge & (ring.raised | ring.sunken))) continue;
         const bool raised = edge & ring.raised;
-        const Pixel topLeft = colour(raised ? ring.light : ring.dark);
-        const Pixel bottomRight = colour(raised ? ring.dark : ring.light);
+        const Pixel topLeft = colour(raised ? ring.raisedTopLeft : ring.sunkenTopLeft);
+        const Pixel bottomRight = colour(raised ? ring.raisedBottomRight : ring.sunkenBottomRight);
         if (flags & BF_TOP) p->fill_rect({r.left, r.top, r.right, r.top + 1}, topLeft);
         if (flags & BF_LEFT) p->fill_rect({r.left, r.top, r.left + 1, r.bottom}, topLeft);
         if (flags & BF_BOTTOM) p->fill_rect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);

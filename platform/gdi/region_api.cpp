@@ -114,3 +114,11 @@ BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRG
     if (RegionObject* r = find<RegionObject>(update)) r->rects = uncovered;
     return TRUE;
 }
+
+BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
+    const RegionObject* r = find<RegionObject>(region);
+    if (!r || !dc_of(hdc) || !brush) return FALSE;
+    for (const RECT& part : r->rects)
+        FillRect(hdc, &part, brush);
+    return TRUE;
+}

@@ -11,6 +11,8 @@ namespace plat {
 namespace {
 
 constexpr int DefaultWidth = 640, DefaultHeight = 480;
+// More extra bytes than any class here needs; a larger request is cut to this.
+constexpr int MaxWndExtra = 1024;
 
 bool is_top_level(DWORD style) {
     return !(style & WS_CHILD);
@@ -112,6 +114,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         w->menu = menu;
     }
     w->text = windowName ? windowName : "";
+    w->extra.assign(static_cast<std::size_t>(std::clamp(cls->info.cbWndExtra, 0, MaxWndExtra)),
+                    std::byte{0});
     w->rect = initial_rect(style, parent, x, y, width, height);
     w->client = w->rect;
 

@@ -8,6 +8,15 @@
 
 using namespace plat;
 
+namespace {
+
+// Non-negative indices address the class's extra bytes, a LONG_PTR at a byte offset.
+bool in_extra(const Window& w, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) + sizeof(LONG_PTR) <= w.extra.size();
+}
+
+} // namespace
+
 BOOL IsWindow(HWND hwnd) {
     return lookup(hwnd) != nullptr;
 }
@@ -93,6 +102,11 @@ int GetDlgCtrlID(HWND hwnd) {
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index) {
     const Window* w = lookup(hwnd);
     if (!w) return 0;
+    if (in_extra(*w, index)) {
+        LONG_PTR v;
+        std::memcpy(&v, w->extra.data() + index, sizeof v);
+        return v;
+    }
     switch (index) {
     case GWLP_WNDPROC:
         return reinterpret_cast<LONG_PTR>(w->proc);
@@ -117,6 +131,10 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     Window* w = lookup(hwnd);
     if (!w) return 0;
     const LONG_PTR old = GetWindowLongPtrA(hwnd, index);
+    if (in_extra(*w, index)) {
+        std::memcpy(w->extra.data() + index, &value, sizeof value);
+        return old;
+    }
     switch (index) {
     case GWLP_WNDPROC:
         if (value) w->proc = reinterpret_cast<WNDPROC>(value);

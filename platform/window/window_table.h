@@ -39,7 +39,8 @@ struct Window {
     HINSTANCE instance = nullptr;
     HMENU menu = nullptr;
     std::string text;
-    bool updatePending = false; // the window has an update region
+    std::vector<std::byte> extra; // the class's cbWndExtra bytes, zeroed at creation
+    bool updatePending = false;   // the window has an update region
     bool erasePending = false;
     RECT update{};     // client coordinates
     RECT normalRect{}; // placement to restore to from minimised or maximised

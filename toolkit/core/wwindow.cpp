@@ -3,6 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "core/textout.h"
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
@@ -13,8 +18,6 @@ using namespace tess;
 
 namespace {
 
-constexpr char StatusClass[] = "msctls_statusbar32";
-constexpr DWORD SizeGrip = 0x0100; // SBARS_SIZEGRIP
 constexpr DWORD ClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 std::array<int, 255> partlist{};
@@ -69,8 +72,8 @@ int height_of(HWND hwnd) {
 HWND add_status_bar(HWND frame, int clientWidth, bool root, bool fixedSize) {
     DWORD style = WS_CHILD | WS_VISIBLE;
     if (root) style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    if (!fixedSize) style |= SizeGrip;
-    HWND bar = CreateWindowExA(0, StatusClass, "", style, 0, 0, clientWidth, 10, frame,
+    if (!fixedSize) style |= SBARS_SIZEGRIP;
+    HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, clientWidth, 10, frame,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)),
                                core.wInstance, nullptr);
     if (!bar) return nullptr;
@@ -170,6 +173,7 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
         menuId ? LoadAcceleratorsA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)))
                : nullptr;
 
+    yyinittextcolours_();
     core.wWindowOpen = 1;
     for (PendingEvent& p : events.pending)
         p.type = 0;
@@ -281,8 +285,7 @@ void yysetstatusbar_(const int& parts) {
     if (!valid_window_number(core.wIndex)) return;
     const HWND bar = core.wMessLine[slot(core.wIndex)];
     if (!bar || parts < 1 || parts > static_cast<int>(partlist.size())) return;
-    constexpr UINT SetParts = WM_USER + 4; // SB_SETPARTS
-    SendMessageA(bar, SetParts, static_cast<WPARAM>(parts),
+    SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(parts),
                  reinterpret_cast<LPARAM>(partlist.data()));
 }
 
@@ -317,4 +320,28 @@ void yyshutdown_() {
     if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
     core.wAccel = nullptr;
     core.wRootMenu = nullptr; // destroyed with its frame
+    yyreleasefont_();
+}
+
+void yyscrollarea_(const int& dx, const int& dy) {
+    if (!valid_window_number(core.wIndex) || !core.wDC) return;
+    const HWND client = core.hClient[slot(core.wIndex)];
+    HRGN uncovered = CreateRectRgn(0, 0, 0, 0);
+    const auto background = static_cast<std::size_t>(coreText.wBackCol);
+    const COLORREF colour =
+        background < coreText.wColour.size() ? coreText.wColour[background] : RGB(255, 255, 255);
+    HBRUSH brush = CreateSolidBrush(GetNearestColor(core.wDC, colour));
+    ScrollWindowEx(client, dx, dy, nullptr, nullptr, uncovered, nullptr, SW_INVALIDATE);
+    FillRgn(core.wDC, uncovered, brush);
+    // Only a band along one edge is taken as drawn: a scroll in both directions leaves the rest
+    // of the uncovered area to redraw events.
+    RECT valid;
+    GetClientRect(client, &valid);
+    if (dx > 0) valid.right = dx;
+    if (dx < 0) valid.left = valid.right + dx;
+    if (dy > 0) valid.bottom = dy;
+    if (dy < 0) valid.top = valid.bottom + dy;
+    ValidateRect(client, &valid);
+    DeleteObject(brush);
+    DeleteObject(uncovered);
 }

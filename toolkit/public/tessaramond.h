@@ -7,6 +7,7 @@
 #include "public/wwinit.h"
 #include "public/wwmessg.h"
 #include "public/wwopen.h"
+#include "public/wwtext.h"
 #include "util/bfopen.h"
 #include "util/error_record.h"
 #include "util/strint.h"

@@ -1,31 +1,47 @@
 #include "public/wunits.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "public/tessar01.h"
 
 namespace {
 
-// The single-precision value nearest 1/9999; the product is exact and scaled in extended
-// precision, so 9999 units reach one pixel past the last column.
+// The single-precision value nearest 1/9999; the product is formed in extended precision so
+// that 9999 units land on the full size for every window width.
+constexpr float UnitFactor = static_cast<float>(1.0 / 9999.0);
+
+// Truncates towards zero; far-out coordinates saturate instead of overflowing.
+template <class Real> int truncate(Real value) {
+    constexpr Real lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    if (value <= lo) return std::numeric_limits<int>::min();
+    if (value >= hi) return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}
+
 int to_pixels(int size, int units) {
-    constexpr float k = 1.0f / 9999.0f;
-    const long double product = static_cast<long double>(static_cast<long long>(size) * units);
-    return static_cast<int>(product * static_cast<long double>(k));
+    const long double exact = static_cast<long double>(std::int64_t{size} * units);
+    return truncate(exact * static_cast<long double>(UnitFactor));
 }
 
 int from_pixels(int size, int pixels) {
     if (size <= 1) return 0;
-    const double scale = 9999.0 / static_cast<double>(size - 1);
-    return static_cast<int>(scale * static_cast<double>(pixels));
+    const double perPixel = 9999.0 / (size - 1);
+    return truncate(perPixel * pixels);
 }
 
 } // namespace
 
-void WindowUnitsToPixels(const int& x, const int& y, int& px, int& py) {
-    px = to_pixels(tess::tessar01.windowWidth, x);
-    py = to_pixels(tess::tessar01.windowHeight, y);
+void WindowUnitsToPixels(const int& x, const int& y, int& xPixels, int& yPixels) {
+    const int px = to_pixels(tess::tessar01.windowWidth, x);
+    const int py = to_pixels(tess::tessar01.windowHeight, y);
+    xPixels = px;
+    yPixels = py;
 }
 
-void WindowUnitsFromPixels(const int& px, const int& py, int& x, int& y) {
-    x = from_pixels(tess::tessar01.windowWidth, px);
-    y = from_pixels(tess::tessar01.windowHeight, py);
+void WindowUnitsFromPixels(const int& x, const int& y, int& xUnits, int& yUnits) {
+    const int ux = from_pixels(tess::tessar01.windowWidth, x);
+    const int uy = from_pixels(tess::tessar01.windowHeight, y);
+    xUnits = ux;
+    yUnits = uy;
 }

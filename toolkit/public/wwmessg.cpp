@@ -3,8 +3,10 @@
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
 #include "public/tessar01.h"
+#include "public/tessar03.h"
 #include "public/wunits.h"
 #include "public/wwopen.h"
+#include "public/wwtext.h"
 
 using namespace tess;
 
@@ -58,6 +60,7 @@ void yyevent_(int& type, EventRecord& m) {
     case EventResize:
         tessar01.windowWidth = m.Value1;
         tessar01.windowHeight = m.Value2;
+        yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
         break;
     default:
         break;

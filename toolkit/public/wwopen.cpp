@@ -8,8 +8,10 @@
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
 #include "public/tessar01.h"
+#include "public/tessar03.h"
 #include "public/tessar04.h"
 #include "public/wunits.h"
+#include "public/wwtext.h"
 #include "util/error_record.h"
 #include "util/strint.h"
 
@@ -65,6 +67,7 @@ void open_root(WindowDescription& window, int colours) {
     tessar01.currentWindow = 0;
     tessar01.windowFlags[0] = window.Flags;
     tessar01.rootOpen = 1;
+    yytextwindowopen_();
 }
 
 } // namespace
@@ -125,6 +128,9 @@ void WindowSelect(const int& number) {
     tessar01.windowWidth = width;
     tessar01.windowHeight = height;
     tessar01.currentWindow = number;
+    // The text cursor starts afresh and the font follows the new window's size.
+    tessar03.cursorX = tessar03.cursorY = 0;
+    yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
 }
 
 void WindowCloseChild(const int& number) {

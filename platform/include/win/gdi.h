@@ -73,6 +73,7 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom);
 int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode);
 int GetRgnBox(HRGN region, RECT* box);
 BOOL PtInRegion(HRGN region, int x, int y);
+BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush);
 int SelectClipRgn(HDC hdc, HRGN region);
 BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
               RECT* updateRect);

@@ -52,10 +52,17 @@ TEST_F(MemoryDcTest, StretchDoublesEachPixel) {
 TEST_F(MemoryDcTest, SunkenEdgeAndFocusRectangle) {
     RECT r{0, 0, 10, 10};
     DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
-    EXPECT_EQ(GetPixel(dc, 5, 0), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(GetPixel(dc, 5, 9), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(GetPixel(dc, 5, 1), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(GetPixel(dc, 5, 8), GetSysColor(COLOR_BTNHIGHLIGHT));
+    // Grey and white outside, black and light grey inside.
+    EXPECT_EQ(GetPixel(dc, 5, 0), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(GetPixel(dc, 5, 9), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 5, 1), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(GetPixel(dc, 5, 8), GetSysColor(COLOR_3DLIGHT));
+    RECT raised{0, 0, 10, 10};
+    DrawEdge(dc, &raised, EDGE_RAISED, BF_RECT);
+    EXPECT_EQ(GetPixel(dc, 0, 5), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(GetPixel(dc, 9, 5), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(GetPixel(dc, 1, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 8, 5), GetSysColor(COLOR_BTNSHADOW));
     RECT f{2, 2, 8, 8};
     DrawFocusRect(dc, &f);
     EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 0, 0)); // white XOR white

@@ -183,4 +183,29 @@ TEST_F(MessagingTest, ModalLoopKeepsServingOtherWindows) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
+TEST_F(MessagingTest, ExtraBytesHoldLongsApartFromUserData) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = default_proc;
+    wc.cbWndExtra = 2 * sizeof(LONG_PTR);
+    wc.lpszClassName = "WithExtra";
+    ASSERT_TRUE(RegisterClassExA(&wc));
+    const HWND w = CreateWindowExA(0, "WithExtra", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(GetWindowLongPtrA(w, 0), 0); // zeroed at creation
+    EXPECT_EQ(SetWindowLongPtrA(w, 0, 111), 0);
+    EXPECT_EQ(SetWindowLongPtrA(w, sizeof(LONG_PTR), -5), 0);
+    SetWindowLongPtrA(w, GWLP_USERDATA, 7);
+    EXPECT_EQ(SetWindowLongPtrA(w, 0, 112), 111);
+    EXPECT_EQ(GetWindowLongPtrA(w, sizeof(LONG_PTR)), -5);
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 7);
+    // A long that would reach past the extra bytes is refused.
+    EXPECT_EQ(SetWindowLongPtrA(w, sizeof(LONG_PTR) + 1, 9), 0);
+    EXPECT_EQ(GetWindowLongPtrA(w, sizeof(LONG_PTR) + 1), 0);
+    EXPECT_EQ(GetWindowLongPtrA(w, sizeof(LONG_PTR)), -5);
+    DestroyWindow(w);
+    UnregisterClassA("WithExtra", nullptr);
+}
+
 } // namespace

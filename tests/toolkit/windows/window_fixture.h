@@ -5,13 +5,19 @@
 
 #include <functional>
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "backend/headless/headless_backend.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
+#include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
 #include "graphics/oswin.h"
 #include "public/tessar01.h"
+#include "public/tessar03.h"
 #include "public/tessaramond.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
@@ -74,6 +80,17 @@ protected:
             all.push_back({t, m});
         }
         return all;
+    }
+    // A pixel of window n's client area, from its frame's surface.
+    plat::Pixel client_pixel(int n, int x, int y) const {
+        POINT p{x, y};
+        ClientToScreen(client(n), &p);
+        HWND top = frame(n);
+        while (GetParent(top))
+            top = GetParent(top);
+        RECT w;
+        GetWindowRect(top, &w);
+        return plat::lookup(top)->surface.at(p.x - w.left, p.y - w.top);
     }
     HWND client(int n) const { return tess::core.hClient[static_cast<std::size_t>(n)]; }
     HWND frame(int n) const { return tess::core.wWindow[static_cast<std::size_t>(n)]; }

@@ -163,3 +163,65 @@ TEST_F(ToolkitWindows, MaximisingAndRestoringAnInsideRootChildKeepsItsRectangle)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ToolkitWindows, SelectingAWindowResetsTheTextCursorEvenWhenItIsCurrent) {
+    open_root(1000, 800);
+    WindowOutString(100, 100, "Hallo");
+    EXPECT_GT(tess::tessar03.cursorX, 100);
+    WindowSelect(0);
+    EXPECT_EQ(tess::tessar03.cursorX, 0);
+    EXPECT_EQ(tess::tessar03.cursorY, 0);
+}
+
+TEST_F(ToolkitWindows, ScrollingFillsTheBandAndOnlyAOneSidedBandCountsAsDrawn) {
+    open_root(200, 100);
+    drain();
+    yyscrollarea_(0, -10); // up by ten pixels
+    EXPECT_TRUE(drain().empty());
+    const plat::Pixel band = client_pixel(0, 50, 95);
+    EXPECT_EQ(band, 0xFFFFFFu); // background colour 15, white
+    yyscrollarea_(5, 5);
+    const auto after = drain();
+    ASSERT_FALSE(after.empty());
+    EXPECT_EQ(after[0].first, tess::EventRedraw);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ToolkitWindows, AStatusBarAddsToTheFrameAndKeepsTheClientSize) {
+    open_root(400, 300, 7 | 32);
+    const HWND bar = tess::core.wMessLine[0];
+    ASSERT_NE(bar, nullptr);
+    RECT c, b, f;
+    GetClientRect(client(0), &c);
+    EXPECT_EQ(c.right, 400);
+    EXPECT_EQ(c.bottom, 300);
+    GetWindowRect(bar, &b);
+    GetWindowRect(client(0), &f);
+    EXPECT_EQ(b.top, f.bottom); // right below the client window
+    EXPECT_GT(b.bottom - b.top, 10);
+    // A child with a status bar of its own under a root without one.
+    WindowClose();
+    open_root(400, 300);
+    const int n = open_child(1 | 32, 10, 10, 200, 100);
+    ASSERT_NE(tess::core.wMessLine[static_cast<std::size_t>(n)], nullptr);
+    GetWindowRect(tess::core.wMessLine[static_cast<std::size_t>(n)], &b);
+    GetWindowRect(client(n), &f);
+    EXPECT_EQ(b.top, f.bottom);
+    EXPECT_EQ(b.right - b.left, 200);
+    // Parts at the edges asked for.
+    yysetstatuspart_(1, 50);
+    yysetstatuspart_(2, -1);
+    yysetstatusbar_(2);
+    int edges[2] = {};
+    EXPECT_EQ(SendMessageA(tess::core.wMessLine[static_cast<std::size_t>(n)], SB_GETPARTS, 2,
+                           reinterpret_cast<LPARAM>(edges)),
+              2);
+    EXPECT_EQ(edges[0], 50);
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+// Text output in the current window: strings at positions in window units, clearing, the text
+// font and colours, and the query of the text state.
+#pragma once
+
+#include "util/text_arg.h"
+
+using tess::TextRef;
+
+namespace tess {
+
+// The argument of WindowFont.
+struct FontDescription {
+    int Typeface = 0;   // 0..6
+    int CharWidth = 0;  // window units; 0 = the font's own choice
+    int CharHeight = 0; // window units; 0 = the font's default height
+    int Bold = 0;
+    int Italic = 0;
+    int Underline = 0;
+    int Foreground = 0; // colour index 0..16
+    int Background = 0; // colour index 0..16; 16 = the system window colour
+};
+
+} // namespace tess
+
+using tess::FontDescription;
+
+// Writes the whole text, trailing blanks included, with its left edge at x and its baseline at
+// y; the text cursor moves to its end. Nothing is written before WindowOpen.
+void WindowOutString(const int& x, const int& y, TextRef text);
+// Fills the current window with the background colour; the text cursor stays.
+void WindowClear();
+// Out-of-range colours and typefaces leave the previous setting; with a typeface outside
+// 0..6 the other settings take effect at the next font creation.
+void WindowFont(const FontDescription& font);
+// Item 1..10 of the text state (cursor, styles, colours, typeface, character size); 0 for any
+// other item.
+int WInfoFont(const int& item);
+
+// For the window routines: WindowOpen's text state, colour table included, once the root's
+// client context is core.wDC and tessar01 holds its client size.
+void yytextwindowopen_();
+
+// Parts of WindowFont, also used by the window routines: yyfntsiz_ re-creates the font from a
+// size in window units of the current window (WindowSelect and resizing pass tessar03's
+// charWidth, charHeight).
+void yyfntcol_(const int& foreground, const int& background);
+void yyfntsiz_(const int& width, const int& height);
+void yyfntsty_(const int& typeface);
+void yyfntund_(const int& underline);
