@@ -16,6 +16,7 @@ void start_up() {
     d.MenuId = MainMenu;
     d.Title = "Formaldrix - Pellarin GmbH, Altbruck";
     WindowOpen(d, 0);
+    WMenuSetState(CmdSave, MenuEnabledState, 0); // nothing to save before there is a result
 }
 
 // Returns false when the program is to end.

@@ -8,6 +8,8 @@
 
 namespace formaldrix {
 
+using tess::MenuEnabledState;
+
 struct General {
     double a = 0, b = 0, s = 0, xmin = 0, xmax = 0;
     int m = 0, n = 0;

@@ -13,6 +13,7 @@
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
+#include "dialogs/wmenu.h"
 
 using namespace tess;
 
@@ -168,10 +169,7 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     width = core.wWinWidth;
     height = core.wWinHeight;
 
-    core.wRootMenu = GetMenu(frame);
-    core.wAccel =
-        menuId ? LoadAcceleratorsA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)))
-               : nullptr;
+    yymnloadresources_(menuId);
 
     yyinittextcolours_();
     core.wWindowOpen = 1;
@@ -312,14 +310,13 @@ void yyshutdown_() {
         forget_slot(i);
     }
     core.wIndex = 0;
+    coreMenus.hWndToolbar = nullptr;
     core.wMessLine.fill(nullptr);
     events.wMessageEnabled = CoreEvents::StartEnabled;
     core.wWindowOpen = 0;
     if (core.wWindow[0] && IsWindow(core.wWindow[0])) DestroyWindow(core.wWindow[0]);
     forget_slot(0);
-    if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
-    core.wAccel = nullptr;
-    core.wRootMenu = nullptr; // destroyed with its frame
+    yymnshutdown_();
     yyreleasefont_();
 }
 

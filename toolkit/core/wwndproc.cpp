@@ -1,9 +1,12 @@
 // The frame procedure yyWndProc and the client procedure yyWndProcClient.
 #include "core/wwndproc.h"
 
+#include <commctrl.h>
+
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
+#include "dialogs/wmenu.h"
 #include "graphics/oswin.h"
 
 using namespace tess;
@@ -99,9 +102,15 @@ LRESULT frame_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             interpret(EventFrameClick, button_of(message), wParam, lParam, hwnd);
         raise_frame(hwnd);
         return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_NOTIFY:
+        if (yytooltipnotify(lParam)) return 0;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {
             interpret(EventMenu, 0, wParam, lParam, hwnd);
+            // A toolbar button shows its released state before the program acts on it.
+            const HWND toolbar = coreMenus.hWndToolbar;
+            if (toolbar && reinterpret_cast<HWND>(lParam) == toolbar) UpdateWindow(toolbar);
             return 0;
         }
         return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -253,9 +262,12 @@ void tess::layout_frame(HWND frame) {
     const int n = yygetwindowindex(frame);
     if (n < 0) return;
     const HWND bar = core.wMessLine[slot(n)];
+    const HWND toolbar = n == 0 ? coreMenus.hWndToolbar : nullptr;
+    if (toolbar) SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
     if (bar) SendMessageA(bar, WM_SIZE, 0, 0);
     RECT r;
     GetClientRect(frame, &r);
+    r.top += height_of(toolbar);
     r.bottom -= height_of(bar);
     const HWND client = core.hClient[slot(n)];
     if (!client) return;

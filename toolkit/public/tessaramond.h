@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/winmain.h"
+#include "dialogs/wmenu.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
 #include "public/wwinit.h"

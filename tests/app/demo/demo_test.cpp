@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "backend/headless/headless_backend.h"
 #include "core/winmain.h"
@@ -81,6 +83,7 @@ TEST_F(Demo, OpensCentredAtEightyPercentWithItsTitle) {
     EXPECT_STREQ(title, "Formaldrix - Pellarin GmbH, Altbruck");
     // 80 % of the 1024 × 768 screen for the client area; the frame's corner is centred.
     EXPECT_EQ(client.right - client.left, 819);
+    EXPECT_EQ(client.bottom - client.top, 614);
     EXPECT_EQ(frame.left, 512 - 409);
     EXPECT_EQ(frame.top, 384 - 307);
     EXPECT_EQ(live_windows(), 0);
@@ -109,6 +112,70 @@ TEST_F(Demo, TheCloseBoxEndsIt) {
     run();
     EXPECT_EQ(live_windows(), 0);
     EXPECT_LE(screen->idle, 2);
+}
+
+TEST_F(Demo, TheMenuBarHasItsThreeTitlesAndSaveIsGreyed) {
+    std::vector<std::string> titles;
+    UINT save = 0, load = 0;
+    at_start([&] {
+        HMENU bar = GetMenu(tess::core.wWindow[0]);
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            char text[64];
+            GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            titles.emplace_back(text);
+        }
+        save = GetMenuState(bar, 40011, MF_BYCOMMAND);
+        load = GetMenuState(bar, 40003, MF_BYCOMMAND);
+        PostMessageA(tess::core.wWindow[0], WM_CLOSE, 0, 0);
+    });
+    run();
+    EXPECT_EQ(titles, (std::vector<std::string>{"&Datei", "&Berechnung", "&Hilfe"}));
+    EXPECT_TRUE(save & MF_GRAYED);
+    EXPECT_FALSE(load & MF_GRAYED);
+}
+
+TEST_F(Demo, EndFromTheMenuByKeyboard) {
+    at_start([] {
+        plat::inject_key(VK_MENU, 0, true);
+        key('D', 'd');
+        plat::inject_key(VK_MENU, 0, false);
+        key('E', 'e');
+    });
+    run();
+    EXPECT_EQ(live_windows(), 0);
+    EXPECT_LE(screen->idle, 2); // it ended by itself, not by the script's fallback
+}
+
+TEST_F(Demo, EndFromTheMenuByMouseAndSaveCannotBeChosen) {
+    const auto click = [](const RECT& r) {
+        const POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        plat::inject_mouse_move(p);
+        plat::inject_mouse(p, 0, true);
+        plat::inject_mouse(p, 0, false);
+    };
+    HMENU file = nullptr;
+    at_start([&] {
+        HMENU bar = GetMenu(tess::core.wWindow[0]);
+        file = GetSubMenu(bar, 0);
+        RECT title;
+        GetMenuItemRect(tess::core.wWindow[0], bar, 0, &title);
+        click(title);
+    });
+    // The menu loop is idle with "&Datei" open: a click on the greyed "&Speichern" does
+    // nothing, then "&Ende".
+    screen->steps.push_back([&] {
+        RECT item;
+        ASSERT_TRUE(GetMenuItemRect(tess::core.wWindow[0], file, 1, &item));
+        click(item);
+    });
+    screen->steps.push_back([&] {
+        RECT item;
+        ASSERT_TRUE(GetMenuItemRect(tess::core.wWindow[0], file, 3, &item));
+        click(item);
+    });
+    run();
+    EXPECT_EQ(live_windows(), 0);
+    EXPECT_LE(screen->idle, 4);
 }
 
 } // namespace
