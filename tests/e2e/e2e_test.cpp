@@ -668,6 +668,18 @@ TEST_F(OnXvfb, DemoOpensAndClosesFromTheCloseBox) {
     EXPECT_GE(wait_line("WM_CLOSE"), 0);
 }
 
+TEST_F(OnXvfb, DemoEndsFromItsMenu) {
+    testsupport::TempDir work;
+    ASSERT_NO_FATAL_FAILURE(start_program(Demo, "^Formaldrix - Pellarin GmbH, Altbruck$",
+                                          {{"TESSINIT", work.file("tessar.ini")}}));
+    // Datei, Ende: by Alt+mnemonic.
+    ASSERT_EQ(xdo({"key", "alt+d"}), 0);
+    ASSERT_GE(wait_line("WM_INITMENUPOPUP"), 0);
+    ASSERT_EQ(xdo({"key", "e"}), 0);
+    EXPECT_EQ(program->wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
+    EXPECT_GE(wait_line("WM_COMMAND id=40009"), 0);
+}
+
 TEST(Startup, WithoutADisplayOneLineAndExitCodeOne) {
     testsupport::TempDir dir;
     Process p({KeyEcho}, {{"DISPLAY", ""}, {"TESS_BACKEND", ""}}, dir.file("stderr.txt"));
