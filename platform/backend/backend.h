@@ -23,6 +23,18 @@ public:
     // into queued messages. Returns whether anything arrived.
     virtual bool wait_for_input(int timeoutMs) = 0;
     virtual void bell() = 0;
+
+    // Hooks with nothing to do on a screen of its own. A backend with native windows reads the
+    // window's current state when it next waits, so a burst of changes costs one update.
+    //
+    // A top-level window's place, size, visibility, minimised state or title changed.
+    virtual void window_changed(HWND) {}
+    // SetCursor chose a pointer shape (nullptr hides the pointer).
+    virtual void cursor_changed(HCURSOR) {}
+    // SetCapture or ReleaseCapture; nullptr when nothing holds the pointer any more.
+    virtual void capture_changed(HWND) {}
+    // SetCursorPos moved the pointer to a screen position.
+    virtual void cursor_moved(POINT) {}
 };
 
 Backend& backend();

@@ -34,7 +34,11 @@ std::optional<DibImage> decode_bmp_file(std::span<const std::byte> file);
 struct IconImage {
     Surface image;
     Surface mask;
+    POINT hotspot{}; // cursors only
 };
 std::optional<IconImage> decode_icon_image(std::span<const std::byte> data);
+// The image behind an icon or cursor handle from LoadIconA, LoadImageA or a cursor resource;
+// nullptr for any other handle (the standard cursors included).
+const IconImage* icon_image(HICON icon);
 
 } // namespace plat

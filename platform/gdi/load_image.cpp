@@ -78,7 +78,30 @@ HICON load_icon(HINSTANCE instance, LPCSTR name, int cx, int cy) {
     return reinterpret_cast<HICON>(static_cast<std::uintptr_t>(icons().size()));
 }
 
+// RT_CURSOR data is the hotspot (two WORDs) followed by an icon image.
+HCURSOR load_cursor(HINSTANCE instance, LPCSTR name, int cx, int cy) {
+    const auto groupBytes = resource_bytes(instance, name, RT_GROUP_CURSOR);
+    if (!groupBytes) return nullptr;
+    const auto group = decode_icon_group(*groupBytes);
+    if (!group) return nullptr;
+    const auto entry = best_icon(*group, cx, cy, false);
+    if (!entry) return nullptr;
+    const auto bytes = resource_bytes(instance, MAKEINTRESOURCEA(entry->id), RT_CURSOR);
+    if (!bytes || bytes->size() < 4) return nullptr;
+    auto image = decode_icon_image(bytes->subspan(4));
+    if (!image) return nullptr;
+    const auto b = [&](std::size_t i) { return std::to_integer<LONG>((*bytes)[i]); };
+    image->hotspot = {b(0) | b(1) << 8, b(2) | b(3) << 8};
+    icons().push_back({true, std::move(*image)});
+    return reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(icons().size()));
+}
+
 } // namespace
+
+const IconImage* plat::icon_image(HICON icon) {
+    const IconSlot* s = icon_of(icon);
+    return s ? &s->image : nullptr;
+}
 
 HBITMAP LoadBitmapA(HINSTANCE instance, LPCSTR name) {
     return load_bitmap(instance, name, 0);
@@ -92,6 +115,10 @@ HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UI
         if (cx == 0 || (flags & LR_DEFAULTSIZE)) cx = DefaultIconSize;
         if (cy == 0 || (flags & LR_DEFAULTSIZE)) cy = DefaultIconSize;
         return load_icon(instance, name, cx, cy);
+    case IMAGE_CURSOR:
+        if (cx == 0 || (flags & LR_DEFAULTSIZE)) cx = DefaultIconSize;
+        if (cy == 0 || (flags & LR_DEFAULTSIZE)) cy = DefaultIconSize;
+        return load_cursor(instance, name, cx, cy);
     default:
         return nullptr;
     }

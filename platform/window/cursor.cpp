@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "backend/backend.h"
+
 namespace {
 
 // The standard shapes are handles whose value is their identifier.
@@ -12,17 +14,19 @@ HCURSOR current = nullptr;
 
 } // namespace
 
-HCURSOR LoadCursorA(HINSTANCE, LPCSTR name) {
-    if (!IS_INTRESOURCE(name)) return nullptr;
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
     const auto id = reinterpret_cast<ULONG_PTR>(name);
-    for (ULONG_PTR s : standardShapes)
-        if (s == id) return reinterpret_cast<HCURSOR>(id);
-    return nullptr;
+    if (IS_INTRESOURCE(name))
+        for (ULONG_PTR s : standardShapes)
+            if (s == id) return reinterpret_cast<HCURSOR>(id);
+    // Otherwise a cursor resource of the program's own.
+    return static_cast<HCURSOR>(LoadImageA(instance, name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {
     const HCURSOR previous = current;
     current = cursor;
+    plat::backend().cursor_changed(cursor);
     return previous;
 }
 

@@ -79,6 +79,15 @@ void window_losing_activation(HWND hwnd) {
     if (s.focus) SetFocus(nullptr);
 }
 
+void deactivate_application() {
+    FocusState& s = state();
+    const HWND previous = s.active;
+    if (!previous) return;
+    s.active = nullptr;
+    deactivate(previous, nullptr);
+    if (s.focus) SetFocus(nullptr);
+}
+
 void window_released(HWND hwnd) {
     FocusState& s = state();
     if (s.focus == hwnd) s.focus = nullptr;

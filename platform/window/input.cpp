@@ -92,7 +92,7 @@ HWND window_at(POINT screen) {
     return nullptr;
 }
 
-void inject_key(int vk, char character, bool pressed) {
+void inject_key(int vk, char character, bool pressed, LPARAM lParamBits) {
     InputState& s = input();
     const BYTE key = static_cast<BYTE>(vk);
     const bool wasDown = down(vk);
@@ -113,13 +113,19 @@ void inject_key(int vk, char character, bool pressed) {
         return;
     }
     // Repeat count 1, the context bit for Alt, the previous state and the transition bit.
-    LPARAM lParam = 1;
+    LPARAM lParam = 1 | lParamBits;
     if (alt) lParam |= 1 << 29;
     if (wasDown) lParam |= 1 << 30;
     if (!pressed) lParam |= static_cast<LPARAM>(1u << 31);
     const UINT message =
         pressed ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     post(target, message, static_cast<WPARAM>(vk), lParam);
+}
+
+void set_key_toggled(int vk, bool on) {
+    // Both views at once: a lock changed elsewhere is no message this program reads.
+    for (BYTE* k : {&input().keys[static_cast<BYTE>(vk)], &input().synced[static_cast<BYTE>(vk)]})
+        *k = static_cast<BYTE>(on ? (*k | 1) : (*k & ~1));
 }
 
 void inject_mouse_move(POINT screen) {
@@ -276,6 +282,7 @@ HWND SetCapture(HWND hwnd) {
     const HWND previous = s.capture;
     if (!lookup(hwnd)) return previous;
     s.capture = hwnd;
+    backend().capture_changed(hwnd);
     if (previous && previous != hwnd)
         SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     return previous;
@@ -285,6 +292,7 @@ BOOL ReleaseCapture() {
     InputState& s = input();
     const HWND previous = s.capture;
     s.capture = nullptr;
+    if (previous) backend().capture_changed(nullptr);
     if (previous) SendMessageA(previous, WM_CAPTURECHANGED, 0, 0);
     return TRUE;
 }
@@ -302,6 +310,7 @@ BOOL GetCursorPos(POINT* point) {
 BOOL SetCursorPos(int x, int y) {
     const SIZE s = backend().screen_size();
     input().cursor = {std::clamp<LONG>(x, 0, s.cx - 1), std::clamp<LONG>(y, 0, s.cy - 1)};
+    backend().cursor_moved(input().cursor);
     return TRUE;
 }
 

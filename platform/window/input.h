@@ -6,7 +6,10 @@
 namespace plat {
 
 // A key press or release by virtual-key code, with the character it types (0 for none).
-void inject_key(int vk, char character, bool pressed);
+// lParamBits go into the key messages' lParam as they are: the scan code and extended-key bit.
+void inject_key(int vk, char character, bool pressed, LPARAM lParamBits = 0);
+// The toggle state of a lock key as the native keyboard has it (it may change in other programs).
+void set_key_toggled(int vk, bool on);
 // Pointer moves and buttons (0 left, 1 right, 2 middle) at screen positions.
 void inject_mouse_move(POINT screen);
 void inject_mouse(POINT screen, int button, bool pressed);

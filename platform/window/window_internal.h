@@ -27,5 +27,7 @@ void forget_window_timers(HWND hwnd);
 
 // Activates a top-level window with the given WA_ code.
 void activate_window(HWND hwnd, WORD how);
+// Another program took the keyboard: the active window is deactivated and none takes over.
+void deactivate_application();
 
 } // namespace plat

@@ -205,6 +205,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     if (!(w->style & WS_CHILD) && resized) backend().surface_created(hwnd, w->surface);
+    if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
 
     if (!(pos.flags & SWP_NOREDRAW) && (w->style & WS_VISIBLE) &&
         (resized || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))))

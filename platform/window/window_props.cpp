@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "backend/backend.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -187,6 +188,7 @@ LRESULT default_text_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
         return TRUE;
     case WM_GETTEXT: {
         if (wParam == 0 || !lParam) return 0;

@@ -8,24 +8,6 @@
 #include "window/window_table.h"
 
 namespace plat {
-namespace {
-
-std::unique_ptr<Backend>& current() {
-    static std::unique_ptr<Backend> b;
-    return b;
-}
-
-} // namespace
-
-Backend& backend() {
-    auto& b = current();
-    if (!b) b = std::make_unique<HeadlessBackend>();
-    return *b;
-}
-
-void set_backend(std::unique_ptr<Backend> next) {
-    current() = std::move(next);
-}
 
 HeadlessBackend& use_headless_backend(SIZE screen, int bitsPerPixel) {
     auto b = std::make_unique<HeadlessBackend>(screen, bitsPerPixel);
@@ -49,6 +31,7 @@ void HeadlessBackend::present(HWND, const RECT&) {
 bool HeadlessBackend::wait_for_input(int timeoutMs) {
     // Nothing arrives on its own here: tests inject input directly. Waiting only lets time
     // pass for timers, in small steps so that a long wait still returns.
+    if (onWait_) onWait_();
     if (timeoutMs == 0) return false;
     const long ms = timeoutMs < 0 ? 10 : std::min(timeoutMs, 10);
     const timespec pause{0, ms * 1'000'000L};

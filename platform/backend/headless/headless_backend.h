@@ -1,6 +1,7 @@
 // The headless screen: a virtual display in memory, for tests and for running without X.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "backend/backend.h"
@@ -20,6 +21,9 @@ public:
     bool wait_for_input(int timeoutMs) override;
     void bell() override { ++bells_; }
 
+    // Runs at every wait, before any time passes (start-up hangs snapshot requests here).
+    void on_wait(std::function<void()> f) { onWait_ = std::move(f); }
+
     int bells() const { return bells_; }
     int presents() const { return presents_; }
     // The whole screen composed from the visible top-level surfaces, bottom to top.
@@ -33,6 +37,7 @@ private:
     int bits_;
     int bells_ = 0;
     int presents_ = 0;
+    std::function<void()> onWait_;
 };
 
 // Installs a fresh headless backend and returns it (tests keep the pointer to inspect it).
