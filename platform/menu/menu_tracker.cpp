@@ -348,6 +348,22 @@ void on_character(Tracker& t, char c) {
     if (unique) activate(t, k, pos);
 }
 
+bool is_navigation_key(WPARAM vk) {
+    switch (vk) {
+    case VK_ESCAPE:
+    case VK_RETURN:
+    case VK_MENU:
+    case VK_F10:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool is_key_message(UINT m) {
     return m >= WM_KEYFIRST && m <= WM_KEYLAST;
 }
@@ -383,7 +399,9 @@ void run(Tracker& t) {
             on_mouse(t, msg);
         } else if (is_key_message(msg.message)) {
             if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-                TranslateMessage(&msg);
+                // Keys the loop acts on make no characters: an Enter that chooses an item
+                // must not reach the owner as a character afterwards.
+                if (!is_navigation_key(msg.wParam)) TranslateMessage(&msg);
                 on_key(t, msg.wParam);
             } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
                 on_character(t, static_cast<char>(msg.wParam));

@@ -69,6 +69,7 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_ENTERMENULOOP:
     case WM_EXITMENULOOP:
     case WM_COMMAND:
+    case WM_CHAR:
         if (script) script->seen.push_back({message, wParam, lParam});
         if (message == WM_INITMENUPOPUP && script && script->onInitPopup)
             script->onInitPopup(reinterpret_cast<HMENU>(wParam));
@@ -214,6 +215,7 @@ TEST_F(MenuTracking, AltMnemonicDownAndEnterSkipTheSeparator) {
     alt_with('D', 'd');
     pump();
     EXPECT_EQ(commands(), std::vector<WPARAM>{MAKEWPARAM(CmdEnd, 0)});
+    EXPECT_EQ(count(WM_CHAR), 0); // the Enter that chose stays inside the menu
 }
 
 TEST_F(MenuTracking, F10ArrowsReachANestedPopup) {
