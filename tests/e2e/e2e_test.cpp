@@ -551,15 +551,9 @@ TEST_F(OnXvfb, HintsForTheWindowManager) {
     EXPECT_NE(props.find("_NET_WM_WINDOW_TYPE_DIALOG"), std::string::npos) << props;
 }
 
-// The sample program: a frame with the menus Datei (Leeren, Ende) and Hilfe (Über...).
-class SampleOnXvfb : public OnXvfb {
+// A program whose frame has a menu bar starting with "Datei".
+class MenuProgramOnXvfb : public OnXvfb {
 protected:
-    void SetUp() override {
-        OnXvfb::SetUp();
-        if (IsSkipped()) return;
-        ASSERT_NO_FATAL_FAILURE(start_program(Sample, "^Tessaramond-Beispiel$"));
-        frame = geometry();
-    }
     // The open pop-up menu: the program's second visible window.
     std::string popup() {
         std::string found;
@@ -577,6 +571,17 @@ protected:
     void click_datei() { click_at(frame.x + 12, frame.y + 9); }
 
     Geometry frame;
+};
+
+// The sample program: a frame with the menus Datei (Leeren, Ende) and Hilfe (Über...).
+class SampleOnXvfb : public MenuProgramOnXvfb {
+protected:
+    void SetUp() override {
+        OnXvfb::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_NO_FATAL_FAILURE(start_program(Sample, "^Tessaramond-Beispiel$"));
+        frame = geometry();
+    }
 };
 
 TEST_F(SampleOnXvfb, MenuByMouse) {
@@ -678,6 +683,38 @@ TEST_F(OnXvfb, DemoEndsFromItsMenu) {
     ASSERT_EQ(xdo({"key", "e"}), 0);
     EXPECT_EQ(program->wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
     EXPECT_GE(wait_line("WM_COMMAND id=40009"), 0);
+}
+
+// The demo with its menu Datei: Laden, Speichern (greyed), a separator, Ende.
+class DemoOnXvfb : public MenuProgramOnXvfb {
+protected:
+    void SetUp() override {
+        OnXvfb::SetUp();
+        if (IsSkipped()) return;
+        ASSERT_NO_FATAL_FAILURE(start_program(Demo, "^Formaldrix - Pellarin GmbH, Altbruck$",
+                                              {{"TESSINIT", work.file("tessar.ini")}}));
+        frame = geometry();
+    }
+    testsupport::TempDir work;
+};
+
+TEST_F(DemoOnXvfb, EndsFromItsMenuOpenedByMouseWhereSaveIsGreyed) {
+    click_datei();
+    ASSERT_GE(wait_line("WM_INITMENUPOPUP"), 0);
+    const std::string menu = popup();
+    ASSERT_FALSE(menu.empty()) << "no pop-up window";
+    const Geometry g = geometry_of(menu);
+    const plat::Surface shot = screenshot("demo-menu.png");
+    ASSERT_GT(shot.width, 0);
+    // "Speichern", the second item, is greyed: nothing happens on a click.
+    const int itemTop = g.y + 3, itemHeight = 18;
+    click_at(g.x + 30, itemTop + itemHeight + itemHeight / 2);
+    EXPECT_FALSE(wait_until([&] { return visible_windows().size() == 1; }, 500ms));
+    // "Ende" follows the separator.
+    click_at(g.x + 30, itemTop + 2 * itemHeight + 8 + itemHeight / 2);
+    EXPECT_EQ(program->wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
+    EXPECT_GE(wait_line("WM_COMMAND id=40009"), 0);
+    EXPECT_EQ(count_lines("WM_COMMAND id=40011"), 0);
 }
 
 TEST(Startup, WithoutADisplayOneLineAndExitCodeOne) {
