@@ -355,15 +355,7 @@ LRESULT CALLBACK statusbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 } // namespace
 
 void register_statusbar_class() {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = statusbar_proc;
-    wc.cbWndExtra = sizeof(StatusBar*);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = STATUSCLASSNAMEA;
-    RegisterClassExA(&wc);
+    register_system_class(STATUSCLASSNAMEA, statusbar_proc, CS_DBLCLKS, true, COLOR_BTNFACE);
 }
 
 } // namespace plat

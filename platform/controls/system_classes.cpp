@@ -24,6 +24,20 @@ constexpr std::array<RegisterFunction, 4> registrations{
 
 } // namespace
 
+void register_system_class(const char* name, WNDPROC proc, UINT style, bool statePointer,
+                           int background) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_GLOBALCLASS | style;
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = statePointer ? static_cast<int>(sizeof(void*)) : 0;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    if (background >= 0)
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+}
+
 void register_system_classes() {
     for (RegisterFunction r : registrations)
         r();

@@ -630,15 +630,7 @@ LRESULT CALLBACK toolbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 void register_toolbar_class() {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = toolbar_proc;
-    wc.cbWndExtra = sizeof(Toolbar*);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = TOOLBARCLASSNAMEA;
-    RegisterClassExA(&wc);
+    register_system_class(TOOLBARCLASSNAMEA, toolbar_proc, 0, true, COLOR_BTNFACE);
 }
 
 } // namespace plat

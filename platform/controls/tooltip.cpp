@@ -472,15 +472,7 @@ LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 void register_tooltip_class() {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = tooltip_proc;
-    wc.cbWndExtra = sizeof(Tooltip*);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1);
-    wc.lpszClassName = TOOLTIPS_CLASSA;
-    RegisterClassExA(&wc);
+    register_system_class(TOOLTIPS_CLASSA, tooltip_proc, 0, true, COLOR_INFOBK);
 }
 
 } // namespace plat

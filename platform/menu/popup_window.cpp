@@ -2,6 +2,7 @@
 // never takes the activation from its owner.
 #include <algorithm>
 
+#include "controls/system_classes.h"
 #include "menu/menu_table.h"
 #include "menu/menu_tracker.h"
 
@@ -104,13 +105,7 @@ LRESULT CALLBACK popup_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 void register_menu_popup_class() {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_GLOBALCLASS | CS_SAVEBITS;
-    wc.lpfnWndProc = popup_proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = PopupClass;
-    RegisterClassExA(&wc);
+    register_system_class(PopupClass, popup_proc, CS_SAVEBITS, false, -1);
 }
 
 HWND create_popup_window(POINT at, SIZE size, HWND owner) {
