@@ -50,44 +50,39 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     return previous;
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF color) {
+namespace {
+
+// The context setters: a valid value replaces the field and the old one comes back; a bad
+// context or value changes nothing and gives the failure value.
+template <class T>
+T exchange(HDC hdc, T DeviceContext::*field, T value, T failure, bool valid = true) {
     DeviceContext* dc = dc_of(hdc);
-    if (!dc) return CLR_INVALID;
-    const COLORREF old = dc->textColor;
-    dc->textColor = color;
+    if (!dc || !valid) return failure;
+    const T old = dc->*field;
+    dc->*field = value;
     return old;
+}
+
+} // namespace
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    return exchange(hdc, &DeviceContext::textColor, color, CLR_INVALID);
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = dc_of(hdc);
-    if (!dc) return CLR_INVALID;
-    const COLORREF old = dc->bkColor;
-    dc->bkColor = color;
-    return old;
+    return exchange(hdc, &DeviceContext::bkColor, color, CLR_INVALID);
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    DeviceContext* dc = dc_of(hdc);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    const int old = dc->bkMode;
-    dc->bkMode = mode;
-    return old;
+    return exchange(hdc, &DeviceContext::bkMode, mode, 0, mode == TRANSPARENT || mode == OPAQUE);
 }
 
 UINT SetTextAlign(HDC hdc, UINT align) {
-    DeviceContext* dc = dc_of(hdc);
-    if (!dc) return 0xFFFFFFFF;
-    const UINT old = dc->textAlign;
-    dc->textAlign = align;
-    return old;
+    return exchange(hdc, &DeviceContext::textAlign, align, 0xFFFFFFFFu);
 }
 
 int SetROP2(HDC hdc, int mode) {
-    DeviceContext* dc = dc_of(hdc);
-    if (!dc || mode < R2_BLACK || mode > R2_WHITE) return 0;
-    const int old = dc->rop2;
-    dc->rop2 = mode;
-    return old;
+    return exchange(hdc, &DeviceContext::rop2, mode, 0, mode >= R2_BLACK && mode <= R2_WHITE);
 }
 
 int GetDeviceCaps(HDC hdc, int index) {
