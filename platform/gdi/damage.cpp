@@ -26,7 +26,8 @@ bool touch(const RECT& a, const RECT& b) {
 
 } // namespace
 
-void Damage::add(const RECT& r) {
+void Damage::add(const RECT& added) {
+    RECT r = added;
     if (r.left >= r.right || r.top >= r.bottom) return;
     // Text output writes one run after another into the same line: the last box usually
     // already holds or touches the new one.
@@ -34,8 +35,8 @@ void Damage::add(const RECT& r) {
         RECT& last = rects_.back();
         if (contains(last, r)) return;
         if (touch(last, r) && area(bounds(last, r)) <= area(last) + area(r)) {
-            last = bounds(last, r);
-            return;
+            r = bounds(last, r);
+            rects_.pop_back();
         }
     }
     for (const RECT& have : rects_)

@@ -15,8 +15,8 @@ public:
     // box that would resend most of the window.
     static constexpr std::size_t MaxRects = 8;
 
-    // r is in surface coordinates and already inside the surface; empty rectangles are ignored.
-    void add(const RECT& r);
+    // In surface coordinates and already inside the surface; empty rectangles are ignored.
+    void add(const RECT& added);
     bool empty() const { return rects_.empty(); }
     const std::vector<RECT>& rects() const { return rects_; }
     // Hands the rectangles over and starts afresh.
