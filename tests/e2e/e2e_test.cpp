@@ -419,6 +419,25 @@ TEST_F(OnXvfb, ExposeRepaintsWithoutThePainter) {
     EXPECT_EQ(differing, 0);
 }
 
+// Drawing between events through a context held all along reaches the server at the program's
+// next wait, with no repaint and without releasing the context.
+TEST_F(OnXvfb, HeldContextDrawingShowsAtTheNextWait) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    const Geometry g = geometry();
+    const int clientTop = g.y + 19; // below the menu bar
+    auto red_shown = [&] {
+        const plat::Surface shot = screenshot("held.png");
+        return shot.width > 0 && shot.at(g.x + 230, clientTop + 120) == 0xFF0000u &&
+               shot.at(g.x + 201, clientTop + 139) == 0xFF0000u;
+    };
+    ASSERT_FALSE(red_shown());
+    ASSERT_EQ(xdo({"key", "F6"}), 0);
+    ASSERT_GE(wait_line("WM_KEYDOWN vk=0x75 "), 0);
+    EXPECT_TRUE(wait_until(red_shown, std::chrono::seconds(3)));
+    EXPECT_EQ(screenshot("held.png").at(g.x + 261, clientTop + 120),
+              plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW)));
+}
+
 long cpu_ticks(pid_t pid) {
     const std::string stat = read_file("/proc/" + std::to_string(pid) + "/stat");
     // Fields after the command name, which is in parentheses and may hold spaces.

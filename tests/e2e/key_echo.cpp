@@ -3,7 +3,8 @@
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
 // pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title. KEY_ECHO_CHILD=1
-// adds a captioned frame inside the client area at (40, 60), 160 by 90.
+// adds a captioned frame inside the client area at (40, 60), 160 by 90. F6 fills client
+// (200, 100)-(260, 140) red through a window context held since start-up, outside WM_PAINT.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr UINT IdFileExit = 100, IdHelpAbout = 200;
 std::string typed;
+HDC held = nullptr;
 
 HMENU make_menu() {
     HMENU bar = CreateMenu();
@@ -63,6 +65,12 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                           GetKeyState(VK_SCROLL) & 1);
             SetWindowTextA(hwnd, title);
         }
+        if (wParam == VK_F1 + 5 && held) { // F6
+            const RECT r{200, 100, 260, 140};
+            const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+            FillRect(held, &r, red);
+            DeleteObject(red);
+        }
         if (wParam == VK_F1 + 8) { // F9
             SetCursorPos(500, 400);
             MessageBeep(0);
@@ -106,6 +114,7 @@ int main() {
                                 CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    held = GetDC(hwnd);
     if (std::getenv("KEY_ECHO_CHILD")) {
         HWND inner = CreateWindowExA(0, "KeyEcho", "Inner", WS_CHILD | WS_OVERLAPPEDWINDOW, 40, 60,
                                      160, 90, hwnd, nullptr, nullptr, nullptr);
@@ -121,6 +130,7 @@ int main() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    ReleaseDC(hwnd, held);
     plat::stop_backend();
     return static_cast<int>(msg.wParam);
 }
