@@ -162,6 +162,24 @@ TEST_F(DcViewTest, StaleDcHandlesAreRefused) {
     DeleteObject(brush);
 }
 
+// Window, object and context handles come from one scheme with separate tags: one kind of
+// handle is never taken for another.
+TEST_F(DcViewTest, HandlesOfOneKindAreRefusedAsAnother) {
+    const HWND top = window(WS_POPUP | WS_VISIBLE, 0, 0, 60, 40);
+    HDC dc = GetDC(top);
+    const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    const RECT r{0, 0, 5, 5};
+    EXPECT_FALSE(FillRect(reinterpret_cast<HDC>(top), &r, brush));
+    EXPECT_FALSE(FillRect(reinterpret_cast<HDC>(brush), &r, brush));
+    EXPECT_FALSE(FillRect(dc, &r, reinterpret_cast<HBRUSH>(dc)));
+    EXPECT_FALSE(DeleteObject(reinterpret_cast<HGDIOBJ>(dc)));
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(dc)));
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(brush)));
+    EXPECT_TRUE(FillRect(dc, &r, brush));
+    ReleaseDC(top, dc);
+    DeleteObject(brush);
+}
+
 TEST_F(DcViewTest, DeleteObjectRefusesWhatIsSelected) {
     const HWND top = window(WS_POPUP | WS_VISIBLE, 0, 0, 60, 40);
     HDC windowDc = GetDC(top);
