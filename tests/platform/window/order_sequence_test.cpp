@@ -578,11 +578,14 @@ TEST_F(OrderTest, SmallerStatesAndValuesFollowThePlatform) {
     EXPECT_EQ(SetFocus(d), g);
     EXPECT_EQ(GetFocus(), d);
 
-    // A separator's state is MF_SEPARATOR.
+    // A separator's state is MF_SEPARATOR alone: it cannot be greyed or disabled.
     const HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, 5, "Five");
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_SEPARATOR | MF_GRAYED, 0, nullptr);
+    EnableMenuItem(menu, 1, MF_BYPOSITION | MF_DISABLED);
     EXPECT_EQ(GetMenuState(menu, 1, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(GetMenuState(menu, 2, MF_BYPOSITION), static_cast<UINT>(MF_SEPARATOR));
     DestroyMenu(menu);
 
     // GetWindowTextA of no window leaves an empty string.
