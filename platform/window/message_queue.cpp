@@ -212,12 +212,13 @@ BOOL WaitMessage() {
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {
-    if (!msg || !msg->hwnd) return 0;
+    if (!msg) return 0;
+    // A timer's procedure runs whether or not the timer belongs to a window.
     if (msg->message == WM_TIMER && msg->lParam) {
         reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
         return 0;
     }
-    Window* w = lookup(msg->hwnd);
+    Window* w = msg->hwnd ? lookup(msg->hwnd) : nullptr;
     if (!w || !w->proc) return 0;
     trace(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
     return w->proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);

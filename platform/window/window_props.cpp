@@ -170,8 +170,9 @@ BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
 }
 
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int size) {
-    if (!buffer || size <= 0 || !lookup(hwnd)) return 0;
+    if (!buffer || size <= 0) return 0;
     buffer[0] = '\0';
+    if (!lookup(hwnd)) return 0;
     return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size),
                                          reinterpret_cast<LPARAM>(buffer)));
 }
