@@ -16,10 +16,6 @@ using MessageTrace = void (*)(void* context, HWND hwnd, UINT message, WPARAM wPa
                               bool posted);
 void set_message_trace(MessageTrace trace, void* context);
 
-// Runs messages until done() says so or WM_QUIT arrives (it is posted again for the outer
-// loop). Modal dialogs and menus run in it, so every window keeps being served.
-template <class Done> bool run_modal_loop(Done done);
-
 // Forgets every queued message and timer (the window table is cleared by tests separately).
 void reset_queue();
 
@@ -31,16 +27,3 @@ void advance_clock(DWORD ms);
 int next_timer_delay();
 
 } // namespace plat
-
-template <class Done> bool plat::run_modal_loop(Done done) {
-    MSG msg;
-    while (!done()) {
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return false;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return true;
-}
