@@ -5,8 +5,9 @@
 
 namespace plat {
 
-// Puts an input message at the end of the queue (backends and input injection use this).
-void post_input(const MSG& msg);
+struct InputRecord;
+// Appends a device's record to the queue; it becomes a message for a window when it is read.
+void queue_input(const InputRecord& record);
 // Puts a message ahead of everything queued: the characters TranslateMessage makes are read
 // before the key messages typed after them.
 void post_front(const MSG& msg);
