@@ -13,10 +13,11 @@ namespace plat {
 
 void register_system_classes() {
     register_menu_popup_class(); // "#32768", the pop-up menus
-    const std::array<const ControlClass*, 3> rows{
+    const std::array<const ControlClass*, 4> rows{
         &statusbar_class,
         &toolbar_class,
         &tooltip_class,
+        &button_class,
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);

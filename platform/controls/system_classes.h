@@ -12,5 +12,6 @@ void register_system_classes();
 extern const ControlClass statusbar_class;
 extern const ControlClass toolbar_class;
 extern const ControlClass tooltip_class;
+extern const ControlClass button_class;
 
 } // namespace plat
