@@ -13,5 +13,6 @@ extern const ControlClass statusbar_class;
 extern const ControlClass toolbar_class;
 extern const ControlClass tooltip_class;
 extern const ControlClass button_class;
+extern const ControlClass static_class;
 
 } // namespace plat
