@@ -7,6 +7,7 @@
 
 #include "backend/backend.h"
 #include "window/input.h"
+#include "window/window_internal.h"
 #include "window/window_table.h"
 
 namespace plat {
@@ -220,7 +221,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
         return TRUE;
     }
     // Native input that is already waiting joins the queue without blocking.
-    if (backend().wait_for_input(0) && peek(msg, hwnd, filterMin, filterMax, remove)) {
+    if (wait_for_backend(0) && peek(msg, hwnd, filterMin, filterMax, remove)) {
         queue().lastTime = static_cast<LONG>(msg->time);
         return TRUE;
     }
@@ -240,7 +241,7 @@ BOOL WaitMessage() {
     if (!queue().posted.empty() || queue().quit || take_paint(&probe, nullptr, 0, 0) ||
         take_timer(&probe, nullptr, 0, 0, PM_NOREMOVE))
         return TRUE;
-    backend().wait_for_input(next_timer_delay());
+    wait_for_backend(next_timer_delay());
     return TRUE;
 }
 
