@@ -159,6 +159,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     default:
         return 0;
     }
+    if (index == GWL_STYLE || index == GWLP_HWNDPARENT) describe_surface(hwnd);
     return old;
 }
 
@@ -187,7 +188,7 @@ LRESULT default_text_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
+        describe_surface(hwnd);
         return TRUE;
     case WM_GETTEXT: {
         if (wParam == 0 || !lParam) return 0;
