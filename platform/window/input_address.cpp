@@ -134,11 +134,12 @@ bool deliver_pointer(const InputRecord& r, AddressedInput& in) {
         SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
                      MAKELPARAM(static_cast<WORD>(in.refused ? HTERROR : in.hit),
                                 static_cast<WORD>(mouseMessage)));
+    // The buttons' state follows even a refused or eaten click: its release must not look held.
+    sync_buttons(r.keyFlags);
     if (in.refused || !lookup(hwnd)) return false;
     if (press && !s.capture && !click_activation(hwnd, in.hit, mouseMessage)) return false;
     if (press && is_double_click(r, hwnd) && in.hit == HTCLIENT)
         in.msg.message = button_message(r.button, true, true);
-    sync_buttons(r.keyFlags);
     return true;
 }
 

@@ -547,8 +547,8 @@ void X11Backend::update_focus() {
 // pointer event to us, so a click outside our windows reaches the layer and closes the menu.
 void X11Backend::update_grab() {
     HWND target = GetCapture();
-    while (target && lookup(target) && (lookup(target)->style & WS_CHILD))
-        target = lookup(target)->parent;
+    while (target && (GetWindowLongPtrA(target, GWL_STYLE) & WS_CHILD))
+        target = GetParent(target);
     if (!target)
         for (HWND top : top_level_order())
             if (const NativeWindow* nw = native_of(top);

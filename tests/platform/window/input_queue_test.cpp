@@ -148,4 +148,47 @@ TEST_F(InputQueueTest, AClickQueuedBehindOtherMessagesActivatesOnlyWhenRead) {
     EXPECT_EQ(GetActiveWindow(), b);
 }
 
+std::vector<UINT>* buttons = nullptr;
+
+LRESULT CALLBACK button_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (buttons && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK))
+        buttons->push_back(message);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Two presses read together make a double click by the time and place each happened.
+TEST_F(InputQueueTest, DoubleClicksAreJudgedByWhenAndWhereEachPressHappened) {
+    struct Row {
+        DWORD pauseMs; // between the two clicks, on the devices' clock
+        int dx;        // the second press's distance from the first
+        UINT second;
+    };
+    const Row rows[] = {{0, 0, WM_LBUTTONDBLCLK},
+                        {0, 2, WM_LBUTTONDBLCLK},
+                        {0, 20, WM_LBUTTONDOWN},
+                        {800, 0, WM_LBUTTONDOWN}};
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    SetWindowLongPtrA(f, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(button_proc));
+    SetActiveWindow(f);
+    RECT r;
+    GetClientRect(f, &r);
+    POINT p{r.right / 2, r.bottom / 2};
+    ClientToScreen(f, &p);
+    for (const Row& row : rows) {
+        pump();
+        plat::advance_clock(1000); // nothing before this row counts
+        std::vector<UINT> seen;
+        buttons = &seen;
+        plat::inject_mouse(p, 0, true);
+        plat::inject_mouse(p, 0, false);
+        plat::advance_clock(row.pauseMs);
+        plat::inject_mouse({p.x + row.dx, p.y}, 0, true);
+        plat::inject_mouse({p.x + row.dx, p.y}, 0, false);
+        pump();
+        buttons = nullptr;
+        EXPECT_EQ(seen, (std::vector<UINT>{WM_LBUTTONDOWN, row.second}))
+            << "pause " << row.pauseMs << " distance " << row.dx;
+    }
+}
+
 } // namespace
