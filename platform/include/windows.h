@@ -7,3 +7,4 @@
 #include "win/user.h"
 #include "win/gdi.h"
 #include "win/resource.h"
+#include "win/controls.h"

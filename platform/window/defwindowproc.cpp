@@ -1,6 +1,7 @@
 // The default handling of messages.
 #include <algorithm>
 
+#include "controls/control.h"
 #include "gdi/brushes.h"
 #include "menu/menu_tracker.h"
 #include "window/nonclient.h"
@@ -233,6 +234,14 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_WINDOWPOSCHANGED:
         return on_window_pos_changed(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return default_control_colours(reinterpret_cast<HDC>(wParam), message);
     default:
         return 0;
     }

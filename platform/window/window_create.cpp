@@ -151,7 +151,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         p->children.insert(p->children.begin(), hwnd);
     else
         top_level_order().insert(top_level_order().begin(), hwnd);
-    if (is_top_level(style)) backend().surface_created(hwnd, surface_of(hwnd));
+    if (is_top_level(style)) {
+        describe_surface(hwnd);
+        backend().surface_created(hwnd, surface_of(hwnd));
+    }
 
     RECT rc = w->rect;
     SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rc));

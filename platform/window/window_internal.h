@@ -44,6 +44,12 @@ void window_losing_activation(HWND hwnd);
 void window_released(HWND hwnd);
 void forget_window_timers(HWND hwnd);
 
+// Tells the backend what a top-level window's surface is (at creation, and when its title,
+// style or owner changed).
+struct SurfaceDescription;
+SurfaceDescription surface_description(HWND hwnd);
+void describe_surface(HWND hwnd);
+
 // Activates a top-level window with the given WA_ code.
 void activate_window(HWND hwnd, WORD how);
 // Another program took the keyboard: the active window is deactivated and none takes over.
