@@ -208,7 +208,10 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
     ShowWindow(frame, maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     layout_frame(frame);
+    // The program draws a new child's contents itself after opening it: its first appearance
+    // leaves nothing to redraw, and the paint the layout produced is not handed on.
     ValidateRect(window(n).client, nullptr);
+    window(n).pending = PendingEvent{};
     window(n).savedRect.left = NoChildRect;
     number = n;
     for (int i = 1; i <= MaxWindow; ++i)
