@@ -153,9 +153,9 @@ void write_event(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
 // loop, which can hand over one event only once that dispatch returns. What the procedures
 // produce meanwhile, by kind:
 // - redraw and resize are parked per window, as between retrievals;
-// - timer events and close requests are kept, in order, and delivered after the event of the
-//   dispatch that ran the loop: a one-shot timer that is lost never fires again, and a lost
-//   close request would ignore the user;
+// - timer events and close requests are kept in order and delivered once the dispatch that ran
+//   the loop returns (after the event that dispatch produced itself, if any): a one-shot timer
+//   that is lost never fires again, and a lost close request would ignore the user;
 // - keys, mouse buttons and moves, and frame clicks are dropped: that input was the menu's or
 //   the moved frame's;
 // - a menu command comes once the loop has ended and is delivered as it is.

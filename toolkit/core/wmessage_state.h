@@ -24,8 +24,8 @@ struct CoreEvents {
     int block118 = 1;
     // Menu tracking and moving or sizing running inside a dispatch: how deep.
     int nested = 0;
-    // Timer events and close requests produced inside a nested loop, oldest first; they are
-    // delivered after the event of the dispatch that ran the loop.
+    // Timer events and close requests produced inside a nested loop, oldest first, for the
+    // retrievals that follow.
     std::array<PendingEvent, KeptEvents> kept{};
     int keptCount = 0;
 
