@@ -131,7 +131,7 @@ public:
 
     void surface_created(HWND hwnd, Surface& surface) override;
     void surface_destroyed(HWND hwnd) override;
-    void present(HWND hwnd, const RECT& dirty) override;
+    void present(HWND top, std::span<const RECT> damage) override;
     bool wait_for_input(int timeoutMs) override;
     void bell() override { XBell(dpy_, 0); }
 
@@ -293,14 +293,16 @@ void X11Backend::surface_destroyed(HWND hwnd) {
     XFlush(dpy_);
 }
 
-void X11Backend::present(HWND hwnd, const RECT& dirty) {
-    NativeWindow* nw = native_of(hwnd);
+void X11Backend::present(HWND top, std::span<const RECT> damage) {
+    NativeWindow* nw = native_of(top);
     if (!nw) return;
-    if (nw->damaged)
-        UnionRect(&nw->damage, &nw->damage, &dirty);
-    else
-        nw->damage = dirty;
-    nw->damaged = true;
+    for (const RECT& dirty : damage) {
+        if (nw->damaged)
+            UnionRect(&nw->damage, &nw->damage, &dirty);
+        else
+            nw->damage = dirty;
+        nw->damaged = true;
+    }
 }
 
 void X11Backend::cursor_changed(HCURSOR cursor) {
