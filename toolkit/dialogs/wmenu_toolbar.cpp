@@ -86,7 +86,7 @@ HWND create_toolbar(int identifier, const std::vector<WORD>& words) {
     return tb;
 }
 
-int height_of(const RECT& r) {
+int rect_height(const RECT& r) {
     return r.bottom - r.top;
 }
 
@@ -114,7 +114,7 @@ void yymntbar_(int& identifier, int& width, int& height) {
     }
 
     const HWND root = root_frame();
-    if (identifier == -1 || height_of(after) == height_of(before) || !IsWindow(root)) {
+    if (identifier == -1 || rect_height(after) == rect_height(before) || !IsWindow(root)) {
         width = -1;
         height = -1;
         return;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+using namespace tess;
+
 namespace {
 
 // The single-precision value nearest 1/9999; the product is formed in extended precision so
@@ -33,15 +35,15 @@ int from_pixels(int size, int pixels) {
 } // namespace
 
 void WindowUnitsToPixels(const int& x, const int& y, int& xPixels, int& yPixels) {
-    const int px = to_pixels(tess::tk().tessar01.windowWidth, x);
-    const int py = to_pixels(tess::tk().tessar01.windowHeight, y);
+    const int px = to_pixels(tk().tessar01.windowWidth, x);
+    const int py = to_pixels(tk().tessar01.windowHeight, y);
     xPixels = px;
     yPixels = py;
 }
 
 void WindowUnitsFromPixels(const int& x, const int& y, int& xUnits, int& yUnits) {
-    const int ux = from_pixels(tess::tk().tessar01.windowWidth, x);
-    const int uy = from_pixels(tess::tk().tessar01.windowHeight, y);
+    const int ux = from_pixels(tk().tessar01.windowWidth, x);
+    const int uy = from_pixels(tk().tessar01.windowHeight, y);
     xUnits = ux;
     yUnits = uy;
 }
