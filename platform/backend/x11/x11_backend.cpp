@@ -209,7 +209,7 @@ private:
     void on_wm_state(HWND hwnd);
     void on_net_wm_state(HWND hwnd);
     void on_client_message(HWND hwnd, const XClientMessageEvent& e);
-    void on_focus_in(HWND hwnd);
+    void on_focus_in(HWND hwnd, unsigned long serial);
     void focus_left();
     void sync_lock_keys(unsigned state);
 
@@ -227,11 +227,12 @@ private:
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
     HCURSOR cursor_ = nullptr;
-    XWindow pointerWindow_ = 0; // the window the pointer is in
-    XWindow focusXid_ = 0;      // ours that has the X input focus, or 0
-    HWND lastActive_ = nullptr; // the layer's active window when focus was last pushed to X
-    bool focusLeft_ = false;    // a FocusOut to check once the events at hand are handled
-    bool grabDirty_ = false;    // capture or pop-ups changed since the grab was last decided
+    XWindow pointerWindow_ = 0;      // the window the pointer is in
+    XWindow focusXid_ = 0;           // ours that has the X input focus, or 0
+    HWND lastActive_ = nullptr;      // the layer's active window when focus was last pushed to X
+    unsigned long focusRequest_ = 0; // the serial of that request
+    bool focusLeft_ = false;         // a FocusOut to check once the events at hand are handled
+    bool grabDirty_ = false;         // capture or pop-ups changed since the grab was last decided
     XWindow grabbed_ = 0;
     std::array<x11::KeyIdentity, 256> held_{}; // by keycode
 };
@@ -516,6 +517,8 @@ void X11Backend::update_focus() {
     if (!nw || !nw->viewable) return; // tried again once it is mapped
     lastActive_ = active;
     if (nw->xid == focusXid_) return;
+    // Focus changes the server made before it saw this request are out of date once they arrive.
+    focusRequest_ = NextRequest(dpy_);
     if (wmPresent_ && nw->managed) {
         request_activation(dpy_, root_, nw->xid, atoms_);
     } else {
@@ -689,7 +692,7 @@ void X11Backend::handle(XEvent& e) {
         if (hwnd && e.xproperty.atom == atoms_._NET_WM_STATE) on_net_wm_state(hwnd);
         break;
     case FocusIn:
-        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd);
+        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd, e.xfocus.serial);
         break;
     case FocusOut:
         if (hwnd && e.xfocus.detail != NotifyPointer && e.xfocus.detail != NotifyInferior) {
@@ -824,7 +827,7 @@ void X11Backend::on_client_message(HWND hwnd, const XClientMessageEvent& e) {
     }
 }
 
-void X11Backend::on_focus_in(HWND hwnd) {
+void X11Backend::on_focus_in(HWND hwnd, unsigned long serial) {
     NativeWindow* nw = native_of(hwnd);
     if (!nw) return;
     focusXid_ = nw->xid;
@@ -840,8 +843,19 @@ void X11Backend::on_focus_in(HWND hwnd) {
                 target = top;
                 break;
             }
+    const HWND active = GetActiveWindow();
+    if (active == target) {
+        lastActive_ = target == hwnd ? hwnd : nullptr;
+        return;
+    }
+    // A focus the server gave before it saw our latest request, or while the program has
+    // activated a window X has not been told of yet (it is waiting to be mapped), is out of date:
+    // the focus is on its way to the program's choice. Obeying it would hand activation back.
+    const NativeWindow* pending = native_of(active);
+    const bool unsent = active != lastActive_ && pending && pending->mapRequested;
+    if (static_cast<long>(serial - focusRequest_) < 0 || unsent) return;
     lastActive_ = target == hwnd ? hwnd : nullptr;
-    if (GetActiveWindow() != target && IsWindowEnabled(target)) SetActiveWindow(target);
+    if (IsWindowEnabled(target)) SetActiveWindow(target);
 }
 
 void X11Backend::sync_lock_keys(unsigned state) {
