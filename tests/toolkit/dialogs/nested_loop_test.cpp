@@ -7,12 +7,14 @@
 #include <deque>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include <windows.h>
 
 #include "backend/headless/headless_backend.h"
 #include "core/context.h"
 #include "core/wmessage.h"
+#include "graphics/oswin.h"
 #include "menu_ids.h"
 #include "public/tessaramond.h"
 #include "support/temp_dir.h"
@@ -144,6 +146,56 @@ TEST_F(NestedLoop, ACloseRequestKeptWhileTheMenuIsOpenComesBeforeTheItemChosenAf
     EXPECT_EQ(type, tess::EventMenu);
     EXPECT_EQ(m.Value1, CMD_LOAD);
     EXPECT_EQ(peek(m), -1);
+}
+
+// Commands that reach the root frame, recorded on their way to its procedure.
+std::vector<WPARAM>& frame_commands() {
+    static std::vector<WPARAM> commands;
+    return commands;
+}
+WNDPROC frameProc = nullptr;
+LRESULT CALLBACK recording_frame(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) frame_commands().push_back(wParam);
+    return CallWindowProcA(frameProc, hwnd, message, wParam, lParam);
+}
+
+// Every toolkit loop runs the same chain before dispatching: an accelerator typed while the
+// program retrieves events or waits becomes the menu command on the root frame.
+TEST_F(NestedLoop, AcceleratorsWorkInTheRetrievalLoopAndInTheWait) {
+    frameProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recording_frame)));
+    const auto ctrl_o = [] {
+        plat::inject_key(VK_CONTROL, 0, true);
+        plat::inject_key('O', 0, true);
+        plat::inject_key('O', 0, false);
+        plat::inject_key(VK_CONTROL, 0, false);
+    };
+    const std::function<void()> loops[] = {
+        [this] {
+            int type = 0;
+            tess::EventRecord m;
+            WMessage(type, m);
+            EXPECT_EQ(type, tess::EventMenu);
+            EXPECT_EQ(m.Value1, CMD_LOAD);
+        },
+        [] { xxwait_(2); },
+    };
+    for (const auto& loop : loops) {
+        frame_commands().clear();
+        ctrl_o();
+        loop();
+        EXPECT_EQ(frame_commands(), std::vector<WPARAM>{MAKEWPARAM(CMD_LOAD, 1)});
+    }
+    SetWindowLongPtrA(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameProc));
+}
+
+TEST_F(NestedLoop, AWaitEndsAtTheProgramsQuitAndLeavesItForTheProgramsLoop) {
+    PostQuitMessage(3);
+    xxwait_(10000);
+    EXPECT_EQ(tess::tk().waitTimer, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
 }
 
 } // namespace
