@@ -22,7 +22,9 @@ struct CoreEvents {
     std::array<int, 14> wMessageEnabled = StartEnabled;
     int bExpectPaintResize = 0;
     int block118 = 1;
-    // Menu tracking and moving or sizing running inside a dispatch: how deep.
+    // How deep nested loops run inside a dispatch: menu tracking and moving or sizing (the frame
+    // procedure counts them), and the modal displays of message boxes and dialogs, which count
+    // themselves.
     int nested = 0;
     // Timer events and close requests produced inside a nested loop, oldest first, for the
     // retrievals that follow.

@@ -146,8 +146,6 @@ void WindowCloseChild(const int& number) {
 }
 
 void WindowClose() {
-    yyshutdown_();
-    tk().tessar01.rootOpen = 0;
+    yyshutdown_(); // the window session starts afresh, public records included
     tk().tessar01.windowFlags[0] = -1;
-    tk().tessar04 = Tessar04{};
 }
