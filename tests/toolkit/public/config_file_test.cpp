@@ -1,5 +1,6 @@
 // Lines of the configuration file, and reading them from a file.
-#include "core/config_file.h"
+#include "core/context.h"
+#include "public/config_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -7,7 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "public/settings.h"
+#include "core/settings.h"
+#include "public/infoerr.h"
 #include "support/temp_dir.h"
 #include "util/error_record.h"
 
@@ -17,7 +19,7 @@ namespace {
 
 class ConfigLineTest : public ::testing::Test {
 protected:
-    void SetUp() override { errorRecord = {}; }
+    void SetUp() override { tk().errors = {}; }
     ToolkitSettings s;
     void apply(std::string_view line) { apply_config_line(line, s); }
 };
@@ -59,10 +61,10 @@ TEST_F(ConfigLineTest, NumbersThatDoNotConvertAreSkipped) {
 
 TEST_F(ConfigLineTest, DebugLevelThroughItsSetter) {
     apply("DEBUG=3");
-    EXPECT_EQ(errorRecord.debug_level, 3);
+    EXPECT_EQ(tk().errors.debug_level, 3);
     apply("DEBUG=7");
     apply("DEBUG=abc");
-    EXPECT_EQ(errorRecord.debug_level, 3);
+    EXPECT_EQ(tk().errors.debug_level, 3);
 }
 
 TEST_F(ConfigLineTest, UnitNumbersMustNotClash) {
@@ -102,7 +104,7 @@ TEST_F(ConfigLineTest, LongValuesAreCutToTheirFields) {
 
 class ConfigFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { errorRecord = {}; }
+    void SetUp() override { tk().errors = {}; }
     ToolkitSettings s;
     testsupport::TempDir dir;
     void read(const std::string& bytes) {
@@ -132,7 +134,8 @@ TEST_F(ConfigFileTest, CarriageReturnAfterAFullRecordBelongsToTheLineEnd) {
 TEST_F(ConfigFileTest, HugeLinesAndBinaryGarbageChangeNothingElse) {
     std::mt19937 rng(1);
     std::string garbage(50000, '\0');
-    for (char& c : garbage) c = static_cast<char>(rng());
+    for (char& c : garbage)
+        c = static_cast<char>(rng());
     std::erase(garbage, '\n');
     read(std::string(10000, 'x') + "=1\nPRINTER=4\n" + garbage + "\nPLOTTER=5\n" +
          "CHARSET=" + std::string(10000, 'q') + "\n");
@@ -145,18 +148,19 @@ TEST_F(ConfigFileTest, HugeLinesAndBinaryGarbageChangeNothingElse) {
 
 TEST_F(ConfigFileTest, RandomBytesNeverBreakTheReader) {
     std::mt19937 rng(2);
-    const std::string pieces[] = {"PRINTER", "=", " ", "\t", "\r", "\n", "12", "-", "CHARDIR",
-                                  "LFNGEN", "DEBUG", "\0", "\xFF", "x"};
+    const std::string pieces[] = {"PRINTER", "=",       " ",      "\t",    "\r", "\n",   "12",
+                                  "-",       "CHARDIR", "LFNGEN", "DEBUG", "\0", "\xFF", "x"};
     for (int round = 0; round < 200; ++round) {
         std::string bytes;
-        for (int i = 0; i < 200; ++i) bytes += pieces[rng() % std::size(pieces)];
+        for (int i = 0; i < 200; ++i)
+            bytes += pieces[rng() % std::size(pieces)];
         s = ToolkitSettings{};
         read(bytes);
         EXPECT_NE(s.lfnGen, s.lfnPlotOut);
         EXPECT_NE(s.lfnGen, s.lfnPlotIn);
         EXPECT_NE(s.lfnPlotIn, s.lfnPlotOut);
-        EXPECT_GE(errorRecord.debug_level, 0);
-        EXPECT_LE(errorRecord.debug_level, 4);
+        EXPECT_GE(tk().errors.debug_level, 0);
+        EXPECT_LE(tk().errors.debug_level, 4);
     }
 }
 

@@ -1,12 +1,13 @@
-#include "core/config_file.h"
+#include "public/config_file.h"
 
 #include <algorithm>
 #include <string>
 
+#include "core/settings.h"
 #include "graphics/oswin.h"
-#include "public/settings.h"
+#include "public/infoerr.h"
+#include "public/strint.h"
 #include "util/error_record.h"
-#include "util/strint.h"
 
 namespace tess {
 namespace {

@@ -26,6 +26,4 @@ struct ToolkitSettings {
     FixedString<140> charDir{};
 };
 
-inline ToolkitSettings settings{};
-
 } // namespace tess

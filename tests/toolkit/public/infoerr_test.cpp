@@ -1,3 +1,5 @@
+#include "core/context.h"
+#include "public/infoerr.h"
 #include "util/error_record.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +8,7 @@ namespace {
 
 class ErrorRecordTest : public ::testing::Test {
 protected:
-    void SetUp() override { tess::errorRecord = {}; }
+    void SetUp() override { tess::tk().errors = {}; }
 };
 
 TEST_F(ErrorRecordTest, QueryReturnsTheLastFailureAndClearsOnlyItsField) {
@@ -32,13 +34,13 @@ TEST_F(ErrorRecordTest, EveryOtherKindReadsTheDialogStatus) {
 
 TEST_F(ErrorRecordTest, DebugLevelAcceptsZeroToFourOnly) {
     IDebugLevel(3);
-    EXPECT_EQ(tess::errorRecord.debug_level, 3);
+    EXPECT_EQ(tess::tk().errors.debug_level, 3);
     for (int bad : {5, -1, -16, 2147483647}) {
         IDebugLevel(bad);
-        EXPECT_EQ(tess::errorRecord.debug_level, 3) << bad;
+        EXPECT_EQ(tess::tk().errors.debug_level, 3) << bad;
     }
     IDebugLevel(0);
-    EXPECT_EQ(tess::errorRecord.debug_level, 0);
+    EXPECT_EQ(tess::tk().errors.debug_level, 0);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
-#include "util/bfopen.h"
+#include "public/bfopen.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <string>
 
 #include "graphics/oswin.h"
+#include "public/strint.h"
 #include "util/error_record.h"
-#include "util/strint.h"
 
 namespace {
 
@@ -48,7 +48,9 @@ void IFileOpen(TextRef name, const int& mode, int& handle) {
     if (handle < 0) open_failed(handle, status);
 }
 
-void IFileClose(const int& handle) { xxclos_(handle); }
+void IFileClose(const int& handle) {
+    xxclos_(handle);
+}
 
 void IFileRead(const int& handle, std::span<std::byte> buffer, const int& count, int& bytesRead) {
     read_into(handle, buffer.data(), buffer.size(), count, bytesRead);

@@ -1,4 +1,5 @@
-#include "util/strint.h"
+#include "public/infoerr.h"
+#include "public/strint.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -85,7 +86,8 @@ TEST(StringToInteger, AgreesWithAReferenceOnRandomTexts) {
     const std::string alphabet = "0123456789  +-a9";
     for (int round = 0; round < 20000; ++round) {
         std::string text(rng() % 14, ' ');
-        for (char& c : text) c = alphabet[rng() % alphabet.size()];
+        for (char& c : text)
+            c = alphabet[rng() % alphabet.size()];
         const Conversion want = reference(text);
         const Conversion got = convert(text);
         ASSERT_EQ(got.error, want.error) << '"' << text << '"';

@@ -21,12 +21,12 @@ void IFileReadChar(const int& handle, TextRef buffer, const int& count, int& byt
 
 // The buffer may be any plain variable or array, as the typed entry points allow.
 template <class T>
-    requires std::is_trivially_copyable_v<T>
+requires std::is_trivially_copyable_v<T>
 void IFileRead(const int& handle, T& buffer, const int& count, int& bytesRead) {
     IFileRead(handle, std::as_writable_bytes(std::span<T, 1>(&buffer, 1)), count, bytesRead);
 }
 template <class T>
-    requires std::is_trivially_copyable_v<T>
+requires std::is_trivially_copyable_v<T>
 void IFileRead(const int& handle, std::vector<T>& buffer, const int& count, int& bytesRead) {
     IFileRead(handle, std::as_writable_bytes(std::span<T>(buffer)), count, bytesRead);
 }

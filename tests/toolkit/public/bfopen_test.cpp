@@ -1,4 +1,6 @@
-#include "util/bfopen.h"
+#include "core/context.h"
+#include "public/bfopen.h"
+#include "public/infoerr.h"
 
 #include <array>
 #include <cerrno>
@@ -9,14 +11,14 @@
 #include "support/temp_dir.h"
 #include "util/error_record.h"
 
-using testsupport::TempDir;
 using tess::FixedString;
+using testsupport::TempDir;
 
 namespace {
 
 class RawFileTest : public ::testing::Test {
 protected:
-    void SetUp() override { tess::errorRecord = {}; }
+    void SetUp() override { tess::tk().errors = {}; }
     TempDir dir;
 };
 

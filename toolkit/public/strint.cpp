@@ -1,4 +1,4 @@
-#include "util/strint.h"
+#include "public/strint.h"
 
 #include "util/error_record.h"
 
@@ -8,7 +8,9 @@ constexpr int ErrorOverflow = 4;
 constexpr int ErrorBlank = 10;
 constexpr int ErrorNotDigit = 12;
 
-bool is_blank_or_nul(char c) { return c == ' ' || c == '\0'; }
+bool is_blank_or_nul(char c) {
+    return c == ' ' || c == '\0';
+}
 
 void shift_case(TextRef text, char from_first, char from_last, int delta) {
     char* p = text.mutable_data();
@@ -42,15 +44,21 @@ void ILocateString(TextRef text, int& first, int& last) {
     last = 0;
     const std::size_t n = text.size();
     std::size_t i = 0;
-    while (i < n && text[i] == ' ') ++i;
+    while (i < n && text[i] == ' ')
+        ++i;
     if (i == n) return;
     first = static_cast<int>(i + 1);
-    while (i < n && text[i] != ' ') ++i;
+    while (i < n && text[i] != ' ')
+        ++i;
     last = static_cast<int>(i);
 }
 
-void ILowerCase(TextRef text) { shift_case(text, 'A', 'Z', 'a' - 'A'); }
-void IUpperCase(TextRef text) { shift_case(text, 'a', 'z', 'A' - 'a'); }
+void ILowerCase(TextRef text) {
+    shift_case(text, 'A', 'Z', 'a' - 'A');
+}
+void IUpperCase(TextRef text) {
+    shift_case(text, 'a', 'z', 'A' - 'a');
+}
 
 void IJustifyString(TextRef text, TextRef code) {
     char* p = text.mutable_data();
