@@ -55,8 +55,10 @@ void send_select(const Tracker& t, HMENU menu, int pos) {
                  reinterpret_cast<LPARAM>(menu));
 }
 
+// A highlight changes no layout: only the frame is painted again, not recalculated as
+// DrawMenuBar would.
 void redraw_bar(const Tracker& t) {
-    if (t.bar && IsWindow(t.owner)) DrawMenuBar(t.owner);
+    if (t.bar && IsWindow(t.owner)) SendMessageA(t.owner, WM_NCPAINT, 1, 0);
 }
 
 void close_from(Tracker& t, std::size_t k) {
