@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 
 #include <windows.h>
 
@@ -18,7 +19,7 @@ public:
     // A top-level window got, changed or lost its native surface.
     virtual void surface_created(HWND hwnd, Surface& surface) = 0;
     virtual void surface_destroyed(HWND hwnd) = 0;
-    virtual void present(HWND hwnd, const RECT& dirty) = 0;
+    virtual void present(HWND top, std::span<const RECT> damage) = 0;
     // Waits up to timeoutMs (negative: until something happens) for native input and turns it
     // into queued messages. Returns whether anything arrived.
     virtual bool wait_for_input(int timeoutMs) = 0;

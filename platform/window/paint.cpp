@@ -57,8 +57,10 @@ void present_window(HWND hwnd) {
     HWND top = hwnd;
     while (lookup(top) && (lookup(top)->style & WS_CHILD))
         top = lookup(top)->parent;
-    if (const Window* t = lookup(top))
-        backend().present(top, {0, 0, t->surface.width, t->surface.height});
+    if (const Window* t = lookup(top)) {
+        const RECT all{0, 0, t->surface.width, t->surface.height};
+        backend().present(top, {&all, 1});
+    }
 }
 
 } // namespace

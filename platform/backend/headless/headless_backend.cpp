@@ -24,7 +24,7 @@ void HeadlessBackend::surface_created(HWND hwnd, Surface& surface) {
 
 void HeadlessBackend::surface_destroyed(HWND) {}
 
-void HeadlessBackend::present(HWND, const RECT&) {
+void HeadlessBackend::present(HWND, std::span<const RECT>) {
     ++presents_;
 }
 

@@ -17,7 +17,7 @@ public:
     int bits_per_pixel() const override { return bits_; }
     void surface_created(HWND hwnd, Surface& surface) override;
     void surface_destroyed(HWND hwnd) override;
-    void present(HWND hwnd, const RECT& dirty) override;
+    void present(HWND top, std::span<const RECT> damage) override;
     bool wait_for_input(int timeoutMs) override;
     void bell() override { ++bells_; }
 
