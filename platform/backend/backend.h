@@ -19,6 +19,9 @@ public:
     // A top-level window got, changed or lost its native surface.
     virtual void surface_created(HWND hwnd, Surface& surface) = 0;
     virtual void surface_destroyed(HWND hwnd) = 0;
+    // The damaged rectangles of a top-level surface (surface coordinates, inside the surface,
+    // possibly overlapping) hold their final pixels: show them. Called only by the flush at
+    // every wait and at GdiFlush.
     virtual void present(HWND top, std::span<const RECT> damage) = 0;
     // Waits up to timeoutMs (negative: until something happens) for native input and turns it
     // into queued messages. Returns whether anything arrived.

@@ -7,6 +7,7 @@
 
 #include "backend/backend.h"
 #include "window/input.h"
+#include "window/window_internal.h"
 #include "window/window_table.h"
 
 namespace plat {
@@ -189,7 +190,7 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
         return TRUE;
     }
     // Native input that is already waiting joins the queue without blocking.
-    if (backend().wait_for_input(0) && peek(msg, hwnd, filterMin, filterMax, remove)) {
+    if (wait_for_backend(0) && peek(msg, hwnd, filterMin, filterMax, remove)) {
         queue().lastTime = static_cast<LONG>(msg->time);
         return TRUE;
     }
@@ -206,7 +207,7 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 BOOL WaitMessage() {
     MSG probe;
     if (peek(&probe, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
-    backend().wait_for_input(next_timer_delay());
+    wait_for_backend(next_timer_delay());
     return TRUE;
 }
 

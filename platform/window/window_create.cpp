@@ -45,6 +45,7 @@ void unlink(HWND hwnd, Window& w) {
         std::erase(p->children, hwnd);
     else
         std::erase(top_level_order(), hwnd);
+    geometry_changed();
 }
 
 // WM_DESTROY runs from the window down to its children; WM_NCDESTROY from the leaves up.
@@ -143,6 +144,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rc));
     if (!(w = lookup(hwnd))) return nullptr;
     w->client = rc;
+    geometry_changed();
     if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;

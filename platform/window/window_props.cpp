@@ -150,6 +150,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         break;
     case GWL_STYLE:
         w->style = static_cast<DWORD>(value);
+        geometry_changed(); // visibility and the clipping styles shape what contexts see
         break;
     case GWL_EXSTYLE:
         w->exStyle = static_cast<DWORD>(value);
