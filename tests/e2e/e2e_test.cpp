@@ -23,6 +23,7 @@ const std::string KeyEcho = KEY_ECHO_PATH;
 const std::string Tool = X11_TOOL_PATH;
 const std::string Sample = SAMPLE_PATH;
 const std::string Demo = DEMO_PATH;
+const std::string TextEcho = TEXT_ECHO_PATH;
 
 // The compact form of the trace lines a key produces: K<vk> for WM_KEYDOWN, S<vk> for
 // WM_SYSKEYDOWN, C<byte> for WM_CHAR, Y<byte> for WM_SYSCHAR, all in hex.
@@ -417,6 +418,68 @@ TEST_F(OnXvfb, ExposeRepaintsWithoutThePainter) {
         for (int x = g.x; x < g.x + g.width; ++x)
             differing += before.at(x, y) != after.at(x, y);
     EXPECT_EQ(differing, 0);
+}
+
+// Pixels of the screenshot inside the window's rows [top, bottom) that satisfy f.
+template <class F>
+int count_pixels(const plat::Surface& shot, const Geometry& g, int top, int bottom, F&& f) {
+    int n = 0;
+    for (int y = g.y + std::max(top, 0); y < g.y + std::min(bottom, g.height); ++y)
+        for (int x = g.x; x < g.x + g.width; ++x)
+            n += shot.contains(x, y) && f(shot.at(x, y));
+    return n;
+}
+
+bool is_red(plat::Pixel p) {
+    return p == 0xFF0000;
+}
+bool is_ink(plat::Pixel p) {
+    return ((p >> 16) & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && (p & 0xFF) < 0x80;
+}
+
+// Drawing through a window DC the program holds reaches the server when the program next
+// waits: no ReleaseDC, no repaint.
+TEST_F(OnXvfb, HeldContextDrawingShowsAtTheNextWait) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    const Geometry g = geometry();
+    const auto red = [&](const std::string& name) {
+        return count_pixels(screenshot(name), g, 0, g.height, is_red);
+    };
+    EXPECT_EQ(red("before.png"), 0);
+    ASSERT_EQ(xdo({"key", "F7"}), 0);
+    ASSERT_GE(wait_line("WM_KEYDOWN vk=0x76 "), 0);
+    int shown = 0;
+    EXPECT_TRUE(wait_until([&] { return (shown = red("after.png")) == 60 * 40; }))
+        << shown << " red pixels on the server";
+}
+
+// The toolkit writes text and clears its window between events, through the context it holds
+// for the current window; both show on the server without any repaint.
+TEST_F(OnXvfb, ToolkitTextAndClearingShowWithoutARepaint) {
+    ASSERT_NO_FATAL_FAILURE(start_program(TextEcho, "^Text echo$"));
+    const Geometry g = geometry();
+    // The rows around a baseline at `units` of the window's height.
+    const auto ink_near = [&](const plat::Surface& shot, int units) {
+        const int baseline = g.height * units / 9999;
+        return count_pixels(shot, g, baseline - 16, baseline + 4, is_ink);
+    };
+    const plat::Surface first = screenshot("first.png");
+    EXPECT_EQ(ink_near(first, 2000), 0);
+    EXPECT_EQ(ink_near(first, 6000), 0);
+
+    ASSERT_EQ(xdo({"key", "a"}), 0);
+    int upper = 0, lower = 0;
+    EXPECT_TRUE(wait_until([&] { return (upper = ink_near(screenshot("a.png"), 2000)) > 100; }))
+        << upper << " ink pixels where the first line is written";
+
+    ASSERT_EQ(xdo({"key", "b"}), 0);
+    EXPECT_TRUE(wait_until([&] {
+        const plat::Surface shot = screenshot("b.png");
+        upper = ink_near(shot, 2000);
+        lower = ink_near(shot, 6000);
+        return upper == 0 && lower > 100;
+    })) << upper
+        << " ink pixels left of the cleared line, " << lower << " of the new one";
 }
 
 long cpu_ticks(pid_t pid) {

@@ -2,8 +2,10 @@
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
-// pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title. KEY_ECHO_CHILD=1
-// adds a captioned frame inside the client area at (40, 60), 160 by 90.
+// pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title; F7 fills the
+// client rectangle (300, 100)-(360, 140) red through a window DC held since the frame was made,
+// never released. KEY_ECHO_CHILD=1 adds a captioned frame inside the client area at (40, 60),
+// 160 by 90.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,6 +17,7 @@ namespace {
 
 constexpr UINT IdFileExit = 100, IdHelpAbout = 200;
 std::string typed;
+HDC heldDC = nullptr;
 
 HMENU make_menu() {
     HMENU bar = CreateMenu();
@@ -63,6 +66,12 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                           GetKeyState(VK_SCROLL) & 1);
             SetWindowTextA(hwnd, title);
         }
+        if (wParam == VK_F1 + 6 && heldDC) { // F7
+            const RECT r{300, 100, 360, 140};
+            HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+            FillRect(heldDC, &r, red);
+            DeleteObject(red);
+        }
         if (wParam == VK_F1 + 8) { // F9
             SetCursorPos(500, 400);
             MessageBeep(0);
@@ -75,6 +84,8 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         paint(hwnd);
         return 0;
     case WM_DESTROY:
+        if (heldDC) ReleaseDC(hwnd, heldDC);
+        heldDC = nullptr;
         save_typed();
         PostQuitMessage(0);
         return 0;
@@ -106,6 +117,7 @@ int main() {
                                 CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    heldDC = GetDC(hwnd);
     if (std::getenv("KEY_ECHO_CHILD")) {
         HWND inner = CreateWindowExA(0, "KeyEcho", "Inner", WS_CHILD | WS_OVERLAPPEDWINDOW, 40, 60,
                                      160, 90, hwnd, nullptr, nullptr, nullptr);
