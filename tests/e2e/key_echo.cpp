@@ -2,10 +2,9 @@
 // message trace (TESS_TRACE) reports every key, character and command it receives. Typed text
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
-// pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title; F7 fills the
-// client rectangle (300, 100)-(360, 140) red through a window DC held since the frame was made,
-// never released. KEY_ECHO_CHILD=1 adds a captioned frame inside the client area at (40, 60),
-// 160 by 90.
+// pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title. KEY_ECHO_CHILD=1
+// adds a captioned frame inside the client area at (40, 60), 160 by 90. F6 fills client
+// (200, 100)-(260, 140) red through a window context held since start-up, outside WM_PAINT.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,7 +16,7 @@ namespace {
 
 constexpr UINT IdFileExit = 100, IdHelpAbout = 200;
 std::string typed;
-HDC heldDC = nullptr;
+HDC held = nullptr;
 
 HMENU make_menu() {
     HMENU bar = CreateMenu();
@@ -66,10 +65,10 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                           GetKeyState(VK_SCROLL) & 1);
             SetWindowTextA(hwnd, title);
         }
-        if (wParam == VK_F1 + 6 && heldDC) { // F7
-            const RECT r{300, 100, 360, 140};
-            HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-            FillRect(heldDC, &r, red);
+        if (wParam == VK_F1 + 5 && held) { // F6
+            const RECT r{200, 100, 260, 140};
+            const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+            FillRect(held, &r, red);
             DeleteObject(red);
         }
         if (wParam == VK_F1 + 8) { // F9
@@ -84,8 +83,6 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         paint(hwnd);
         return 0;
     case WM_DESTROY:
-        if (heldDC) ReleaseDC(hwnd, heldDC);
-        heldDC = nullptr;
         save_typed();
         PostQuitMessage(0);
         return 0;
@@ -117,7 +114,7 @@ int main() {
                                 CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
-    heldDC = GetDC(hwnd);
+    held = GetDC(hwnd);
     if (std::getenv("KEY_ECHO_CHILD")) {
         HWND inner = CreateWindowExA(0, "KeyEcho", "Inner", WS_CHILD | WS_OVERLAPPEDWINDOW, 40, 60,
                                      160, 90, hwnd, nullptr, nullptr, nullptr);
@@ -133,6 +130,7 @@ int main() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    ReleaseDC(hwnd, held);
     plat::stop_backend();
     return static_cast<int>(msg.wParam);
 }

@@ -200,6 +200,25 @@ TEST_F(DcViewTest, DeleteObjectRefusesWhatIsSelected) {
     DeleteDC(memoryDc);
 }
 
+// A state restored after its bitmap was deleted draws nowhere, not into the bitmap that took
+// the deleted one's place.
+TEST_F(DcViewTest, RestoringAStateWhoseBitmapWasDeletedDrawsNowhere) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    const HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+    const HGDIOBJ own = SelectObject(memory, first);
+    ASSERT_NE(SaveDC(memory), 0);
+    SelectObject(memory, own);
+    ASSERT_TRUE(DeleteObject(first));
+    const HBITMAP next = CreateBitmap(4, 4, 1, 32, nullptr);
+    ASSERT_TRUE(RestoreDC(memory, -1));
+    fill(memory, RECT{0, 0, 4, 4}, RGB(255, 0, 0));
+    const auto* b = plat::find<plat::BitmapObject>(next);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->pixels.at(1, 1), 0u);
+    DeleteDC(memory);
+    DeleteObject(next);
+}
+
 TEST_F(DcViewTest, SelectedClipFollowsAMovedChild) {
     const HWND top = window(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 120, 100);
     const HWND child = window(WS_CHILD | WS_VISIBLE, 10, 10, 30, 30, top);
