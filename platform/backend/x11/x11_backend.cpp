@@ -118,8 +118,6 @@ public:
         XkbSetDetectableAutoRepeat(dpy_, True, &supported);
         detectableRepeat_ = supported;
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
-        numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
-        scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
     }
 
     ~X11Backend() override {
@@ -237,6 +235,8 @@ private:
     GC gc_ = nullptr;
     bool wmPresent_ = false;
     bool detectableRepeat_ = false;
+    // Looked up at the first lock-key state to follow: it fetches the whole keyboard map.
+    bool lockMasksKnown_ = false;
     unsigned numLockMask_ = 0, scrollLockMask_ = 0;
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
@@ -277,7 +277,7 @@ void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
     const NativeWindow* owner = native_of(w->owner);
     set_identity_properties(dpy_, nw.xid, atoms_, hwnd, nw.managed, owner ? owner->xid : 0);
     set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
-    if (nw.managed) set_frame_functions(dpy_, nw.xid, w->style);
+    if (nw.managed) set_frame_functions(dpy_, nw.xid, atoms_, w->style);
 }
 
 void X11Backend::destroy_native(NativeWindow& nw) {
@@ -872,6 +872,11 @@ void X11Backend::on_focus_in(HWND hwnd) {
 
 void X11Backend::sync_lock_keys(unsigned state) {
     set_key_toggled(VK_CAPITAL, state & LockMask);
+    if (!lockMasksKnown_) {
+        lockMasksKnown_ = true;
+        numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
+        scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
+    }
     if (numLockMask_) set_key_toggled(VK_NUMLOCK, state & numLockMask_);
     if (scrollLockMask_) set_key_toggled(VK_SCROLL, state & scrollLockMask_);
 }
