@@ -482,6 +482,21 @@ TEST_F(OnXvfb, HeldContextDrawingShowsAtTheNextWait) {
               plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW)));
 }
 
+// The start-up benchmark's switch: the program ends by itself, with code 0, once its first
+// frame is on the server; without the switch it stays.
+TEST_F(OnXvfb, FirstFrameSwitchEndsTheProgramWithCodeZero) {
+    for (const std::string& path : {Demo, KeyEcho}) {
+        Env env = xvfb->env();
+        env["TESS_BACKEND"] = "";
+        env["TESS_EXIT_AFTER_FIRST_FRAME"] = "1";
+        Process p({path}, env, dir.file("stderr.txt"));
+        EXPECT_EQ(p.wait_exit(10s), 0) << path << ": " << read_file(dir.file("stderr.txt"));
+        env.erase("TESS_EXIT_AFTER_FIRST_FRAME");
+        Process stays({path}, env, dir.file("stderr.txt"));
+        EXPECT_EQ(stays.wait_exit(500ms), -1) << path;
+    }
+}
+
 long cpu_ticks(pid_t pid) {
     const std::string stat = read_file("/proc/" + std::to_string(pid) + "/stat");
     // Fields after the command name, which is in parentheses and may hold spaces.
