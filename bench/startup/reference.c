@@ -22,8 +22,8 @@ int main(void) {
     XStoreName(dpy, win, "Reference");
     XSelectInput(dpy, win, ExposureMask);
     XftFont* font = XftFontOpenName(dpy, screen, "Liberation Sans-9");
-    XftDraw* draw = XftDrawCreate(dpy, win, DefaultVisual(dpy, screen),
-                                  DefaultColormap(dpy, screen));
+    XftDraw* draw =
+        XftDrawCreate(dpy, win, DefaultVisual(dpy, screen), DefaultColormap(dpy, screen));
     XftColor black;
     XftColorAllocName(dpy, DefaultVisual(dpy, screen), DefaultColormap(dpy, screen), "black",
                       &black);
