@@ -71,7 +71,8 @@ Atoms intern_atoms(Display* dpy) {
                            "UTF8_STRING",
                            "_NET_WM_STATE",
                            "_NET_WM_STATE_MAXIMIZED_VERT",
-                           "_NET_WM_STATE_MAXIMIZED_HORZ"};
+                           "_NET_WM_STATE_MAXIMIZED_HORZ",
+                           "_MOTIF_WM_HINTS"};
     constexpr int count = sizeof names / sizeof names[0];
     static_assert(sizeof(Atoms) == count * sizeof(Atom));
     Atom values[count];
@@ -178,7 +179,7 @@ void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed) 
     XFree(hints);
 }
 
-void set_frame_functions(Display* dpy, ::Window xid, DWORD style) {
+void set_frame_functions(Display* dpy, ::Window xid, const Atoms& atoms, DWORD style) {
     // The Motif hints: flags, functions, decorations, input mode, status.
     constexpr long FunctionsFlag = 1, DecorationsFlag = 2;
     constexpr long Resize = 2, Move = 4, Minimize = 8, Maximize = 16, Close = 32;
@@ -188,8 +189,7 @@ void set_frame_functions(Display* dpy, ::Window xid, DWORD style) {
     if (style & WS_MINIMIZEBOX) functions |= Minimize;
     if ((style & WS_MAXIMIZEBOX) && (style & WS_THICKFRAME)) functions |= Maximize;
     const long hints[5] = {FunctionsFlag | DecorationsFlag, functions, AllDecorations, 0, 0};
-    const Atom motif = XInternAtom(dpy, "_MOTIF_WM_HINTS", False);
-    XChangeProperty(dpy, xid, motif, motif, 32, PropModeReplace,
+    XChangeProperty(dpy, xid, atoms._MOTIF_WM_HINTS, atoms._MOTIF_WM_HINTS, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(hints), 5);
 }
 

@@ -15,7 +15,7 @@ struct Atoms {
         _NET_WM_WINDOW_TYPE_DIALOG, _NET_WM_WINDOW_TYPE_POPUP_MENU,
         _NET_WM_WINDOW_TYPE_DROPDOWN_MENU, _NET_WM_WINDOW_TYPE_TOOLTIP, _NET_ACTIVE_WINDOW,
         _NET_SUPPORTING_WM_CHECK, UTF8_STRING, _NET_WM_STATE, _NET_WM_STATE_MAXIMIZED_VERT,
-        _NET_WM_STATE_MAXIMIZED_HORZ;
+        _NET_WM_STATE_MAXIMIZED_HORZ, _MOTIF_WM_HINTS;
 };
 Atoms intern_atoms(Display* dpy);
 
@@ -29,7 +29,7 @@ void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, Sur
 void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed);
 // Which frame functions the window manager offers (_MOTIF_WM_HINTS): no maximise box, no
 // minimise box or no sizing border take away maximising, minimising or resizing.
-void set_frame_functions(Display* dpy, ::Window xid, DWORD style);
+void set_frame_functions(Display* dpy, ::Window xid, const Atoms& atoms, DWORD style);
 // The Windows-1252 title as _NET_WM_NAME (UTF-8) and WM_NAME (Latin-1).
 void set_title(Display* dpy, ::Window xid, const Atoms& atoms, const std::string& title);
 // _NET_WM_ICON from the window class's icons.
