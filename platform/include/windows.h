@@ -5,5 +5,6 @@
 
 #include "win/types.h"
 #include "win/user.h"
+#include "win/dialog.h"
 #include "win/gdi.h"
 #include "win/resource.h"
