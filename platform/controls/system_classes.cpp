@@ -15,8 +15,9 @@ namespace {
 using RegisterFunction = void (*)();
 
 // One row per control class file; each function calls RegisterClassExA with CS_GLOBALCLASS.
-constexpr std::array<RegisterFunction, 4> registrations{
+constexpr std::array<RegisterFunction, 5> registrations{
     register_menu_popup_class, // "#32768", the pop-up menus
+    register_dialog_class,     // "#32770", the dialogs
     register_statusbar_class,  // msctls_statusbar32
     register_toolbar_class,    // ToolbarWindow32
     register_tooltip_class,    // tooltips_class32

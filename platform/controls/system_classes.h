@@ -17,5 +17,7 @@ void register_system_class(const char* name, WNDPROC proc, UINT style, bool stat
 void register_statusbar_class();
 void register_toolbar_class();
 void register_tooltip_class();
+// The dialog class, with the dialog manager.
+void register_dialog_class();
 
 } // namespace plat

@@ -1,0 +1,100 @@
+// Modal dialogs: made like modeless ones, then shown with their owner disabled and served by a
+// message loop of their own until EndDialog.
+#include "dialog/dialog_create.h"
+#include "dialog/dialog_state.h"
+
+namespace plat {
+namespace {
+
+HWND root_of(HWND hwnd) {
+    while (hwnd && (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
+        hwnd = GetParent(hwnd);
+    return hwnd;
+}
+
+bool still_running(HWND dialog) {
+    const DialogState* s = IsWindow(dialog) ? dialog_state(dialog) : nullptr;
+    return s && !s->ended;
+}
+
+// The dialog's message loop: every window's messages are dispatched (so other windows repaint
+// and timers run), the dialog's keys go through IsDialogMessageA, and the owner hears
+// WM_ENTERIDLE whenever the queue runs dry. WM_QUIT ends it and is posted again for the
+// program's own loop.
+void run_dialog_loop(HWND dialog, HWND owner) {
+    const bool idleMessages = !(GetWindowLongPtrA(dialog, GWL_STYLE) & DS_NOIDLEMSG);
+    MSG msg;
+    while (still_running(dialog)) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (idleMessages && owner)
+                SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog));
+            if (!still_running(dialog)) break;
+        }
+        if (!GetMessageA(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+INT_PTR run_modal(HINSTANCE instance, std::span<const std::byte> bytes, HWND parent, DLGPROC proc,
+                  LPARAM param) {
+    const HWND owner = root_of(parent);
+    const HWND dialog = create_dialog(instance, bytes, owner, proc, param, true);
+    if (!dialog) return -1;
+    DialogState* s = dialog_state(dialog);
+    if (!s->ended) {
+        if (owner && !EnableWindow(owner, FALSE)) s->disabledOwner = owner;
+        if ((s = dialog_state(dialog)) && !s->ended) {
+            ShowWindow(dialog, SW_SHOWNORMAL);
+            run_dialog_loop(dialog, owner);
+        }
+    }
+    INT_PTR result = 0;
+    if ((s = IsWindow(dialog) ? dialog_state(dialog) : nullptr)) {
+        result = s->result;
+        if (s->disabledOwner) EnableWindow(s->disabledOwner, TRUE);
+        s->disabledOwner = nullptr;
+        DestroyWindow(dialog);
+    } else if (IsWindow(owner) && !IsWindowEnabled(owner)) {
+        EnableWindow(owner, TRUE); // the dialog went without EndDialog
+    }
+    return result;
+}
+
+} // namespace
+} // namespace plat
+
+using namespace plat;
+
+INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA dialogTemplate, HWND parent,
+                                DLGPROC proc, LPARAM param) {
+    if (!dialogTemplate) return -1;
+    return run_modal(instance, loose_template(instance, dialogTemplate), parent, proc, param);
+}
+
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc,
+                        LPARAM param) {
+    const auto bytes = resource_bytes(instance, templateName, RT_DIALOG);
+    if (!bytes) return -1;
+    return run_modal(instance, *bytes, parent, proc, param);
+}
+
+// The owner is enabled again before the dialog goes, so that activation returns to it.
+BOOL EndDialog(HWND dialog, INT_PTR result) {
+    DialogState* s = IsWindow(dialog) ? dialog_state(dialog) : nullptr;
+    if (!s) return FALSE;
+    s->ended = true;
+    s->result = result;
+    if (!s->modal) return TRUE;
+    if (const HWND owner = s->disabledOwner) {
+        s->disabledOwner = nullptr;
+        EnableWindow(owner, TRUE);
+    }
+    if (IsWindow(dialog)) ShowWindow(dialog, SW_HIDE);
+    return TRUE;
+}
