@@ -105,8 +105,10 @@ bool create_controls(HWND dialog, const DialogTemplate& t, HINSTANCE instance, D
         below_siblings(dialog, control);
         if (state.font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), 0);
         if (!IsWindow(dialog)) return false;
-        if (!state.defId && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+        if (!state.defId && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) {
             state.defId = static_cast<WORD>(item.id);
+            state.defaultLook = control;
+        }
     }
     return true;
 }

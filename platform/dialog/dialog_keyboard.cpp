@@ -37,9 +37,9 @@ bool can_take_focus(HWND hwnd) {
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
-void on_enter(HWND dialog, HWND focus) {
+void on_enter(HWND dialog, HWND focus, LRESULT focusCode) {
     // A focused push button is the one Enter presses; otherwise the default, else IDOK.
-    if (focus && (dlg_code(focus, nullptr) & DLGC_DEFPUSHBUTTON)) {
+    if (focus && (focusCode & DLGC_DEFPUSHBUTTON)) {
         press_button(dialog, focus, GetDlgCtrlID(focus));
         return;
     }
@@ -153,9 +153,11 @@ bool on_key_down(HWND dialog, MSG* msg, HWND focus, LRESULT code) {
         if (code & DLGC_WANTARROWS) return false;
         on_arrow(dialog, control_of(dialog, focus), msg->wParam == VK_LEFT || msg->wParam == VK_UP);
         return true;
-    case VK_RETURN:
-        on_enter(dialog, control_of(dialog, focus));
+    case VK_RETURN: {
+        const HWND control = control_of(dialog, focus);
+        on_enter(dialog, control, control == msg->hwnd ? code : dlg_code(control, nullptr));
         return true;
+    }
     case VK_ESCAPE:
         on_escape(dialog);
         return true;

@@ -13,7 +13,7 @@ HWND root_of(HWND hwnd) {
 }
 
 bool still_running(HWND dialog) {
-    const DialogState* s = IsWindow(dialog) ? dialog_state(dialog) : nullptr;
+    const DialogState* s = existing_dialog_state(dialog);
     return s && !s->ended;
 }
 
@@ -55,7 +55,7 @@ INT_PTR run_modal(HINSTANCE instance, std::span<const std::byte> bytes, HWND par
         }
     }
     INT_PTR result = 0;
-    if ((s = IsWindow(dialog) ? dialog_state(dialog) : nullptr)) {
+    if ((s = existing_dialog_state(dialog))) {
         result = s->result;
         if (s->disabledOwner) EnableWindow(s->disabledOwner, TRUE);
         s->disabledOwner = nullptr;
@@ -86,7 +86,7 @@ INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent, DL
 
 // The owner is enabled again before the dialog goes, so that activation returns to it.
 BOOL EndDialog(HWND dialog, INT_PTR result) {
-    DialogState* s = IsWindow(dialog) ? dialog_state(dialog) : nullptr;
+    DialogState* s = existing_dialog_state(dialog);
     if (!s) return FALSE;
     s->ended = true;
     s->result = result;

@@ -37,21 +37,22 @@ LRESULT dlg_code(HWND control) {
 }
 
 // The push button with the focus looks like the default one; when the focus leaves push
-// buttons, the dialog's own default button looks so again.
-void move_default_look(HWND dialog, HWND from, HWND to, LRESULT toCode) {
-    const HWND def = default_button(dialog);
-    if (toCode & DLGC_UNDEFPUSHBUTTON) {
-        if (from != to && (dlg_code(from) & DLGC_DEFPUSHBUTTON))
-            set_button_style(from, BS_PUSHBUTTON);
-        else if (def && def != to && (dlg_code(def) & DLGC_DEFPUSHBUTTON))
-            set_button_style(def, BS_PUSHBUTTON);
-        set_button_style(to, BS_DEFPUSHBUTTON);
-        return;
-    }
-    if (toCode & DLGC_DEFPUSHBUTTON) return;
-    if (from && from != def && (dlg_code(from) & DLGC_DEFPUSHBUTTON))
-        set_button_style(from, BS_PUSHBUTTON);
-    if (def && (dlg_code(def) & DLGC_UNDEFPUSHBUTTON)) set_button_style(def, BS_DEFPUSHBUTTON);
+// buttons, the dialog's own default button looks so again. The state remembers which button
+// has the look, so that only the buttons that change hear of it.
+void move_default_look(HWND dialog, HWND to, LRESULT toCode) {
+    DialogState* s = dialog_state(dialog);
+    if (!s) return;
+    HWND wanted;
+    if (toCode & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON))
+        wanted = to;
+    else
+        wanted = default_button(dialog);
+    if (!(s = dialog_state(dialog)) || s->defaultLook == wanted) return;
+    const HWND old = s->defaultLook;
+    s->defaultLook = wanted;
+    if (IsWindow(old)) set_button_style(old, BS_PUSHBUTTON);
+    if (wanted && !(toCode & DLGC_DEFPUSHBUTTON && wanted == to))
+        set_button_style(wanted, BS_DEFPUSHBUTTON);
 }
 
 HWND focused_control(HWND dialog) {
@@ -113,11 +114,13 @@ LRESULT on_close(HWND dialog) {
 LRESULT on_set_def_id(HWND dialog, WPARAM id) {
     DialogState* s = dialog_state(dialog);
     if (!s) return FALSE;
-    const HWND old = s->defId ? GetDlgItem(dialog, s->defId) : nullptr;
     const HWND next = id ? GetDlgItem(dialog, static_cast<int>(id)) : nullptr;
     s->defId = static_cast<WORD>(id);
-    if (old != next && (dlg_code(old) & DLGC_DEFPUSHBUTTON)) set_button_style(old, BS_PUSHBUTTON);
-    if (next && (dlg_code(next) & DLGC_UNDEFPUSHBUTTON)) set_button_style(next, BS_DEFPUSHBUTTON);
+    const HWND old = s->defaultLook;
+    if (old == next) return TRUE;
+    s->defaultLook = next;
+    if (IsWindow(old)) set_button_style(old, BS_PUSHBUTTON);
+    if (next) set_button_style(next, BS_DEFPUSHBUTTON);
     return TRUE;
 }
 
@@ -193,7 +196,7 @@ void dialog_set_focus(HWND dialog, HWND control) {
     if (!control) return;
     const LRESULT code = dlg_code(control);
     if (code & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
-    move_default_look(dialog, focused_control(dialog), control, code);
+    move_default_look(dialog, control, code);
     SetFocus(control);
 }
 

@@ -18,6 +18,11 @@ DialogState* dialog_state(HWND dialog) {
     return &states()[dialog];
 }
 
+DialogState* existing_dialog_state(HWND dialog) {
+    const auto it = states().find(dialog);
+    return it != states().end() && IsWindow(dialog) ? &it->second : nullptr;
+}
+
 void forget_dialog_state(HWND dialog) {
     states().erase(dialog);
 }

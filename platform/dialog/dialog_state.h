@@ -6,11 +6,12 @@
 namespace plat {
 
 struct DialogState {
-    HFONT font = nullptr;      // the dialog font, from WM_SETFONT
-    bool ownsFont = false;     // made from the template, deleted with the dialog
-    SIZE baseUnits{};          // average character width and height of the font
-    WORD defId = 0;            // the default push button, 0 for none
-    HWND savedFocus = nullptr; // the control that had the focus when the dialog was left
+    HFONT font = nullptr;       // the dialog font, from WM_SETFONT
+    bool ownsFont = false;      // made from the template, deleted with the dialog
+    SIZE baseUnits{};           // average character width and height of the font
+    WORD defId = 0;             // the default push button, 0 for none
+    HWND defaultLook = nullptr; // the push button drawn as the default one
+    HWND savedFocus = nullptr;  // the control that had the focus when the dialog was left
     bool modal = false;
     HWND disabledOwner = nullptr; // the owner a modal display disabled, until it is enabled again
     bool ended = false;           // EndDialog was called
@@ -19,6 +20,8 @@ struct DialogState {
 
 // The state of a dialog window, made on first use; null for anything that is not a window.
 DialogState* dialog_state(HWND dialog);
+// The same without making one: null for a window that never was a dialog.
+DialogState* existing_dialog_state(HWND dialog);
 void forget_dialog_state(HWND dialog);
 
 // Base units of a font as the dialog manager measures them: the average width of the 52

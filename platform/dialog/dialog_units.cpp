@@ -22,7 +22,7 @@ RECT plat::map_dialog_units(SIZE base, RECT r) {
 }
 
 BOOL MapDialogRect(HWND dialog, RECT* rect) {
-    const DialogState* s = dialog_state(dialog);
+    const DialogState* s = existing_dialog_state(dialog);
     if (!s || !rect || s->baseUnits.cx <= 0) return FALSE;
     *rect = map_dialog_units(s->baseUnits, *rect);
     return TRUE;

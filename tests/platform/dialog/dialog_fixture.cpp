@@ -163,9 +163,13 @@ void DialogTest::pump_dialog(HWND dialog) {
 }
 
 void DialogTest::type(HWND dialog, int vk, char character, int modifier) {
+    // One step at a time: each key goes to the window that has the focus when it is typed.
     if (modifier) plat::inject_key(modifier, 0, true);
+    pump_dialog(dialog);
     plat::inject_key(vk, character, true);
+    pump_dialog(dialog);
     plat::inject_key(vk, character, false);
+    pump_dialog(dialog);
     if (modifier) plat::inject_key(modifier, 0, false);
     pump_dialog(dialog);
 }
