@@ -172,7 +172,8 @@ HWND create_dialog(HINSTANCE instance, std::span<const std::byte> bytes, HWND ow
         state->savedFocus = first;
     else if (!takeDefault && IsChild(dialog, GetFocus()))
         state->savedFocus = GetFocus(); // the procedure's own choice
-    if ((t.style & WS_VISIBLE) && !state->ended) {
+    // A modal dialog is shown by its loop once the owner is disabled.
+    if ((t.style & WS_VISIBLE) && !state->ended && !modal) {
         ShowWindow(dialog, SW_SHOWNORMAL);
         if (!(state = dialog_state(dialog))) return nullptr;
         // A child dialog is never activated, so it takes its focus here.

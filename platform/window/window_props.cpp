@@ -45,12 +45,10 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
         if (!(w = lookup(hwnd))) return FALSE;
         w->style |= WS_DISABLED;
-        // A disabled window cannot keep the keyboard.
-        for (HWND f = GetFocus(); f; f = GetParent(f))
-            if (f == hwnd) {
-                SetFocus(nullptr);
-                break;
-            }
+        // A disabled window cannot keep the keyboard, nor can its children; the windows it owns
+        // (a modal dialog's controls) keep theirs.
+        const HWND focus = GetFocus();
+        if (focus == hwnd || IsChild(hwnd, focus)) SetFocus(nullptr);
         SendMessageA(hwnd, WM_ENABLE, FALSE, 0);
     }
     return wasDisabled;
