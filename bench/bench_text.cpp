@@ -57,4 +57,36 @@ void BM_TextOutA30(benchmark::State& state) {
 }
 BENCHMARK(BM_TextOutA30);
 
+// The toolkit's way of writing between events: a line through a held window context, then the
+// flush a wait does, which copies the damaged rectangle into the headless presented image.
+void BM_TextOutA30HeldDcFlushed(benchmark::State& state) {
+    plat::HeadlessBackend& screen = plat::use_headless_backend();
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "BenchHeldText";
+    RegisterClassExA(&wc);
+    const HWND hwnd = CreateWindowExA(0, "BenchHeldText", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 40,
+                                      nullptr, nullptr, nullptr, nullptr);
+    HDC dc = GetDC(hwnd);
+    const HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0,
+                                   FIXED_PITCH, "Courier New");
+    SelectObject(dc, font);
+    SetBkMode(dc, OPAQUE);
+    const char* line = "The quick brown fox jumps 0123";
+    const int presents = screen.presents();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextOutA(dc, 4, 8, line, 30));
+        GdiFlush();
+        benchmark::ClobberMemory();
+    }
+    if (screen.presents() - presents != static_cast<int>(state.iterations()))
+        state.SkipWithError("not every line was presented");
+    state.SetItemsProcessed(state.iterations());
+    ReleaseDC(hwnd, dc);
+    DeleteObject(font);
+    DestroyWindow(hwnd);
+}
+BENCHMARK(BM_TextOutA30HeldDcFlushed);
+
 } // namespace

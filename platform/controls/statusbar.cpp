@@ -51,7 +51,7 @@ struct StatusBar {
 };
 
 StatusBar* state_of(HWND hwnd) {
-    return reinterpret_cast<StatusBar*>(GetWindowLongPtrA(hwnd, 0));
+    return control_state<StatusBar>(hwnd);
 }
 
 HFONT font_of(const StatusBar& sb) {
@@ -263,31 +263,17 @@ LRESULT on_set_font(HWND hwnd, StatusBar& sb, HFONT font, BOOL redraw) {
     return 0;
 }
 
-LRESULT on_nc_create(HWND hwnd, const CREATESTRUCTA* cs) {
-    auto* sb = new StatusBar;
-    if (cs && cs->lpszName) sb->parts[0].text = cs->lpszName;
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(sb));
-    return DefWindowProcA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(cs));
-}
-
-LRESULT on_nc_destroy(HWND hwnd, StatusBar* sb) {
-    SetWindowLongPtrA(hwnd, 0, 0);
-    delete sb;
-    return 0;
-}
-
-LRESULT CALLBACK statusbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    StatusBar* sb = state_of(hwnd);
-    if (message == WM_NCCREATE)
-        return on_nc_create(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    if (!sb) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT statusbar_proc(HWND hwnd, StatusBar& sbRef, UINT message, WPARAM wParam, LPARAM lParam) {
+    StatusBar* sb = &sbRef;
     switch (message) {
     case WM_CREATE:
         sb->height = height_for_font(hwnd, font_of(*sb));
         fit_to_parent(hwnd, *sb);
         return 0;
-    case WM_NCDESTROY:
-        return on_nc_destroy(hwnd, sb);
+    case WM_NCCREATE:
+        if (const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam); cs && cs->lpszName)
+            sb->parts[0].text = cs->lpszName;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_SIZE:
         // The parent forwards its own WM_SIZE; the bar measures the parent itself.
         fit_to_parent(hwnd, *sb);
@@ -354,8 +340,8 @@ LRESULT CALLBACK statusbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-void register_statusbar_class() {
-    register_system_class(STATUSCLASSNAMEA, statusbar_proc, CS_DBLCLKS, true, COLOR_BTNFACE);
-}
+const ControlClass statusbar_class{STATUSCLASSNAMEA, control_proc<StatusBar, statusbar_proc>,
+                                   CS_DBLCLKS,       StateBytes,
+                                   COLOR_BTNFACE,    SurfaceKind::Child};
 
 } // namespace plat

@@ -1,23 +1,20 @@
 // The window classes the system provides: every control class registers itself here.
 #pragma once
 
-#include <windows.h>
+#include "controls/control.h"
 
 namespace plat {
 
 // Registers each control class once; the class registry calls it before its first lookup.
 void register_system_classes();
 
-// A class of the system's: global, the arrow pointer, extra bytes for the state pointer when
-// asked for, and a system colour (COLOR_...) as background, or none with -1.
-void register_system_class(const char* name, WNDPROC proc, UINT style, bool statePointer,
-                           int background);
-
-// One per control class file, defined at its end.
-void register_statusbar_class();
-void register_toolbar_class();
-void register_tooltip_class();
-// The dialog class, with the dialog manager.
-void register_dialog_class();
+// One row per control class file, defined at its end.
+extern const ControlClass statusbar_class;
+extern const ControlClass toolbar_class;
+extern const ControlClass tooltip_class;
+extern const ControlClass button_class;
+extern const ControlClass static_class;
+// "#32770", the dialogs, with the dialog manager.
+extern const ControlClass dialog_class;
 
 } // namespace plat

@@ -71,7 +71,7 @@ struct Toolbar {
 };
 
 Toolbar* state_of(HWND hwnd) {
-    return reinterpret_cast<Toolbar*>(GetWindowLongPtrA(hwnd, 0));
+    return control_state<Toolbar>(hwnd);
 }
 
 bool is_separator(const Button& b) {
@@ -473,10 +473,8 @@ LRESULT on_capture_changed(HWND hwnd, Toolbar& tb, HWND next) {
 
 // ---- life
 
-LRESULT on_nc_create(HWND hwnd, const CREATESTRUCTA* cs) {
-    auto* tb = new Toolbar;
-    if (cs) tb->notify = cs->hwndParent;
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(tb));
+LRESULT on_nc_create(HWND hwnd, Toolbar& tb, const CREATESTRUCTA* cs) {
+    if (cs) tb.notify = cs->hwndParent;
     return DefWindowProcA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(cs));
 }
 
@@ -499,13 +497,11 @@ LRESULT on_destroy(Toolbar& tb) {
     return 0;
 }
 
-LRESULT on_nc_destroy(HWND hwnd, Toolbar* tb) {
-    SetWindowLongPtrA(hwnd, 0, 0);
-    for (const Strip& s : tb->strips) {
+LRESULT on_nc_destroy(Toolbar& tb) {
+    for (const Strip& s : tb.strips) {
         DeleteObject(s.normal);
         DeleteObject(s.grey);
     }
-    delete tb;
     return 0;
 }
 
@@ -516,18 +512,17 @@ LRESULT on_notify(HWND hwnd, Toolbar& tb, WPARAM wParam, LPARAM lParam) {
     return SendMessageA(tb.notify, WM_NOTIFY, wParam, lParam);
 }
 
-LRESULT CALLBACK toolbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        return on_nc_create(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    Toolbar* tb = state_of(hwnd);
-    if (!tb) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT toolbar_proc(HWND hwnd, Toolbar& tbRef, UINT message, WPARAM wParam, LPARAM lParam) {
+    Toolbar* tb = &tbRef;
     switch (message) {
+    case WM_NCCREATE:
+        return on_nc_create(hwnd, *tb, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_CREATE:
         return on_create(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY:
         return on_destroy(*tb);
     case WM_NCDESTROY:
-        return on_nc_destroy(hwnd, tb);
+        return on_nc_destroy(*tb);
     case WM_PAINT:
         return on_paint(hwnd, *tb);
     case WM_ERASEBKGND:
@@ -629,8 +624,8 @@ LRESULT CALLBACK toolbar_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-void register_toolbar_class() {
-    register_system_class(TOOLBARCLASSNAMEA, toolbar_proc, 0, true, COLOR_BTNFACE);
-}
+const ControlClass toolbar_class{
+    TOOLBARCLASSNAMEA, control_proc<Toolbar, toolbar_proc>, 0, StateBytes, COLOR_BTNFACE,
+    SurfaceKind::Child};
 
 } // namespace plat

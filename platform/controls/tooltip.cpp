@@ -59,7 +59,7 @@ struct Tooltip {
 };
 
 Tooltip* state_of(HWND hwnd) {
-    return reinterpret_cast<Tooltip*>(GetWindowLongPtrA(hwnd, 0));
+    return control_state<Tooltip>(hwnd);
 }
 
 HFONT font_of(const Tooltip& tt) {
@@ -403,26 +403,10 @@ LRESULT on_paint(HWND hwnd, const Tooltip& tt) {
     return 0;
 }
 
-LRESULT on_nc_create(HWND hwnd, const CREATESTRUCTA* cs) {
-    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(new Tooltip));
-    return DefWindowProcA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(cs));
-}
-
-LRESULT on_nc_destroy(HWND hwnd, Tooltip* tt) {
-    SetWindowLongPtrA(hwnd, 0, 0);
-    delete tt;
-    return 0;
-}
-
-LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        return on_nc_create(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    Tooltip* tt = state_of(hwnd);
-    if (!tt) return DefWindowProcA(hwnd, message, wParam, lParam);
+LRESULT tooltip_proc(HWND hwnd, Tooltip& ttRef, UINT message, WPARAM wParam, LPARAM lParam) {
+    Tooltip* tt = &ttRef;
     const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
     switch (message) {
-    case WM_NCDESTROY:
-        return on_nc_destroy(hwnd, tt);
     case WM_PAINT:
         return on_paint(hwnd, *tt);
     case WM_ERASEBKGND:
@@ -471,8 +455,8 @@ LRESULT CALLBACK tooltip_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-void register_tooltip_class() {
-    register_system_class(TOOLTIPS_CLASSA, tooltip_proc, 0, true, COLOR_INFOBK);
-}
+const ControlClass tooltip_class{
+    TOOLTIPS_CLASSA,     control_proc<Tooltip, tooltip_proc>, 0, StateBytes, COLOR_INFOBK,
+    SurfaceKind::Tooltip};
 
 } // namespace plat

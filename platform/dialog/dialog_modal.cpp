@@ -2,6 +2,7 @@
 // message loop of their own until EndDialog.
 #include "dialog/dialog_create.h"
 #include "dialog/dialog_state.h"
+#include "window/modal_loop.h"
 
 namespace plat {
 namespace {
@@ -17,28 +18,21 @@ bool still_running(HWND dialog) {
     return s && !s->ended;
 }
 
-// The dialog's message loop: every window's messages are dispatched (so other windows repaint
-// and timers run), the dialog's keys go through IsDialogMessageA, and the owner hears
-// WM_ENTERIDLE whenever the queue runs dry. WM_QUIT ends it and is posted again for the
-// program's own loop.
+// The dialog runs on the one modal loop: every window's messages are dispatched (so other
+// windows repaint and timers run), the dialog's keys go through IsDialogMessageA, the owner
+// hears WM_ENTERIDLE with MSGF_DIALOGBOX whenever the queue runs dry, and WM_QUIT ends it and is
+// posted again for the program's own loop. The owner's enabling stays here: EndDialog enables it
+// before the dialog hides, so that activation returns to it.
 void run_dialog_loop(HWND dialog, HWND owner) {
-    const bool idleMessages = !(GetWindowLongPtrA(dialog, GWL_STYLE) & DS_NOIDLEMSG);
-    MSG msg;
-    while (still_running(dialog)) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (idleMessages && owner)
-                SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog));
-            if (!still_running(dialog)) break;
-        }
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (!IsDialogMessageA(dialog, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
+    ModalLoop loop;
+    loop.owner = owner;
+    loop.window = dialog;
+    loop.idleCode = (GetWindowLongPtrA(dialog, GWL_STYLE) & DS_NOIDLEMSG)
+                        ? -1
+                        : static_cast<int>(MSGF_DIALOGBOX);
+    loop.filter = [dialog](MSG& msg) { return IsDialogMessageA(dialog, &msg) != FALSE; };
+    loop.done = [dialog] { return !still_running(dialog); };
+    run_modal_loop(loop);
 }
 
 INT_PTR run_modal(HINSTANCE instance, std::span<const std::byte> bytes, HWND parent, DLGPROC proc,

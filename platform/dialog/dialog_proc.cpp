@@ -84,12 +84,6 @@ void restore_focus(HWND dialog, bool activating) {
     if (GetFocus() != target) dialog_set_focus(dialog, target);
 }
 
-LRESULT control_colour(HDC hdc, int background) {
-    SetBkColor(hdc, GetSysColor(background));
-    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
-}
-
 LRESULT on_erase(HWND dialog, HDC hdc) {
     auto brush = reinterpret_cast<HBRUSH>(SendMessageA(
         dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(dialog)));
@@ -139,16 +133,6 @@ LRESULT default_dialog_message(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     switch (message) {
     case WM_ERASEBKGND:
         return on_erase(dialog, reinterpret_cast<HDC>(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORMSGBOX:
-        return control_colour(reinterpret_cast<HDC>(wParam), COLOR_BTNFACE);
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return control_colour(reinterpret_cast<HDC>(wParam), COLOR_WINDOW);
-    case WM_CTLCOLORSCROLLBAR:
-        return control_colour(reinterpret_cast<HDC>(wParam), COLOR_SCROLLBAR);
     case WM_SETFONT:
         if (s) s->font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam)) InvalidateRect(dialog, nullptr, TRUE);
@@ -205,16 +189,9 @@ void press_button(HWND dialog, HWND button, int id) {
                  reinterpret_cast<LPARAM>(button));
 }
 
-void register_dialog_class() {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_GLOBALCLASS | CS_SAVEBITS | CS_DBLCLKS;
-    wc.lpfnWndProc = dialog_class_proc;
-    wc.cbWndExtra = DLGWINDOWEXTRA;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = "#32770";
-    RegisterClassExA(&wc);
-}
+// No background brush: DefDlgProcA erases with the brush WM_CTLCOLORDLG answers.
+const ControlClass dialog_class{
+    "#32770", dialog_class_proc, CS_SAVEBITS | CS_DBLCLKS, DLGWINDOWEXTRA, -1, SurfaceKind::Dialog};
 
 } // namespace plat
 

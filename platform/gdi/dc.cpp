@@ -1,20 +1,15 @@
 #include "gdi/dc.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "gdi/objects.h"
 #include "gdi/region.h"
+#include "window/handle_table.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
 namespace plat {
 namespace {
-
-std::vector<std::unique_ptr<DeviceContext>>& live_dcs() {
-    static std::vector<std::unique_ptr<DeviceContext>> list;
-    return list;
-}
 
 // The part of the window that can be seen: inside every ancestor's client area and, with the
 // clipping styles, outside children and the siblings above.
@@ -52,53 +47,103 @@ std::vector<RECT> visible_region(HWND hwnd, const RECT& area) {
 
 } // namespace
 
+namespace {
+
+HandleTable<DeviceContext>& dcs() {
+    static HandleTable<DeviceContext> table(HandleLayout{0x6C000000, 24, 32});
+    return table;
+}
+
+HDC add_dc(DeviceContext dc) {
+    return reinterpret_cast<HDC>(dcs().add(std::move(dc)));
+}
+
+HWND top_of(HWND hwnd) {
+    while (lookup(hwnd) && (lookup(hwnd)->style & WS_CHILD))
+        hwnd = lookup(hwnd)->parent;
+    return hwnd;
+}
+
+// Surface, origin, visible region and clip as the window is now. False when it is gone.
+bool refresh_view(DeviceContext& dc) {
+    if (!lookup(dc.hwnd)) return false;
+    const HWND top = top_of(dc.hwnd);
+    Window* t = lookup(top);
+    if (!t) return false;
+    dc.surface = &t->surface;
+    dc.damage = &t->damage;
+    const RECT topRect = screen_rect(top);
+    RECT area = dc.wholeWindow ? screen_rect(dc.hwnd) : screen_client_rect(dc.hwnd);
+    dc.origin = {area.left - topRect.left, area.top - topRect.top};
+    if (dc.limit) {
+        RECT l = *dc.limit;
+        const RECT client = screen_client_rect(dc.hwnd);
+        OffsetRect(&l, client.left, client.top);
+        IntersectRect(&area, &area, &l);
+    }
+    dc.visible = visible_region(dc.hwnd, area);
+    apply_user_clip(dc);
+    dc.geometry = geometry_serial();
+    return true;
+}
+
+} // namespace
+
 DeviceContext* dc_of(HDC hdc) {
-    for (const auto& dc : live_dcs())
-        if (reinterpret_cast<HDC>(dc.get()) == hdc) return dc.get();
+    DeviceContext* dc = dcs().find(reinterpret_cast<std::uintptr_t>(hdc));
+    if (!dc || !dc->hwnd || dc->geometry == geometry_serial()) return dc;
+    if (refresh_view(*dc)) return dc;
+    release_dc(hdc);
     return nullptr;
+}
+
+void apply_user_clip(DeviceContext& dc) {
+    if (!dc.userClip) {
+        dc.clip = dc.visible;
+        return;
+    }
+    // The region is in logical coordinates; the clip is in the surface's.
+    std::vector<RECT> rects = *dc.userClip;
+    for (RECT& r : rects)
+        OffsetRect(&r, dc.origin.x, dc.origin.y);
+    if (dc.memory) {
+        dc.clip = rects.empty() ? std::vector<RECT>{RECT{}} : rects;
+        return;
+    }
+    dc.clip = region_and(dc.visible, rects);
 }
 
 HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit) {
     if (!lookup(hwnd)) return nullptr;
-    auto dc = std::make_unique<DeviceContext>();
-    dc->hwnd = hwnd;
-    dc->surface = &surface_of(hwnd);
-    HWND top = hwnd;
-    while (lookup(top) && (lookup(top)->style & WS_CHILD))
-        top = lookup(top)->parent;
-    const RECT topRect = screen_rect(top);
-    RECT area = wholeWindow ? screen_rect(hwnd) : screen_client_rect(hwnd);
-    dc->origin = {area.left - topRect.left, area.top - topRect.top};
-    if (limit) {
-        RECT l = *limit;
-        const RECT client = screen_client_rect(hwnd);
-        OffsetRect(&l, client.left, client.top);
-        IntersectRect(&area, &area, &l);
-    }
-    dc->clip = dc->visible = visible_region(hwnd, area);
-    HDC handle = reinterpret_cast<HDC>(dc.get());
-    live_dcs().push_back(std::move(dc));
-    return handle;
+    DeviceContext dc;
+    dc.hwnd = hwnd;
+    dc.wholeWindow = wholeWindow;
+    if (limit) dc.limit = *limit;
+    if (!refresh_view(dc)) return nullptr;
+    return add_dc(std::move(dc));
 }
 
 HDC create_screen_dc() {
     // The whole screen has no framebuffer of its own here: such a context answers questions
     // about the display (GetDeviceCaps, text metrics) and draws nowhere.
-    auto dc = std::make_unique<DeviceContext>();
-    HDC handle = reinterpret_cast<HDC>(dc.get());
-    live_dcs().push_back(std::move(dc));
-    return handle;
+    return add_dc(DeviceContext{});
 }
 
 HDC create_memory_dc() {
-    auto dc = std::make_unique<DeviceContext>();
-    dc->memory = true;
+    DeviceContext dc;
+    dc.memory = true;
     // A new memory context holds a one-pixel monochrome bitmap until another is selected.
-    dc->bitmap = dc->ownBitmap = CreateBitmap(1, 1, 1, 1, nullptr);
-    if (auto* b = find<BitmapObject>(dc->bitmap)) dc->surface = &b->pixels;
-    HDC handle = reinterpret_cast<HDC>(dc.get());
-    live_dcs().push_back(std::move(dc));
-    return handle;
+    dc.ownBitmap = CreateBitmap(1, 1, 1, 1, nullptr);
+    set_selected(dc, &DeviceContext::bitmap, dc.ownBitmap);
+    if (auto* b = find<BitmapObject>(dc.bitmap)) dc.surface = &b->pixels;
+    return add_dc(std::move(dc));
+}
+
+void set_selected(DeviceContext& dc, HGDIOBJ DeviceContext::*field, HGDIOBJ object) {
+    if (dc.*field == object) return;
+    object_selected(object);
+    object_deselected(dc.*field);
+    dc.*field = object;
 }
 
 std::optional<Painter> painter_for(DeviceContext& dc) {
@@ -109,6 +154,7 @@ std::optional<Painter> painter_for(DeviceContext& dc) {
         p.set_clip(dc.clip.empty() ? std::vector<RECT>{RECT{}} : dc.clip);
     p.set_origin(dc.origin);
     p.set_rop2(dc.rop2);
+    if (dc.hwnd) p.set_damage(dc.damage);
     return p;
 }
 
@@ -129,8 +175,22 @@ ClipScope::ClipScope(DeviceContext& dc, const RECT& logical) : dc_(dc), saved_(d
 }
 
 void release_dc(HDC hdc) {
-    std::erase_if(live_dcs(),
-                  [hdc](const auto& dc) { return reinterpret_cast<HDC>(dc.get()) == hdc; });
+    DeviceContext* dc = dcs().find(reinterpret_cast<std::uintptr_t>(hdc));
+    if (!dc) return;
+    for (HGDIOBJ DeviceContext::*field :
+         {&DeviceContext::pen, &DeviceContext::brush, &DeviceContext::font, &DeviceContext::palette,
+          &DeviceContext::bitmap})
+        set_selected(*dc, field, nullptr);
+    dcs().remove(reinterpret_cast<std::uintptr_t>(hdc));
+}
+
+void release_window_dcs(HWND hwnd) {
+    std::vector<HDC> gone;
+    dcs().for_each([&](std::uintptr_t h, const DeviceContext& dc) {
+        if (dc.hwnd == hwnd) gone.push_back(reinterpret_cast<HDC>(h));
+    });
+    for (HDC h : gone)
+        release_dc(h);
 }
 
 } // namespace plat

@@ -1,18 +1,28 @@
 // Device contexts: where drawing goes (a surface, an origin, a clip) and the selected state.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include <windows.h>
 
+#include "gdi/damage.h"
 #include "gdi/painter.h"
 #include "gdi/surface.h"
 
 namespace plat {
 
+// A window context is a view of its window: what it was made for (window, whole window or
+// client area, BeginPaint's limit, the selected clip region) is kept, and surface, origin,
+// visible region and clip are worked out again whenever the window geometry changed since.
 struct DeviceContext {
     HWND hwnd = nullptr;
+    bool wholeWindow = false;
+    std::optional<RECT> limit;                 // client coordinates
+    std::optional<std::vector<RECT>> userClip; // SelectClipRgn's region, logical coordinates
+    std::uint64_t geometry = 0;                // the geometry serial the view was made at
+    Damage* damage = nullptr;                  // the top-level surface's record of changes
     Surface* surface = nullptr;
     POINT origin{};            // of the drawing coordinates, in the surface
     std::vector<RECT> clip;    // window contexts: surface coordinates; empty means nothing is drawn
@@ -34,6 +44,8 @@ struct DeviceContext {
     std::vector<DeviceContext> saved; // SaveDC states, innermost last
 };
 
+// The context a handle names, its view brought up to date; null for a stale handle and for a
+// context whose window is gone.
 DeviceContext* dc_of(HDC hdc);
 // A context drawing into hwnd's client area (or whole window), clipped to what is visible of it
 // and, when given, to a rectangle in the window's client coordinates.
@@ -41,6 +53,12 @@ HDC create_window_dc(HWND hwnd, bool wholeWindow, const RECT* limit);
 HDC create_screen_dc();
 HDC create_memory_dc();
 void release_dc(HDC hdc);
+// A window being destroyed takes its contexts with it.
+void release_window_dcs(HWND hwnd);
+// The selected objects of a context change: keeps the objects' selection counts.
+void set_selected(DeviceContext& dc, HGDIOBJ DeviceContext::*field, HGDIOBJ object);
+// Recomputes the clip from the visible region and the selected clip region.
+void apply_user_clip(DeviceContext& dc);
 
 // A painter set up with the context's surface, origin, clip and raster operation; nothing for
 // a context without a surface.

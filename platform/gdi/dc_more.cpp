@@ -129,6 +129,14 @@ BOOL RestoreDC(HDC hdc, int saved) {
     std::vector<DeviceContext> stack = std::move(dc->saved);
     DeviceContext state = std::move(stack[static_cast<std::size_t>(level - 1)]);
     stack.resize(static_cast<std::size_t>(level - 1));
+    // The restored selections take over the selection counts of the current ones.
+    for (HGDIOBJ DeviceContext::*field :
+         {&DeviceContext::pen, &DeviceContext::brush, &DeviceContext::font, &DeviceContext::palette,
+          &DeviceContext::bitmap}) {
+        const HGDIOBJ restored = state.*field;
+        state.*field = dc->*field;
+        set_selected(state, field, restored);
+    }
     *dc = std::move(state);
     dc->saved = std::move(stack);
     return TRUE;

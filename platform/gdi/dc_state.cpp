@@ -34,17 +34,17 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     HGDIOBJ previous = nullptr;
     if (std::holds_alternative<PenObject>(*o)) {
         previous = dc->pen ? dc->pen : GetStockObject(BLACK_PEN);
-        dc->pen = object;
+        set_selected(*dc, &DeviceContext::pen, object);
     } else if (std::holds_alternative<BrushObject>(*o)) {
         previous = dc->brush ? dc->brush : GetStockObject(WHITE_BRUSH);
-        dc->brush = object;
+        set_selected(*dc, &DeviceContext::brush, object);
     } else if (std::holds_alternative<FontObject>(*o)) {
         previous = dc->font ? dc->font : GetStockObject(SYSTEM_FONT);
-        dc->font = object;
+        set_selected(*dc, &DeviceContext::font, object);
     } else if (auto* b = std::get_if<BitmapObject>(o)) {
         if (!dc->memory) return nullptr; // only memory contexts take bitmaps
         previous = dc->bitmap;
-        dc->bitmap = object;
+        set_selected(*dc, &DeviceContext::bitmap, object);
         dc->surface = &b->pixels;
     }
     return previous;

@@ -293,6 +293,7 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
     Surface& s = painter.target();
     int pen_x = x + o.x, pen_y = y + o.y;
     const int start_x = pen_x, start_y = pen_y;
+    RECT written{0, 0, 0, 0};
     for (char ch : text) {
         const Glyph& g = glyph(static_cast<unsigned char>(ch));
         if (g.width > 0 && g.rows > 0) {
@@ -302,6 +303,11 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
                 const RECT i{std::max(box.left, c.left), std::max(box.top, c.top),
                              std::min(box.right, c.right), std::min(box.bottom, c.bottom)};
                 if (i.left >= i.right || i.top >= i.bottom) continue;
+                written = rect_empty(written)
+                              ? i
+                              : RECT{std::min(written.left, i.left), std::min(written.top, i.top),
+                                     std::max(written.right, i.right),
+                                     std::max(written.bottom, i.bottom)};
                 for (int py = i.top; py < i.bottom; ++py) {
                     const int gr = py - box.top;
                     // Coverage bytes and pixels never overlap: let the loop be vectorised.
@@ -317,6 +323,7 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
         pen_x += g.advance_x;
         pen_y += g.advance_y;
     }
+    painter.report(written);
     return POINT{pen_x - start_x, pen_y - start_y};
 }
 

@@ -3,74 +3,52 @@
 
 #include <array>
 #include <cstring>
-#include <deque>
 
 #include "gdi/brushes.h"
+#include "window/handle_table.h"
 
 namespace plat {
 namespace {
 
-struct Slot {
-    std::uint16_t generation = 0;
-    bool live = false;
-    bool stock = false;
+struct Entry {
     GdiObject object;
+    bool stock = false;
+    int selections = 0; // device contexts that have it selected
 };
 
-// Handles carry a tag, a generation and the slot, so stale or foreign handles are refused.
-constexpr std::uintptr_t Tag = 0x6D000000;
-constexpr std::uintptr_t SlotMask = 0x00FFFFFF;
-
-std::deque<Slot>& slots() {
-    static std::deque<Slot> table;
-    return table;
+HandleTable<Entry>& table() {
+    // A tag in bits 24..31 sets GDI handles apart from window handles.
+    static HandleTable<Entry> t(HandleLayout{0x6D000000, 24, 32});
+    return t;
 }
 
-Slot* slot_of(HGDIOBJ handle) {
-    const auto v = reinterpret_cast<std::uintptr_t>(handle);
-    if ((v & 0xFF000000) != Tag) return nullptr;
-    const std::uintptr_t index = (v & SlotMask);
-    auto& t = slots();
-    if (index == 0 || index > t.size()) return nullptr;
-    Slot& s = t[index - 1];
-    if (!s.live || s.generation != ((v >> 32) & 0xFFFF)) return nullptr;
-    return &s;
+Entry* entry(HGDIOBJ handle) {
+    return table().find(reinterpret_cast<std::uintptr_t>(handle));
 }
 
 } // namespace
 
 HGDIOBJ add_object(GdiObject object, bool stock) {
-    auto& t = slots();
-    std::size_t index = t.size();
-    for (std::size_t i = 0; i < t.size(); ++i)
-        if (!t[i].live) {
-            index = i;
-            break;
-        }
-    if (index == t.size()) {
-        if (index >= SlotMask) return nullptr;
-        t.emplace_back();
-    }
-    Slot& s = t[index];
-    s.generation = static_cast<std::uint16_t>(s.generation + 1);
-    s.live = true;
-    s.stock = stock;
-    s.object = std::move(object);
-    const std::uintptr_t v = (static_cast<std::uintptr_t>(s.generation) << 32) | Tag | (index + 1);
-    return reinterpret_cast<HGDIOBJ>(v);
+    return reinterpret_cast<HGDIOBJ>(table().add(Entry{std::move(object), stock, 0}));
 }
 
 GdiObject* find_object(HGDIOBJ handle) {
-    Slot* s = slot_of(handle);
-    return s ? &s->object : nullptr;
+    Entry* e = entry(handle);
+    return e ? &e->object : nullptr;
 }
 
 bool remove_object(HGDIOBJ handle) {
-    Slot* s = slot_of(handle);
-    if (!s || s->stock) return false;
-    s->live = false;
-    s->object = PenObject{};
-    return true;
+    Entry* e = entry(handle);
+    if (!e || e->stock || e->selections > 0) return false;
+    return table().remove(reinterpret_cast<std::uintptr_t>(handle));
+}
+
+void object_selected(HGDIOBJ handle) {
+    if (Entry* e = entry(handle)) ++e->selections;
+}
+
+void object_deselected(HGDIOBJ handle) {
+    if (Entry* e = entry(handle); e && e->selections > 0) --e->selections;
 }
 
 } // namespace plat

@@ -50,6 +50,10 @@ template <class T> T* find(HGDIOBJ handle) {
     GdiObject* o = find_object(handle);
     return o ? std::get_if<T>(o) : nullptr;
 }
+// Refuses stock objects and objects still selected into a device context.
 bool remove_object(HGDIOBJ handle);
+// Selection counts: a context took an object in or let it go.
+void object_selected(HGDIOBJ handle);
+void object_deselected(HGDIOBJ handle);
 
 } // namespace plat

@@ -89,6 +89,7 @@ RECT Painter::to_surface(const RECT& r) const {
 }
 
 void Painter::fill_clipped(const RECT& r, const Brush& brush, int rop2) {
+    report(r);
     const POINT org = state().origin;
     for (int y = r.top; y < r.bottom; ++y) {
         Pixel* row = target_.row(y);
@@ -133,6 +134,7 @@ void Painter::set_pixel(int x, int y, Pixel color) {
     for (const RECT& c : clip_rects()) {
         if (rect_contains(c, sx, sy)) {
             target_.row(sy)[sx] = color & kRgbMask;
+            report(RECT{sx, sy, sx + 1, sy + 1});
             return;
         }
     }

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "gdi/damage.h"
 #include "gdi/rop.h"
 #include "gdi/surface.h"
 #include "win/gdi.h"
@@ -59,6 +60,14 @@ public:
 
     explicit Painter(Surface& target) : target_(target), stack_(1) {}
 
+    // Where the rectangles that primitives change are reported (window surfaces); none for
+    // bitmaps.
+    void set_damage(Damage* damage) { damage_ = damage; }
+    // Every primitive calls this with the part of the surface it wrote (surface coordinates).
+    void report(const RECT& written) {
+        if (damage_) damage_->add(written);
+    }
+
     Surface& target() { return target_; }
     const Surface& target() const { return target_; }
     const State& state() const { return stack_.back(); }
@@ -106,6 +115,7 @@ private:
     void wide_line(int x0, int y0, int x1, int y1, const Pen& pen);
 
     Surface& target_;
+    Damage* damage_ = nullptr;
     std::vector<State> stack_;
     mutable RECT whole_{0, 0, 0, 0};
 };

@@ -89,6 +89,8 @@ int Painter::line(POINT a, POINT b, const Pen& pen, int phase) {
     if (!any) return phase + steps;
     const int rop2 = state().rop2;
     const auto clip = clip_rects();
+    for (const RECT& c : clip)
+        report(rect_intersect(c, box));
     walk(x0, y0, x1, y1, [&](int x, int y) {
         const bool on = pattern.empty() || pattern_on(pattern, phase);
         ++phase;
@@ -125,6 +127,7 @@ void Painter::wide_line(int x0, int y0, int x1, int y1, const Pen& pen) {
     const int rop2 = state().rop2;
     for (const RECT& c : clip_rects()) {
         const RECT i = rect_intersect(c, area);
+        report(i);
         for (int y = i.top; y < i.bottom; ++y) {
             Pixel* row = target_.row(y);
             const std::uint8_t* m = mask.data() + (y - area.top) * w - area.left;

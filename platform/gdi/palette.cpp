@@ -86,6 +86,7 @@ void plat::limit_to_screen_colors(const DeviceContext& dc, Painter& painter, con
     Surface& target = painter.target();
     for (const RECT& c : painter.clip_rects()) {
         const RECT r = rect_intersect(c, area);
+        painter.report(r);
         for (int y = r.top; y < r.bottom; ++y) {
             Pixel* row = target.row(y);
             for (int x = r.left; x < r.right; ++x) {
@@ -110,7 +111,8 @@ HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL) {
     DeviceContext* dc = dc_of(hdc);
     if (!dc || (palette && !find<PaletteObject>(palette))) return nullptr;
     const HGDIOBJ previous = dc->palette ? dc->palette : GetStockObject(DEFAULT_PALETTE);
-    dc->palette = palette == GetStockObject(DEFAULT_PALETTE) ? nullptr : palette;
+    set_selected(*dc, &DeviceContext::palette,
+                 palette == GetStockObject(DEFAULT_PALETTE) ? nullptr : palette);
     return static_cast<HPALETTE>(previous);
 }
 

@@ -75,17 +75,15 @@ int SelectClipRgn(HDC hdc, HRGN region) {
     DeviceContext* dc = dc_of(hdc);
     if (!dc) return ERROR;
     if (!region) {
-        dc->clip = dc->visible;
+        dc->userClip.reset();
+        apply_user_clip(*dc);
         return dc->clip.empty() && !dc->memory ? NULLREGION : SIMPLEREGION;
     }
     const RegionObject* r = find<RegionObject>(region);
     if (!r) return ERROR;
-    // The region is in logical coordinates; the clip is in the surface's, inside what is visible.
-    RectList rects = r->rects;
-    for (RECT& rect : rects)
-        OffsetRect(&rect, dc->origin.x, dc->origin.y);
-    dc->clip = dc->memory ? rects : region_and(dc->visible, rects);
-    if (dc->memory && dc->clip.empty()) dc->clip.push_back(RECT{});
+    // Kept in logical coordinates, so that the clip follows the window when it moves.
+    dc->userClip = r->rects;
+    apply_user_clip(*dc);
     return complexity(dc->clip);
 }
 
@@ -104,7 +102,8 @@ BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRG
     RECT surfaceArea = area, surfaceLimit = limit;
     OffsetRect(&surfaceArea, dc->origin.x, dc->origin.y);
     OffsetRect(&surfaceLimit, dc->origin.x, dc->origin.y);
-    scroll_rect(*dc->surface, surfaceArea, dx, dy, &surfaceLimit);
+    const RECT written = scroll_rect(*dc->surface, surfaceArea, dx, dy, &surfaceLimit);
+    if (dc->hwnd && dc->damage) dc->damage->add(written);
 
     // What the scroll uncovered: inside the limit but not reached by the moved pixels.
     RectList uncovered{limit};

@@ -75,6 +75,7 @@ bool source_row_fast(std::uint8_t op, const Pixel* s, Pixel* d, int w) {
 void blit_rows(Painter& painter, const RECT& d, const Surface& src, int sx0, int sy0,
                std::uint8_t op, const BlitFormat& format, const Brush& brush) {
     Surface& target = painter.target();
+    painter.report(d);
     const POINT org = painter.state().origin;
     const int w = d.right - d.left;
     const bool converts = format.src_mono != format.dst_mono;
@@ -113,6 +114,7 @@ void pat_blt(Painter& dst, const RECT& r, const Brush& brush, DWORD rop, const B
     const bool is_constant = constant_result(op, brush, format, constant);
     for (const RECT& c : dst.clip_rects()) {
         const RECT i = rect_intersect(s, c);
+        dst.report(i);
         for (int y = i.top; y < i.bottom; ++y) {
             Pixel* row = target.row(y);
             if (is_constant) {
@@ -185,6 +187,7 @@ void stretch_blit(Painter& dst, const RECT& dst_rect, const Surface* src, const 
     const POINT org = dst.state().origin;
     for (const RECT& c : dst.clip_rects()) {
         const RECT i = rect_intersect(nd, c);
+        dst.report(i);
         for (int y = i.top; y < i.bottom; ++y) {
             // Sample at the centre of each destination pixel.
             long long ry = ((y - nd.top) * 2LL + 1) * ash / (2 * adh);

@@ -8,3 +8,4 @@
 #include "win/dialog.h"
 #include "win/gdi.h"
 #include "win/resource.h"
+#include "win/controls.h"

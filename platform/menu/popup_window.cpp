@@ -105,7 +105,7 @@ LRESULT CALLBACK popup_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 void register_menu_popup_class() {
-    register_system_class(PopupClass, popup_proc, CS_SAVEBITS, false, -1);
+    register_control_class({PopupClass, popup_proc, CS_SAVEBITS, 0, -1, SurfaceKind::PopupMenu});
 }
 
 HWND create_popup_window(POINT at, SIZE size, HWND owner) {

@@ -2,6 +2,7 @@
 // pointer until the button is released.
 #include <algorithm>
 
+#include "window/modal_loop.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -75,28 +76,21 @@ void track_move_size(HWND hwnd, WPARAM command, LPARAM where) {
     POINT anchor{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
     if (!where) GetCursorPos(&anchor);
     SendMessageA(hwnd, WM_ENTERSIZEMOVE, 0, 0);
-    MSG msg;
-    while (lookup(hwnd)) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000)) break;
-            WaitMessage();
-            continue;
-        }
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    bool finished = false;
+    ModalLoop loop;
+    loop.window = hwnd;
+    loop.done = [&] { return finished; };
+    // A release that happened where no window of ours saw it ends the drag as well.
+    loop.idle = [&] { finished |= !(GetAsyncKeyState(VK_LBUTTON) & 0x8000); };
+    loop.filter = [&](MSG& msg) {
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
             const RECT r = in_parent_coordinates(hwnd, start);
             SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
+            finished = true;
+            return true;
         }
-        if (!is_mouse_move(msg.message) && !is_button_up(msg.message)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            continue;
-        }
+        if (!is_mouse_move(msg.message) && !is_button_up(msg.message)) return false;
         const int dx = msg.pt.x - anchor.x, dy = msg.pt.y - anchor.y;
         RECT r = start;
         if (moving) OffsetRect(&r, dx, dy);
@@ -107,8 +101,10 @@ void track_move_size(HWND hwnd, WPARAM command, LPARAM where) {
         r = in_parent_coordinates(hwnd, r);
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (is_button_up(msg.message)) break;
-    }
+        finished |= is_button_up(msg.message);
+        return true;
+    };
+    run_modal_loop(loop);
     if (lookup(hwnd)) SendMessageA(hwnd, WM_EXITSIZEMOVE, 0, 0);
 }
 

@@ -53,14 +53,6 @@ template <class F> void for_tree(HWND hwnd, F&& f) {
     }
 }
 
-void present_window(HWND hwnd) {
-    HWND top = hwnd;
-    while (lookup(top) && (lookup(top)->style & WS_CHILD))
-        top = lookup(top)->parent;
-    if (const Window* t = lookup(top))
-        backend().present(top, {0, 0, t->surface.width, t->surface.height});
-}
-
 } // namespace
 } // namespace plat
 
@@ -157,10 +149,10 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     return hdc;
 }
 
-BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint) {
+// The pixels reach the screen at the next wait, with everything else drawn by then.
+BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
     if (!paint) return FALSE;
     release_dc(paint->hdc);
-    if (lookup(hwnd)) present_window(hwnd);
     return TRUE;
 }
 
@@ -171,9 +163,8 @@ HDC GetWindowDC(HWND hwnd) {
     return create_window_dc(hwnd, true, nullptr);
 }
 
-int ReleaseDC(HWND hwnd, HDC hdc) {
+int ReleaseDC(HWND, HDC hdc) {
     if (!dc_of(hdc)) return 0;
     release_dc(hdc);
-    if (lookup(hwnd)) present_window(hwnd);
     return 1;
 }

@@ -45,6 +45,7 @@ void unlink(HWND hwnd, Window& w) {
         std::erase(p->children, hwnd);
     else
         std::erase(top_level_order(), hwnd);
+    geometry_changed();
 }
 
 // WM_DESTROY runs from the window down to its children; WM_NCDESTROY from the leaves up.
@@ -137,12 +138,16 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         p->children.insert(p->children.begin(), hwnd);
     else
         top_level_order().insert(top_level_order().begin(), hwnd);
-    if (is_top_level(style)) backend().surface_created(hwnd, surface_of(hwnd));
+    if (is_top_level(style)) {
+        describe_surface(hwnd);
+        backend().surface_created(hwnd, surface_of(hwnd));
+    }
 
     RECT rc = w->rect;
     SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rc));
     if (!(w = lookup(hwnd))) return nullptr;
     w->client = rc;
+    geometry_changed();
     if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;

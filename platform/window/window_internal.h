@@ -13,6 +13,11 @@ namespace plat {
 std::vector<HWND>& top_level_order();
 // The surface of the window's top-level ancestor.
 Surface& surface_of(HWND hwnd);
+// Hands every top-level surface's damage to the backend; runs whenever the program waits.
+void flush_damage();
+// Flushes, then lets the backend wait up to timeoutMs for input (see Backend::wait_for_input).
+bool wait_for_backend(int timeoutMs);
+
 // The window's rectangle and client rectangle in screen coordinates.
 RECT screen_rect(HWND hwnd);
 RECT screen_client_rect(HWND hwnd);
@@ -24,6 +29,12 @@ void send_size_and_move(HWND hwnd);
 void window_losing_activation(HWND hwnd);
 void window_released(HWND hwnd);
 void forget_window_timers(HWND hwnd);
+
+// Tells the backend what a top-level window's surface is (at creation, and when its title,
+// style or owner changed).
+struct SurfaceDescription;
+SurfaceDescription surface_description(HWND hwnd);
+void describe_surface(HWND hwnd);
 
 // Activates a top-level window with the given WA_ code.
 void activate_window(HWND hwnd, WORD how);

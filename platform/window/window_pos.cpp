@@ -204,6 +204,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     const bool restacked = !(pos.flags & SWP_NOZORDER) && restack(hwnd, *w, pos.hwndInsertAfter);
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
+    geometry_changed();
     if (!(w->style & WS_CHILD) && resized) backend().surface_created(hwnd, w->surface);
     if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
 

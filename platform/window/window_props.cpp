@@ -45,8 +45,8 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
         if (!(w = lookup(hwnd))) return FALSE;
         w->style |= WS_DISABLED;
-        // A disabled window cannot keep the keyboard, nor can its children; the windows it owns
-        // (a modal dialog's controls) keep theirs.
+        // A disabled window cannot keep the keyboard, nor can its children; the windows it
+        // owns can (a modal dialog over its disabled owner).
         const HWND focus = GetFocus();
         if (focus == hwnd || IsChild(hwnd, focus)) SetFocus(nullptr);
         SendMessageA(hwnd, WM_ENABLE, FALSE, 0);
@@ -148,6 +148,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         break;
     case GWL_STYLE:
         w->style = static_cast<DWORD>(value);
+        geometry_changed(); // visibility and the clipping styles shape what contexts see
         break;
     case GWL_EXSTYLE:
         w->exStyle = static_cast<DWORD>(value);
@@ -158,6 +159,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     default:
         return 0;
     }
+    if (index == GWL_STYLE || index == GWLP_HWNDPARENT) describe_surface(hwnd);
     return old;
 }
 
@@ -186,7 +188,7 @@ LRESULT default_text_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
+        describe_surface(hwnd);
         return TRUE;
     case WM_GETTEXT: {
         if (wParam == 0 || !lParam) return 0;

@@ -1,66 +1,40 @@
 #include "window/window_table.h"
 
+#include "gdi/dc.h"
+
 namespace plat {
 
 namespace {
-constexpr std::uintptr_t SlotBits = 16;
-constexpr std::uintptr_t SlotMask = (1u << SlotBits) - 1;
-constexpr std::uint32_t MaxSlots = SlotMask; // slot numbers are stored plus one
+std::uint64_t serial = 1;
 } // namespace
 
 WindowTable& window_table() {
-    static WindowTable table;
+    // Handle values stay within 32 bits: slot + 1 in the low half, the generation above.
+    static WindowTable table(HandleLayout{0, 16, 16});
     return table;
 }
 
-HWND handle_of(std::uint32_t slot) {
-    const Window& w = window_table().slots[slot];
-    const std::uintptr_t value =
-        (static_cast<std::uintptr_t>(w.generation) << SlotBits) | (slot + 1);
-    return reinterpret_cast<HWND>(value);
+std::uint64_t geometry_serial() {
+    return serial;
 }
 
-std::uint32_t slot_of(HWND hwnd) {
-    return static_cast<std::uint32_t>((reinterpret_cast<std::uintptr_t>(hwnd) & SlotMask) - 1);
+void geometry_changed() {
+    ++serial;
 }
 
 Window* lookup(HWND hwnd) {
-    const auto value = reinterpret_cast<std::uintptr_t>(hwnd);
-    const std::uintptr_t slot = value & SlotMask;
-    if (slot == 0 || (value >> (SlotBits + 16)) != 0) return nullptr;
-    WindowTable& t = window_table();
-    if (slot > t.slots.size()) return nullptr;
-    Window& w = t.slots[slot - 1];
-    if (!w.alive || w.generation != ((value >> SlotBits) & 0xFFFF)) return nullptr;
-    return &w;
+    return window_table().find(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
 HWND allocate_window() {
-    WindowTable& t = window_table();
-    std::uint32_t slot;
-    if (!t.freeSlots.empty()) {
-        slot = t.freeSlots.back();
-        t.freeSlots.pop_back();
-    } else {
-        if (t.slots.size() >= MaxSlots) return nullptr;
-        slot = static_cast<std::uint32_t>(t.slots.size());
-        t.slots.emplace_back();
-    }
-    Window& w = t.slots[slot];
-    const std::uint16_t generation = static_cast<std::uint16_t>(w.generation + 1);
-    w = Window{};
-    w.generation = generation == 0 ? 1 : generation;
-    w.alive = true;
-    return handle_of(slot);
+    return reinterpret_cast<HWND>(window_table().add(Window{}));
 }
 
 void release_window(HWND hwnd) {
-    Window* w = lookup(hwnd);
-    if (!w) return;
-    const std::uint16_t generation = w->generation;
-    *w = Window{};
-    w->generation = generation;
-    window_table().freeSlots.push_back(slot_of(hwnd));
+    if (!lookup(hwnd)) return;
+    release_window_dcs(hwnd);
+    geometry_changed();
+    window_table().remove(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
 } // namespace plat

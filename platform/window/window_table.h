@@ -2,13 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
+#include "gdi/damage.h"
 #include "gdi/surface.h"
+#include "window/handle_table.h"
 
 namespace plat {
 
@@ -20,8 +21,6 @@ struct WindowClass {
 };
 
 struct Window {
-    std::uint16_t generation = 0;
-    bool alive = false;
     bool destroying = false;
     bool needSize = true; // WM_SIZE/WM_MOVE not yet sent
     bool captionActive = false;
@@ -45,12 +44,11 @@ struct Window {
     RECT update{};     // client coordinates
     RECT normalRect{}; // placement to restore to from minimised or maximised
     Surface surface;   // top-level windows only: what the backend shows
+    Damage damage;     // top-level windows only: what changed since the backend last looked
 };
 
 // Handles carry a slot index and a generation, so a stale handle never reaches a new window.
 Window* lookup(HWND hwnd);
-HWND handle_of(std::uint32_t slot);
-std::uint32_t slot_of(HWND hwnd);
 HWND allocate_window();
 void release_window(HWND hwnd);
 // Every live window, in creation order of their slots.
@@ -59,16 +57,16 @@ template <class F> void for_each_window(F&& f);
 const WindowClass* find_class(const char* name, HINSTANCE instance);
 const WindowClass* class_by_atom(ATOM atom);
 
-struct WindowTable {
-    std::deque<Window> slots; // a deque: records never move, so pointers to them stay valid
-    std::vector<std::uint32_t> freeSlots;
-};
+using WindowTable = HandleTable<Window>;
 WindowTable& window_table();
 
+// Moves, sizes, showing, hiding, restacking, creating and destroying windows each advance the
+// geometry serial: window device contexts recompute their view when it moved on.
+std::uint64_t geometry_serial();
+void geometry_changed();
+
 template <class F> void for_each_window(F&& f) {
-    WindowTable& t = window_table();
-    for (std::uint32_t i = 0; i < t.slots.size(); ++i)
-        if (t.slots[i].alive) f(handle_of(i), t.slots[i]);
+    window_table().for_each([&](std::uintptr_t h, Window& w) { f(reinterpret_cast<HWND>(h), w); });
 }
 
 } // namespace plat

@@ -482,6 +482,40 @@ TEST_F(OnXvfb, FocusElsewhereDeactivates) {
     EXPECT_GE(wait_line("WM_CHAR 0x7A", away), 0);
 }
 
+// A second frame shown while X is still bringing the keyboard to the first: the first frame's
+// FocusIn arrives after the program activated the second and must not hand activation back.
+TEST_F(OnXvfb, ASecondFrameKeepsActivationAgainstALateFocusIn) {
+    // The idle polls before the second frame is shown, 2 ms apart: one of the first falls between
+    // the request to focus the first frame and the server's answer.
+    for (const char* polls : {"1", "2", "3", "4", "5", "6"}) {
+        SCOPED_TRACE(std::string("idle polls before the second frame: ") + polls);
+        Env env = xvfb->env();
+        env["TESS_BACKEND"] = "";
+        env["KEY_ECHO_SECOND"] = polls;
+        program = std::make_unique<Process>(std::vector<std::string>{KeyEcho}, env,
+                                            dir.file("stderr.txt"));
+        std::string second;
+        ASSERT_TRUE(wait_until([&] {
+            const auto found = visible_windows("^Second$");
+            second = found.empty() ? "" : found[0];
+            return !second.empty();
+        }));
+        // Whatever the server still had to say about the first frame has arrived by now.
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(lines_of(run({"xdotool", "getwindowfocus"}, xvfb->env()).out),
+                  std::vector<std::string>{second});
+        // The layer's keyboard focus: the frame that gets F7 renames itself.
+        ASSERT_EQ(xdo({"key", "F7"}), 0);
+        std::vector<std::string> renamed;
+        EXPECT_TRUE(wait_until([&] {
+            renamed = visible_windows("^Focus here$");
+            return !renamed.empty();
+        }));
+        EXPECT_EQ(renamed, std::vector<std::string>{second});
+        program.reset();
+    }
+}
+
 TEST_F(OnXvfb, AltF4ClosesTheFrame) {
     ASSERT_NO_FATAL_FAILURE(start_key_echo());
     ASSERT_EQ(xdo({"key", "alt+F4"}), 0);

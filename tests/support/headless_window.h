@@ -1,5 +1,6 @@
 // A fixture with a headless screen and one visible borderless pop-up, whose client pixels are
-// its surface's pixels; its background is erased before the test begins.
+// its surface's pixels; its background is erased before the test begins. at() reads what the
+// user sees: the presented image after a flush.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <windows.h>
 
 #include "backend/headless/headless_backend.h"
+#include "support/presented.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
 
@@ -37,7 +39,7 @@ protected:
         UnregisterClassA("HeadlessTestWindow", nullptr);
     }
     plat::Surface& surface() { return plat::lookup(top)->surface; }
-    plat::Pixel at(int x, int y) { return surface().at(x, y); }
+    plat::Pixel at(int x, int y) { return presented_pixel(top, x, y); }
 
     plat::HeadlessBackend* screen = nullptr;
     HWND top = nullptr;

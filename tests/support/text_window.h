@@ -13,6 +13,7 @@
 #include "public/tessar01.h"
 #include "public/tessar02.h"
 #include "public/tessar03.h"
+#include "support/presented.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
 
@@ -61,7 +62,7 @@ protected:
             DispatchMessageA(&msg);
     }
 
-    plat::Pixel at(int x, int y) { return plat::lookup(frame)->surface.at(x, y); }
+    plat::Pixel at(int x, int y) { return testsupport::presented_pixel(frame, x, y); }
 
     // Counts the pixels of the client inside r (right and bottom exclusive) that are colour.
     int count(const RECT& r, plat::Pixel colour) {

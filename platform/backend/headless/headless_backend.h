@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "backend/backend.h"
@@ -17,7 +18,7 @@ public:
     int bits_per_pixel() const override { return bits_; }
     void surface_created(HWND hwnd, Surface& surface) override;
     void surface_destroyed(HWND hwnd) override;
-    void present(HWND hwnd, const RECT& dirty) override;
+    void present(HWND top, std::span<const RECT> damage) override;
     bool wait_for_input(int timeoutMs) override;
     void bell() override { ++bells_; }
 
@@ -26,7 +27,13 @@ public:
 
     int bells() const { return bells_; }
     int presents() const { return presents_; }
-    // The whole screen composed from the visible top-level surfaces, bottom to top.
+    // What the user sees of a top-level window: its surface as of the last flush (GdiFlush or
+    // a wait). Null for a window that is not top-level or was never presented.
+    const Surface* presented(HWND top) const;
+    // One pixel of it, in surface coordinates; 0 where nothing was presented.
+    Pixel presented_pixel(HWND top, int x, int y) const;
+    // The whole screen composed from the visible top-level windows' presented images, bottom
+    // to top.
     Surface compose_screen() const;
     // Snapshots as PNG files, for tests and for looking at; false (with the reason) on failure.
     bool save_window_png(HWND hwnd, const std::string& path, std::string* error = nullptr) const;
@@ -37,6 +44,7 @@ private:
     int bits_;
     int bells_ = 0;
     int presents_ = 0;
+    std::map<HWND, Surface> presented_;
     std::function<void()> onWait_;
 };
 

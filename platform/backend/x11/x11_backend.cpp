@@ -33,7 +33,6 @@
 #include "backend/x11/x11_geometry.h"
 #include "backend/x11/x11_keys.h"
 #include "backend/x11/x11_properties.h"
-#include "window/input.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -75,6 +74,7 @@ unsigned long scale_channel(unsigned v, unsigned long mask) {
 }
 
 struct NativeWindow {
+    SurfaceDescription description; // told before the X window is made
     XWindow xid = 0;
     bool managed = false;
     bool mapRequested = false; // we asked for it to be shown and have not withdrawn it
@@ -129,9 +129,10 @@ public:
     }
     int bits_per_pixel() const override { return depth_; }
 
+    void surface_described(HWND hwnd, const SurfaceDescription& d) override;
     void surface_created(HWND hwnd, Surface& surface) override;
     void surface_destroyed(HWND hwnd) override;
-    void present(HWND hwnd, const RECT& dirty) override;
+    void present(HWND top, std::span<const RECT> damage) override;
     bool wait_for_input(int timeoutMs) override;
     void bell() override { XBell(dpy_, 0); }
 
@@ -209,7 +210,7 @@ private:
     void on_wm_state(HWND hwnd);
     void on_net_wm_state(HWND hwnd);
     void on_client_message(HWND hwnd, const XClientMessageEvent& e);
-    void on_focus_in(HWND hwnd);
+    void on_focus_in(HWND hwnd, unsigned long serial);
     void focus_left();
     void sync_lock_keys(unsigned state);
 
@@ -227,11 +228,12 @@ private:
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
     HCURSOR cursor_ = nullptr;
-    XWindow pointerWindow_ = 0; // the window the pointer is in
-    XWindow focusXid_ = 0;      // ours that has the X input focus, or 0
-    HWND lastActive_ = nullptr; // the layer's active window when focus was last pushed to X
-    bool focusLeft_ = false;    // a FocusOut to check once the events at hand are handled
-    bool grabDirty_ = false;    // capture or pop-ups changed since the grab was last decided
+    XWindow pointerWindow_ = 0;      // the window the pointer is in
+    XWindow focusXid_ = 0;           // ours that has the X input focus, or 0
+    HWND lastActive_ = nullptr;      // the layer's active window when focus was last pushed to X
+    unsigned long focusRequest_ = 0; // the serial of that request
+    bool focusLeft_ = false;         // a FocusOut to check once the events at hand are handled
+    bool grabDirty_ = false;         // capture or pop-ups changed since the grab was last decided
     XWindow grabbed_ = 0;
     std::array<x11::KeyIdentity, 256> held_{}; // by keycode
 };
@@ -240,8 +242,9 @@ private:
 
 void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
     const Window* w = lookup(hwnd);
-    nw.managed = x11::is_managed(w->style);
-    nw.fixedSize = nw.managed && !(w->style & WS_THICKFRAME);
+    const SurfaceDescription& d = nw.description;
+    nw.managed = d.kind == SurfaceKind::Frame || d.kind == SurfaceKind::Dialog;
+    nw.fixedSize = nw.managed && d.fixedSize;
     const RECT part = x11::native_part(w->rect, w->style, w->exStyle, w->menu != nullptr);
     nw.native = part;
     OffsetRect(&nw.native, w->rect.left, w->rect.top);
@@ -260,8 +263,8 @@ void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
         static_cast<unsigned>(std::max<LONG>(nw.native.bottom - nw.native.top, 1)), 0,
         CopyFromParent, InputOutput, CopyFromParent,
         CWBackPixmap | CWBitGravity | CWOverrideRedirect | CWSaveUnder | CWEventMask, &a);
-    const NativeWindow* owner = native_of(w->owner);
-    set_identity_properties(dpy_, nw.xid, atoms_, hwnd, nw.managed, owner ? owner->xid : 0);
+    const NativeWindow* owner = native_of(d.owner);
+    set_identity_properties(dpy_, nw.xid, atoms_, d.kind, owner ? owner->xid : 0);
     set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
     if (nw.managed) set_frame_functions(dpy_, nw.xid, w->style);
 }
@@ -279,9 +282,22 @@ void X11Backend::surface_created(HWND hwnd, Surface& surface) {
     const RECT r = screen_rect(hwnd);
     const int w = std::max<int>(r.right - r.left, 0), h = std::max<int>(r.bottom - r.top, 0);
     if (surface.width != w || surface.height != h) surface.resize(w, h, 0);
-    auto [it, added] = windows_.try_emplace(hwnd);
-    if (added) create_native(hwnd, it->second);
-    it->second.dirty = true;
+    NativeWindow& nw = windows_[hwnd];
+    if (!nw.xid) create_native(hwnd, nw);
+    nw.dirty = true;
+}
+
+void X11Backend::surface_described(HWND hwnd, const SurfaceDescription& d) {
+    NativeWindow& nw = windows_[hwnd];
+    if (nw.description == d) return;
+    const bool fixedChanged = nw.xid && nw.managed && d.fixedSize != nw.description.fixedSize;
+    nw.description = d;
+    nw.dirty = true;
+    grabDirty_ = true;
+    if (fixedChanged) {
+        nw.fixedSize = d.fixedSize;
+        set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
+    }
 }
 
 void X11Backend::surface_destroyed(HWND hwnd) {
@@ -293,14 +309,16 @@ void X11Backend::surface_destroyed(HWND hwnd) {
     XFlush(dpy_);
 }
 
-void X11Backend::present(HWND hwnd, const RECT& dirty) {
-    NativeWindow* nw = native_of(hwnd);
+void X11Backend::present(HWND top, std::span<const RECT> damage) {
+    NativeWindow* nw = native_of(top);
     if (!nw) return;
-    if (nw->damaged)
-        UnionRect(&nw->damage, &nw->damage, &dirty);
-    else
-        nw->damage = dirty;
-    nw->damaged = true;
+    for (const RECT& dirty : damage) {
+        if (nw->damaged)
+            UnionRect(&nw->damage, &nw->damage, &dirty);
+        else
+            nw->damage = dirty;
+        nw->damaged = true;
+    }
 }
 
 void X11Backend::cursor_changed(HCURSOR cursor) {
@@ -451,8 +469,8 @@ void X11Backend::update_window(HWND hwnd) {
     const Window* w = lookup(hwnd);
     if (!nw || !w || !nw->dirty) return;
     nw->dirty = false;
-    if (!nw->titleSet || nw->title != w->text) {
-        nw->title = w->text;
+    if (!nw->titleSet || nw->title != nw->description.title) {
+        nw->title = nw->description.title;
         nw->titleSet = true;
         set_title(dpy_, nw->xid, atoms_, nw->title);
     }
@@ -514,6 +532,8 @@ void X11Backend::update_focus() {
     if (!nw || !nw->viewable) return; // tried again once it is mapped
     lastActive_ = active;
     if (nw->xid == focusXid_) return;
+    // Focus changes the server made before it saw this request are out of date once they arrive.
+    focusRequest_ = NextRequest(dpy_);
     if (wmPresent_ && nw->managed) {
         request_activation(dpy_, root_, nw->xid, atoms_);
     } else {
@@ -527,11 +547,12 @@ void X11Backend::update_focus() {
 // pointer event to us, so a click outside our windows reaches the layer and closes the menu.
 void X11Backend::update_grab() {
     HWND target = GetCapture();
-    while (target && lookup(target) && (lookup(target)->style & WS_CHILD))
-        target = lookup(target)->parent;
+    while (target && (GetWindowLongPtrA(target, GWL_STYLE) & WS_CHILD))
+        target = GetParent(target);
     if (!target)
         for (HWND top : top_level_order())
-            if (IsWindowVisible(top) && is_menu_like(top)) {
+            if (const NativeWindow* nw = native_of(top);
+                nw && nw->description.grabsPointer && IsWindowVisible(top)) {
                 target = top;
                 break;
             }
@@ -634,13 +655,13 @@ void X11Backend::handle(XEvent& e) {
             if (next.type != MotionNotify) break;
             XNextEvent(dpy_, &e);
         }
-        inject_mouse_move({e.xmotion.x_root, e.xmotion.y_root});
+        input_sink().pointer({e.xmotion.x_root, e.xmotion.y_root}, -1, false);
         break;
     }
     case EnterNotify:
         pointerWindow_ = e.xcrossing.window;
         if (NativeWindow* nw = native_of(hwnd)) nw->cursor = 0; // defined again on the next move
-        inject_mouse_move({e.xcrossing.x_root, e.xcrossing.y_root});
+        input_sink().pointer({e.xcrossing.x_root, e.xcrossing.y_root}, -1, false);
         break;
     case Expose:
         if (NativeWindow* nw = native_of(hwnd); nw && nw->image) {
@@ -687,7 +708,7 @@ void X11Backend::handle(XEvent& e) {
         if (hwnd && e.xproperty.atom == atoms_._NET_WM_STATE) on_net_wm_state(hwnd);
         break;
     case FocusIn:
-        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd);
+        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd, e.xfocus.serial);
         break;
     case FocusOut:
         if (hwnd && e.xfocus.detail != NotifyPointer && e.xfocus.detail != NotifyInferior) {
@@ -732,7 +753,7 @@ void X11Backend::on_key(XKeyEvent& e) {
     // The scan code: X keycodes are the PC set-1 codes plus 8 on the main block.
     const unsigned scan = e.keycode >= 8 && e.keycode < 8 + 0x59 ? e.keycode - 8 : 0;
     const LPARAM extra = static_cast<LPARAM>((scan << 16) | (key.extended ? 1u << 24 : 0));
-    inject_key(key.vk, c, pressed, extra);
+    input_sink().key(key.vk, c, pressed, extra);
 }
 
 void X11Backend::on_button(const XButtonEvent& e) {
@@ -740,18 +761,18 @@ void X11Backend::on_button(const XButtonEvent& e) {
     const bool pressed = e.type == ButtonPress;
     switch (e.button) {
     case Button1:
-        inject_mouse(p, 0, pressed);
+        input_sink().pointer(p, 0, pressed);
         break;
     case Button2:
-        inject_mouse(p, 2, pressed);
+        input_sink().pointer(p, 2, pressed);
         break;
     case Button3:
-        inject_mouse(p, 1, pressed);
+        input_sink().pointer(p, 1, pressed);
         break;
     case Button4:
     case Button5:
         // Each notch is a press and release; the press turns the wheel.
-        if (pressed) inject_wheel(p, e.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
+        if (pressed) input_sink().wheel(p, e.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
         break;
     default:
         break;
@@ -822,7 +843,7 @@ void X11Backend::on_client_message(HWND hwnd, const XClientMessageEvent& e) {
     }
 }
 
-void X11Backend::on_focus_in(HWND hwnd) {
+void X11Backend::on_focus_in(HWND hwnd, unsigned long serial) {
     NativeWindow* nw = native_of(hwnd);
     if (!nw) return;
     focusXid_ = nw->xid;
@@ -830,22 +851,24 @@ void X11Backend::on_focus_in(HWND hwnd) {
     XkbStateRec keyboard{};
     if (XkbGetState(dpy_, XkbUseCoreKbd, &keyboard) == Success)
         sync_lock_keys(keyboard.locked_mods);
-    // A frame disabled by its modal dialog hands activation to that dialog.
-    HWND target = hwnd;
-    if (!IsWindowEnabled(hwnd))
-        for (HWND top : top_level_order())
-            if (GetWindow(top, GW_OWNER) == hwnd && IsWindowVisible(top) && IsWindowEnabled(top)) {
-                target = top;
-                break;
-            }
-    lastActive_ = target == hwnd ? hwnd : nullptr;
-    if (GetActiveWindow() != target && IsWindowEnabled(target)) SetActiveWindow(target);
+    // A focus the server gave before it saw our latest request, or while the program has
+    // activated a window X has not been told of yet (it is waiting to be mapped), is out of date:
+    // the focus is on its way to the program's choice. Obeying it would hand activation back.
+    if (const HWND active = GetActiveWindow(); active != hwnd) {
+        const bool outdated = static_cast<long>(serial - focusRequest_) < 0;
+        const NativeWindow* pending = native_of(active);
+        const bool unsent = active != lastActive_ && pending && pending->mapRequested;
+        if (outdated || unsent) return;
+    }
+    input_sink().focus_in(hwnd);
+    // When a modal dialog took activation in its disabled owner's place, X is told next.
+    lastActive_ = GetActiveWindow() == hwnd ? hwnd : nullptr;
 }
 
 void X11Backend::sync_lock_keys(unsigned state) {
-    set_key_toggled(VK_CAPITAL, state & LockMask);
-    if (numLockMask_) set_key_toggled(VK_NUMLOCK, state & numLockMask_);
-    if (scrollLockMask_) set_key_toggled(VK_SCROLL, state & scrollLockMask_);
+    input_sink().lock_key(VK_CAPITAL, state & LockMask);
+    if (numLockMask_) input_sink().lock_key(VK_NUMLOCK, state & numLockMask_);
+    if (scrollLockMask_) input_sink().lock_key(VK_SCROLL, state & scrollLockMask_);
 }
 
 // The keyboard went to another program: no window of ours stays active.
@@ -856,7 +879,7 @@ void X11Backend::focus_left() {
     if (hwnd_of(focus)) return;
     focusXid_ = 0;
     lastActive_ = nullptr;
-    deactivate_application();
+    input_sink().focus_lost();
 }
 
 } // namespace

@@ -24,12 +24,6 @@ void set_atom_list(Display* dpy, ::Window xid, Atom property, const std::vector<
                     static_cast<int>(atoms.size()));
 }
 
-std::string class_name(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 // The program's own name, from the kernel (argv[0] is not at hand here).
 std::string program_name() {
     char path[4096];
@@ -117,8 +111,8 @@ std::string utf8_from_cp1252(const std::string& text) {
     return out;
 }
 
-void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWND hwnd,
-                             bool managed, ::Window owner) {
+void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, SurfaceKind kind,
+                             ::Window owner) {
     std::string instance = program_name();
     std::string klass = instance;
     if (!klass.empty() && klass[0] >= 'a' && klass[0] <= 'z')
@@ -145,14 +139,24 @@ void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWN
     wm.initial_state = NormalState;
     XSetWMHints(dpy, xid, &wm);
 
-    const std::string cls = class_name(hwnd);
     Atom type = atoms._NET_WM_WINDOW_TYPE_NORMAL;
-    if (!managed)
-        type = cls == "#32768"             ? atoms._NET_WM_WINDOW_TYPE_POPUP_MENU
-               : cls == "tooltips_class32" ? atoms._NET_WM_WINDOW_TYPE_TOOLTIP
-                                           : atoms._NET_WM_WINDOW_TYPE_DROPDOWN_MENU;
-    else if (owner)
+    switch (kind) {
+    case SurfaceKind::PopupMenu:
+        type = atoms._NET_WM_WINDOW_TYPE_POPUP_MENU;
+        break;
+    case SurfaceKind::Tooltip:
+        type = atoms._NET_WM_WINDOW_TYPE_TOOLTIP;
+        break;
+    case SurfaceKind::DropDownList:
+        type = atoms._NET_WM_WINDOW_TYPE_DROPDOWN_MENU;
+        break;
+    case SurfaceKind::Dialog:
         type = atoms._NET_WM_WINDOW_TYPE_DIALOG;
+        break;
+    case SurfaceKind::Frame:
+    case SurfaceKind::Child:
+        break;
+    }
     set_atom_list(dpy, xid, atoms._NET_WM_WINDOW_TYPE, {type});
     if (owner) XSetTransientForHint(dpy, xid, owner);
 }
@@ -273,11 +277,6 @@ long read_wm_state(Display* dpy, ::Window xid, const Atoms& atoms) {
         state = reinterpret_cast<long*>(data)[0];
     if (data) XFree(data);
     return state == WithdrawnState ? -1 : state;
-}
-
-bool is_menu_like(HWND hwnd) {
-    const std::string cls = class_name(hwnd);
-    return cls == "#32768" || cls == "ComboLBox";
 }
 
 } // namespace plat

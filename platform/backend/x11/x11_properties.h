@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "controls/control.h"
+
 namespace plat {
 
 struct Atoms {
@@ -19,9 +21,10 @@ Atoms intern_atoms(Display* dpy);
 
 bool window_manager_present(Display* dpy, ::Window root, const Atoms& atoms);
 
-// Class, protocols, pid, window type and, for owned windows, transient-for; set once.
-void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWND hwnd,
-                             bool managed, ::Window owner);
+// Class, protocols, pid, the window type for the surface's kind and, for owned windows,
+// transient-for; set once.
+void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, SurfaceKind kind,
+                             ::Window owner);
 // Position as the program asked, static gravity, and for fixed-size frames min = max.
 void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed);
 // Which frame functions the window manager offers (_MOTIF_WM_HINTS): no maximise box, no
@@ -37,9 +40,6 @@ bool read_maximized(Display* dpy, ::Window xid, const Atoms& atoms);
 void request_maximized(Display* dpy, ::Window root, ::Window xid, const Atoms& atoms, bool on);
 // WM_STATE's state field, or -1 when the window manager has not set one.
 long read_wm_state(Display* dpy, ::Window xid, const Atoms& atoms);
-
-// Menus and drop-down lists: pop-ups that take the pointer while they are open.
-bool is_menu_like(HWND hwnd);
 
 // Windows-1252 text as UTF-8.
 std::string utf8_from_cp1252(const std::string& text);

@@ -35,6 +35,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 HDC CreateCompatibleDC(HDC hdc);
 BOOL DeleteDC(HDC hdc);
+// Shows what has been drawn into windows so far.
+BOOL GdiFlush();
 int GetDeviceCaps(HDC hdc, int index);
 
 COLORREF SetTextColor(HDC hdc, COLORREF color);

@@ -11,6 +11,7 @@
 #include "backend/headless/headless_backend.h"
 #include "gdi/surface.h"
 #include "sample/sample_window.h"
+#include "support/presented.h"
 #include "support/pump.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
@@ -33,13 +34,13 @@ protected:
         plat::reset_input();
     }
     void pump() { testsupport::pump_messages(); }
-    // A client point's pixel in the frame's surface.
+    // A client point's pixel as the user sees it: the frame's presented image.
     plat::Pixel client_pixel(int x, int y) {
         POINT p{x, y};
         ClientToScreen(frame, &p);
         RECT w;
         GetWindowRect(frame, &w);
-        return plat::lookup(frame)->surface.at(p.x - w.left, p.y - w.top);
+        return testsupport::presented_pixel(frame, p.x - w.left, p.y - w.top);
     }
     // Dark pixels in a band of client rows: where text was drawn.
     int dark_pixels(int top, int bottom, int left = 0, int right = 300) {

@@ -36,6 +36,15 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     }
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        log.ctlAsked.push_back(message);
+        if (!log.ctlBrush) return DefWindowProcA(hwnd, message, wParam, lParam);
+        SetTextColor(reinterpret_cast<HDC>(wParam), log.ctlText);
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 0));
+        return reinterpret_cast<LRESULT>(log.ctlBrush);
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -123,6 +132,16 @@ POINT ControlsTest::screen_point(HWND hwnd, int x, int y) {
     POINT p{x, y};
     ClientToScreen(hwnd, &p);
     return p;
+}
+
+HWND ControlsTest::control(HWND parent, const char* cls, const char* text, DWORD style, RECT r,
+                           int id) {
+    const HWND h =
+        CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    pump();
+    return h;
 }
 
 plat::Pixel ControlsTest::pixel(HWND hwnd, int x, int y) {

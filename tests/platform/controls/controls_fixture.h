@@ -37,6 +37,10 @@ struct FrameLog {
     LPSTR tipPointer = nullptr;         // when set, handed back in lpszText instead
     HINSTANCE tipInstance = nullptr;
     bool destroyOnCommand = false; // the frame destroys the sender of a WM_COMMAND
+    // When set, the frame answers every WM_CTLCOLOR* with this brush and text colour.
+    HBRUSH ctlBrush = nullptr;
+    COLORREF ctlText = 0;
+    std::vector<UINT> ctlAsked; // the WM_CTLCOLOR* messages received
 };
 FrameLog& frame_log();
 
@@ -58,7 +62,10 @@ protected:
     RECT item(HWND tb, int index);
     POINT centre(HWND tb, int index);
 
-    // A pixel of a window's client area, read from its top-level surface.
+    // A child control of the frame.
+    HWND control(HWND parent, const char* cls, const char* text, DWORD style, RECT r, int id = 10);
+
+    // A pixel of a window's client area as the user sees it.
     plat::Pixel pixel(HWND hwnd, int x, int y);
     // A client point of a window, on the screen.
     POINT screen_point(HWND hwnd, int x, int y);

@@ -1,5 +1,6 @@
 // Window services: display information, the bell, pointer shapes and window lookup.
 #include "core/wmiscel.h"
+#include "support/pump.h"
 #include "window_fixture.h"
 
 using namespace testtk;
@@ -65,12 +66,15 @@ TEST_F(ToolkitWindows, PointerShapesShowOverClientWindows) {
     EXPECT_EQ(tess::core.wCursor, LoadCursorA(nullptr, IDC_CROSS));
     POINT p{50, 50};
     ClientToScreen(client(0), &p);
+    // The shape is chosen when the program reads the move.
     plat::inject_mouse_move(p);
+    testsupport::pump_messages();
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
     // A code without a cursor resource forgets the shape; the class arrow returns.
     yychangecursor_(4711);
     EXPECT_EQ(tess::core.wCursor, nullptr);
     plat::inject_mouse_move({p.x + 1, p.y});
+    testsupport::pump_messages();
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
     yysetcursorpos_(10, 20);
     POINT now;

@@ -19,6 +19,7 @@
 #include "public/tessar01.h"
 #include "public/tessar03.h"
 #include "public/tessaramond.h"
+#include "support/presented.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -81,7 +82,7 @@ protected:
         }
         return all;
     }
-    // A pixel of window n's client area, from its frame's surface.
+    // A pixel of window n's client area as the user sees it: its frame's presented image.
     plat::Pixel client_pixel(int n, int x, int y) const {
         POINT p{x, y};
         ClientToScreen(client(n), &p);
@@ -90,7 +91,7 @@ protected:
             top = GetParent(top);
         RECT w;
         GetWindowRect(top, &w);
-        return plat::lookup(top)->surface.at(p.x - w.left, p.y - w.top);
+        return testsupport::presented_pixel(top, p.x - w.left, p.y - w.top);
     }
     HWND client(int n) const { return tess::core.hClient[static_cast<std::size_t>(n)]; }
     HWND frame(int n) const { return tess::core.wWindow[static_cast<std::size_t>(n)]; }
