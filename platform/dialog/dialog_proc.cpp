@@ -28,8 +28,11 @@ HWND default_button(HWND dialog) {
     return HIWORD(def) == DC_HASDEFID ? GetDlgItem(dialog, LOWORD(def)) : nullptr;
 }
 
+// The button keeps its other style bits: only the push button type changes.
 void set_button_style(HWND button, DWORD type) {
-    if (button) SendMessageA(button, BM_SETSTYLE, type, TRUE);
+    if (!button) return;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(button, GWL_STYLE));
+    SendMessageA(button, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
 
 LRESULT dlg_code(HWND control) {
