@@ -13,8 +13,9 @@ namespace plat {
 
 void register_system_classes() {
     register_menu_popup_class(); // "#32768", the pop-up menus
-    const std::array<const ControlClass*, 5> rows{
-        &statusbar_class, &toolbar_class, &tooltip_class, &button_class, &static_class,
+    const std::array<const ControlClass*, 6> rows{
+        &dialog_class,  &statusbar_class, &toolbar_class,
+        &tooltip_class, &button_class,    &static_class,
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);

@@ -14,5 +14,7 @@ extern const ControlClass toolbar_class;
 extern const ControlClass tooltip_class;
 extern const ControlClass button_class;
 extern const ControlClass static_class;
+// "#32770", the dialogs, with the dialog manager.
+extern const ControlClass dialog_class;
 
 } // namespace plat

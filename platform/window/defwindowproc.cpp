@@ -234,6 +234,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_WINDOWPOSCHANGED:
         return on_window_pos_changed(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+    case WM_HELP:
+        // Help asked for in a child is the parent's to give, in a top-level window its owner's.
+        if (const HWND up = GetParent(hwnd)) return SendMessageA(up, WM_HELP, wParam, lParam);
+        return TRUE;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
