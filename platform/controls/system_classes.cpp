@@ -18,6 +18,14 @@ void register_system_classes() {
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);
+    const std::array<const ControlClass*, 4> dialogRows{
+        &trackbar_class,
+        &progress_class,
+        &tab_class,
+        &updown_class,
+    };
+    for (const ControlClass* row : dialogRows)
+        register_control_class(*row);
 }
 
 } // namespace plat
