@@ -114,7 +114,7 @@ RECT thumb_rect(HWND hwnd, const Trackbar& t) {
 RECT channel_rect(HWND hwnd) {
     const Layout l = layout_of(hwnd);
     const DWORD style = style_of(hwnd);
-    const int half = (style & TBS_ENABLESELRANGE) ? 5 : 2;
+    const int half = (style & TBS_ENABLESELRANGE) ? 5 : 3;
     const int middle = l.thumbFrom + ThumbWidth / 2;
     return oriented(hwnd, l.chanFrom - ThumbLength / 2, middle - half, l.chanTo + ThumbLength / 2,
                     middle + half);
@@ -419,6 +419,10 @@ LRESULT trackbar_proc(HWND hwnd, Trackbar& t, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_DESTROY:
+        // The capture must not outlive the window holding it.
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return 0;
     case WM_PAINT:
         return on_paint(hwnd, t);
     case WM_ERASEBKGND:

@@ -373,6 +373,10 @@ LRESULT updown_proc(HWND hwnd, Updown& u, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_CREATE:
         return on_create(hwnd, u);
+    case WM_DESTROY:
+        // The capture must not outlive the window holding it.
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return 0;
     case WM_NCDESTROY:
         if (u.buddy && IsWindow(u.buddy)) unhook(u.buddy);
         return DefWindowProcA(hwnd, message, wParam, lParam);
