@@ -363,9 +363,14 @@ LRESULT get_accel(const Updown& u, WPARAM count, LPARAM lParam) {
     return static_cast<LRESULT>(to ? n : u.accel.size());
 }
 
+// UDS_AUTOBUDDY: the sibling made just before this control. While WM_CREATE runs this control
+// is the newest child, so that sibling is its neighbour in the z-order on whichever side the
+// window list links new children.
 LRESULT on_create(HWND hwnd, Updown& u) {
-    if (style_of(hwnd) & UDS_AUTOBUDDY)
-        if (const HWND before = GetWindow(hwnd, GW_HWNDPREV)) set_buddy(hwnd, u, before);
+    if (!(style_of(hwnd) & UDS_AUTOBUDDY)) return 0;
+    HWND before = GetWindow(hwnd, GW_HWNDPREV);
+    if (!before) before = GetWindow(hwnd, GW_HWNDNEXT);
+    if (before) set_buddy(hwnd, u, before);
     return 0;
 }
 
