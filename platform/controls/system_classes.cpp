@@ -18,7 +18,7 @@ void register_system_classes() {
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);
-    const std::array<const ControlClass*, 4> dialogRows{
+    static const ControlClass* const dialogRows[] = {
         &trackbar_class,
         &progress_class,
         &tab_class,

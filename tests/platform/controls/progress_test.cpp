@@ -104,7 +104,23 @@ TEST_F(ProgressTest, FillPixels) {
     check(plat::pixel_from_colorref(RGB(255, 0, 0)), plat::pixel_from_colorref(RGB(0, 0, 255)));
     EXPECT_EQ(pixel(p, 0, 0), colour(COLOR_BTNSHADOW)); // the sunken frame
     EXPECT_EQ(pixel(p, 199, 19), colour(COLOR_BTNHIGHLIGHT));
+}
 
+// The same fill on every depth the screen reports.
+TEST_F(ProgressTest, FillOnEveryDepth) {
+    for (int bits : {1, 4, 8, 24}) {
+        screen = &plat::use_headless_backend({1024, 768}, bits);
+        parentWindow = nullptr;
+        const HWND p = bar();
+        SendMessageA(p, PBM_SETPOS, 30, 0);
+        pump();
+        EXPECT_EQ(pixel(p, 50, 10), colour(COLOR_HIGHLIGHT)) << bits;
+        EXPECT_EQ(pixel(p, 70, 10), colour(COLOR_BTNFACE)) << bits;
+        DestroyWindow(parentWindow);
+    }
+}
+
+TEST_F(ProgressTest, BlocksWithoutSmooth) {
     const HWND blocks = make(PROGRESS_CLASSA, 0, RECT{10, 40, 210, 60}, 31);
     SendMessageA(blocks, PBM_SETPOS, 100, 0);
     pump();
