@@ -232,6 +232,35 @@ TEST_F(TrackbarTest, ThumbFocusPressedAndDisabledPixels) {
     EXPECT_EQ(pixel(t, (at0.left + at0.right) / 2, y), colour(COLOR_BTNFACE));
 }
 
+// Where the ticks go: below by default, above with TBS_TOP, both sides with TBS_BOTH, none with
+// TBS_NOTICKS; with TBS_AUTOTICKS one at each frequency step between the ends.
+TEST_F(TrackbarTest, TickPlacement) {
+    struct Row {
+        DWORD style;
+        bool above, below, middle;
+    };
+    constexpr std::array<Row, 5> rows{{
+        {TBS_BOTTOM, false, true, false},
+        {TBS_TOP, true, false, false},
+        {TBS_BOTH, true, true, false},
+        {TBS_NOTICKS, false, false, false},
+        {TBS_AUTOTICKS, false, true, true},
+    }};
+    for (const Row& row : rows) {
+        const HWND t = make(TRACKBAR_CLASSA, row.style, RECT{10, 10, 210, 50});
+        SendMessageA(t, TBM_SETTICFREQ, 50, 0);
+        SendMessageA(t, TBM_SETPOS, TRUE, 25); // the thumb away from the ticks it would hide
+        pump();
+        const RECT th = thumb(t);
+        const int first = 8, middle = 8 + 50 * (200 - 16 - 1) / 100;
+        const plat::Pixel tick = colour(COLOR_BTNTEXT);
+        EXPECT_EQ(pixel(t, first, th.top - 3) == tick, row.above) << row.style;
+        EXPECT_EQ(pixel(t, first, th.bottom + 2) == tick, row.below) << row.style;
+        EXPECT_EQ(pixel(t, middle, th.bottom + 2) == tick, row.middle) << row.style;
+        DestroyWindow(t);
+    }
+}
+
 // A parent that destroys the bar in its scroll handler ends the drag without a crash.
 TEST_F(TrackbarTest, ParentDestroysTheBarInTheNotification) {
     const HWND t = bar();
