@@ -39,6 +39,9 @@ LRESULT CALLBACK parent_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (log.destroySender) DestroyWindow(hdr->hwndFrom);
         return log.refuse != 0 && hdr->code == log.refuse;
     }
+    case WM_CTLCOLORSTATIC:
+        if (!log.ctlBrush) return DefWindowProcA(hwnd, message, wParam, lParam);
+        return reinterpret_cast<LRESULT>(log.ctlBrush);
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

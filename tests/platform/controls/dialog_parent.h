@@ -30,6 +30,7 @@ struct ParentLog {
     UINT refuse = 0;  // the WM_NOTIFY code answered with TRUE
     int newDelta = 0; // when set, written into a UDN_DELTAPOS before it is allowed
     bool destroySender = false;
+    HBRUSH ctlBrush = nullptr; // when set, the answer to WM_CTLCOLORSTATIC
 };
 ParentLog& parent_log();
 

@@ -2,6 +2,7 @@
 // Ctrl+Tab, a change refused in TCN_SELCHANGING, and the tabs the user sees.
 #include <array>
 #include <cstring>
+#include <string>
 
 #include "dialog_parent.h"
 
@@ -119,6 +120,22 @@ TEST_F(TabTest, BadIndicesAndNullStructures) {
     // An index past the end appends.
     EXPECT_EQ(SendMessageA(t, TCM_INSERTITEMA, 99, p), 3);
     SendMessageA(t, TCM_ADJUSTRECT, FALSE, 0); // NULL rectangle
+    // A text of 100,000 characters: kept whole, handed out as far as the buffer reaches.
+    std::string longText(100000, 'x');
+    TCITEMA big{};
+    big.mask = TCIF_TEXT;
+    big.pszText = longText.data();
+    EXPECT_EQ(SendMessageA(t, TCM_SETITEMA, 3, reinterpret_cast<LPARAM>(&big)), TRUE);
+    pump();
+    std::string back(200001, '?');
+    big.pszText = back.data();
+    big.cchTextMax = static_cast<int>(back.size());
+    EXPECT_TRUE(SendMessageA(t, TCM_GETITEMA, 3, reinterpret_cast<LPARAM>(&big)));
+    EXPECT_EQ(std::strlen(back.c_str()), 100000u);
+    big.cchTextMax = 0; // no room at all: nothing written
+    back[0] = '?';
+    EXPECT_TRUE(SendMessageA(t, TCM_GETITEMA, 3, reinterpret_cast<LPARAM>(&big)));
+    EXPECT_EQ(back[0], '?');
     EXPECT_EQ(SendMessageA(t, TCM_DELETEALLITEMS, 0, 0), TRUE);
     EXPECT_EQ(cur(t), -1);
     key(VK_RIGHT);

@@ -261,6 +261,20 @@ TEST_F(TrackbarTest, TickPlacement) {
     }
 }
 
+// The background is the brush the parent answers to WM_CTLCOLORSTATIC.
+TEST_F(TrackbarTest, BackgroundFromTheParent) {
+    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    parent_log().ctlBrush = green;
+    const HWND t = make(TRACKBAR_CLASSA, TBS_NOTICKS, Place);
+    EXPECT_EQ(pixel(t, 1, 28), plat::pixel_from_colorref(RGB(0, 255, 0)));
+    parent_log().ctlBrush = nullptr;
+    InvalidateRect(t, nullptr, TRUE);
+    pump();
+    EXPECT_EQ(pixel(t, 1, 28), colour(COLOR_BTNFACE));
+    DestroyWindow(t);
+    DeleteObject(green);
+}
+
 // A parent that destroys the bar in its scroll handler ends the drag without a crash.
 TEST_F(TrackbarTest, ParentDestroysTheBarInTheNotification) {
     const HWND t = bar();
