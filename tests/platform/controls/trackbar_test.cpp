@@ -103,6 +103,19 @@ TEST_F(TrackbarTest, ThumbDragSendsTrackPositionAndEnd) {
     EXPECT_EQ(pos(t), 100);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(parent_log().heard.front().wParam, MAKEWPARAM(TB_THUMBTRACK, middle));
+
+    // Upright: the same codes through WM_VSCROLL, the thumb dragged down past the end.
+    DestroyWindow(t);
+    const HWND v = bar(TBS_VERT, RECT{10, 10, 40, 210});
+    const RECT vt = thumb(v);
+    const int x = (vt.left + vt.right) / 2;
+    press(v, x, (vt.top + vt.bottom) / 2);
+    move(v, x, 300);
+    release(v, x, 300);
+    EXPECT_EQ(pos(v), 100);
+    EXPECT_EQ(parent_log().heard, (std::vector<Heard>{scroll(WM_VSCROLL, TB_THUMBTRACK, 100),
+                                                      scroll(WM_VSCROLL, TB_THUMBPOSITION, 100),
+                                                      scroll(WM_VSCROLL, TB_ENDTRACK)}));
 }
 
 // A press beside the thumb pages towards the pointer, again while held, and TB_ENDTRACK
