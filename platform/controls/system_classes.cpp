@@ -19,6 +19,14 @@ void register_system_classes() {
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);
+    static const ControlClass* const dialogRows[] = {
+        &trackbar_class,
+        &progress_class,
+        &tab_class,
+        &updown_class,
+    };
+    for (const ControlClass* row : dialogRows)
+        register_control_class(*row);
 }
 
 } // namespace plat

@@ -8,6 +8,12 @@ namespace plat {
 // Registers each control class once; the class registry calls it before its first lookup.
 void register_system_classes();
 
+// The common controls of dialogs: trackbar, progress bar, tab control and up-down control.
+extern const ControlClass trackbar_class;
+extern const ControlClass progress_class;
+extern const ControlClass tab_class;
+extern const ControlClass updown_class;
+
 // One row per control class file, defined at its end.
 extern const ControlClass statusbar_class;
 extern const ControlClass toolbar_class;

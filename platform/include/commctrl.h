@@ -133,3 +133,114 @@ struct NMTTDISPINFOA {
 using LPNMTTDISPINFOA = NMTTDISPINFOA*;
 using TOOLTIPTEXTA = NMTTDISPINFOA;
 using LPTOOLTIPTEXTA = NMTTDISPINFOA*;
+
+// The colours of the common controls that take them: CLR_DEFAULT asks for the system's.
+constexpr COLORREF CLR_NONE = 0xFFFFFFFF, CLR_DEFAULT = 0xFF000000;
+constexpr UINT CCM_FIRST = 0x2000, CCM_SETBKCOLOR = CCM_FIRST + 1;
+constexpr UINT NM_CLICK = NM_FIRST - 2;
+
+// Trackbar.
+#define TRACKBAR_CLASSA "msctls_trackbar32"
+constexpr DWORD TBS_AUTOTICKS = 0x0001, TBS_VERT = 0x0002, TBS_HORZ = 0x0000, TBS_TOP = 0x0004,
+                TBS_BOTTOM = 0x0000, TBS_LEFT = 0x0004, TBS_RIGHT = 0x0000, TBS_BOTH = 0x0008,
+                TBS_NOTICKS = 0x0010, TBS_ENABLESELRANGE = 0x0020, TBS_FIXEDLENGTH = 0x0040,
+                TBS_NOTHUMB = 0x0080;
+constexpr UINT TBM_GETPOS = WM_USER, TBM_GETRANGEMIN = WM_USER + 1, TBM_GETRANGEMAX = WM_USER + 2,
+               TBM_GETTIC = WM_USER + 3, TBM_SETTIC = WM_USER + 4, TBM_SETPOS = WM_USER + 5,
+               TBM_SETRANGE = WM_USER + 6, TBM_SETRANGEMIN = WM_USER + 7,
+               TBM_SETRANGEMAX = WM_USER + 8, TBM_CLEARTICS = WM_USER + 9,
+               TBM_SETSEL = WM_USER + 10, TBM_SETSELSTART = WM_USER + 11,
+               TBM_SETSELEND = WM_USER + 12, TBM_GETNUMTICS = WM_USER + 16,
+               TBM_GETSELSTART = WM_USER + 17, TBM_GETSELEND = WM_USER + 18,
+               TBM_CLEARSEL = WM_USER + 19, TBM_SETTICFREQ = WM_USER + 20,
+               TBM_SETPAGESIZE = WM_USER + 21, TBM_GETPAGESIZE = WM_USER + 22,
+               TBM_SETLINESIZE = WM_USER + 23, TBM_GETLINESIZE = WM_USER + 24,
+               TBM_GETTHUMBRECT = WM_USER + 25, TBM_GETCHANNELRECT = WM_USER + 26;
+// The codes in the low word of the WM_HSCROLL/WM_VSCROLL a trackbar sends its parent.
+constexpr WORD TB_LINEUP = 0, TB_LINEDOWN = 1, TB_PAGEUP = 2, TB_PAGEDOWN = 3, TB_THUMBPOSITION = 4,
+               TB_THUMBTRACK = 5, TB_TOP = 6, TB_BOTTOM = 7, TB_ENDTRACK = 8;
+
+// Progress bar.
+#define PROGRESS_CLASSA "msctls_progress32"
+constexpr DWORD PBS_SMOOTH = 0x01, PBS_VERTICAL = 0x04;
+constexpr UINT PBM_SETRANGE = WM_USER + 1, PBM_SETPOS = WM_USER + 2, PBM_DELTAPOS = WM_USER + 3,
+               PBM_SETSTEP = WM_USER + 4, PBM_STEPIT = WM_USER + 5, PBM_SETRANGE32 = WM_USER + 6,
+               PBM_GETRANGE = WM_USER + 7, PBM_GETPOS = WM_USER + 8, PBM_SETBARCOLOR = WM_USER + 9,
+               PBM_SETBKCOLOR = CCM_SETBKCOLOR;
+struct PBRANGE {
+    int iLow;
+    int iHigh;
+};
+using PPBRANGE = PBRANGE*;
+
+// Tab control.
+#define WC_TABCONTROLA "SysTabControl32"
+constexpr DWORD TCS_TABS = 0x0000, TCS_BOTTOM = 0x0002, TCS_BUTTONS = 0x0100,
+                TCS_MULTILINE = 0x0200, TCS_FIXEDWIDTH = 0x0400, TCS_FOCUSONBUTTONDOWN = 0x1000,
+                TCS_FOCUSNEVER = 0x8000;
+constexpr UINT TCM_FIRST = 0x1300;
+constexpr UINT TCM_GETITEMCOUNT = TCM_FIRST + 4, TCM_GETITEMA = TCM_FIRST + 5,
+               TCM_SETITEMA = TCM_FIRST + 6, TCM_INSERTITEMA = TCM_FIRST + 7,
+               TCM_DELETEITEM = TCM_FIRST + 8, TCM_DELETEALLITEMS = TCM_FIRST + 9,
+               TCM_GETITEMRECT = TCM_FIRST + 10, TCM_GETCURSEL = TCM_FIRST + 11,
+               TCM_SETCURSEL = TCM_FIRST + 12, TCM_HITTEST = TCM_FIRST + 13,
+               TCM_ADJUSTRECT = TCM_FIRST + 40, TCM_GETCURFOCUS = TCM_FIRST + 47;
+#define TCM_GETITEM TCM_GETITEMA
+#define TCM_SETITEM TCM_SETITEMA
+#define TCM_INSERTITEM TCM_INSERTITEMA
+constexpr UINT TCIF_TEXT = 0x0001, TCIF_IMAGE = 0x0002, TCIF_RTLREADING = 0x0004,
+               TCIF_PARAM = 0x0008, TCIF_STATE = 0x0010;
+constexpr UINT TCHT_NOWHERE = 0x0001, TCHT_ONITEMICONONLY = 0x0002, TCHT_ONITEMLABEL = 0x0004,
+               TCHT_ONITEM = TCHT_ONITEMICONONLY | TCHT_ONITEMLABEL;
+struct TCITEMA {
+    UINT mask;
+    DWORD dwState;
+    DWORD dwStateMask;
+    LPSTR pszText;
+    int cchTextMax;
+    int iImage;
+    LPARAM lParam;
+};
+using LPTCITEMA = TCITEMA*;
+using TC_ITEMA = TCITEMA;
+struct TCHITTESTINFO {
+    POINT pt;
+    UINT flags;
+};
+using LPTCHITTESTINFO = TCHITTESTINFO*;
+constexpr UINT TCN_FIRST = static_cast<UINT>(-550);
+constexpr UINT TCN_KEYDOWN = TCN_FIRST - 0, TCN_SELCHANGE = TCN_FIRST - 1,
+               TCN_SELCHANGING = TCN_FIRST - 2;
+
+// Up-down control.
+#define UPDOWN_CLASSA "msctls_updown32"
+constexpr DWORD UDS_WRAP = 0x0001, UDS_SETBUDDYINT = 0x0002, UDS_ALIGNRIGHT = 0x0004,
+                UDS_ALIGNLEFT = 0x0008, UDS_AUTOBUDDY = 0x0010, UDS_ARROWKEYS = 0x0020,
+                UDS_HORZ = 0x0040, UDS_NOTHOUSANDS = 0x0080, UDS_HOTTRACK = 0x0100;
+constexpr int UD_MAXVAL = 0x7FFF, UD_MINVAL = -UD_MAXVAL;
+constexpr UINT UDM_SETRANGE = WM_USER + 101, UDM_GETRANGE = WM_USER + 102,
+               UDM_SETPOS = WM_USER + 103, UDM_GETPOS = WM_USER + 104, UDM_SETBUDDY = WM_USER + 105,
+               UDM_GETBUDDY = WM_USER + 106, UDM_SETACCEL = WM_USER + 107,
+               UDM_GETACCEL = WM_USER + 108, UDM_SETBASE = WM_USER + 109,
+               UDM_GETBASE = WM_USER + 110, UDM_SETRANGE32 = WM_USER + 111,
+               UDM_GETRANGE32 = WM_USER + 112, UDM_SETPOS32 = WM_USER + 113,
+               UDM_GETPOS32 = WM_USER + 114;
+struct UDACCEL {
+    UINT nSec; // seconds the button has been held before nInc applies
+    UINT nInc;
+};
+using LPUDACCEL = UDACCEL*;
+constexpr UINT UDN_FIRST = static_cast<UINT>(-721);
+constexpr UINT UDN_DELTAPOS = UDN_FIRST - 1;
+struct NMUPDOWN {
+    NMHDR hdr;
+    int iPos;
+    int iDelta;
+};
+using LPNMUPDOWN = NMUPDOWN*;
+// TCN_KEYDOWN: a key pressed while the tab control has the focus.
+struct NMTCKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+};

@@ -24,6 +24,12 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
                WM_CAPTURECHANGED = 0x0215, WM_USER = 0x0400, WM_APP = 0x8000;
 
 constexpr UINT WM_SETFONT = 0x0030, WM_GETFONT = 0x0031, WM_NOTIFY = 0x004E;
+constexpr UINT WM_HSCROLL = 0x0114, WM_VSCROLL = 0x0115;
+// The codes in the low word of WM_HSCROLL and WM_VSCROLL.
+constexpr WORD SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2,
+               SB_PAGELEFT = 2, SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4,
+               SB_THUMBTRACK = 5, SB_TOP = 6, SB_LEFT = 6, SB_BOTTOM = 7, SB_RIGHT = 7,
+               SB_ENDSCROLL = 8;
 
 // The header of every WM_NOTIFY notification; controls extend it with their own fields.
 struct NMHDR {

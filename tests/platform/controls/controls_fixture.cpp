@@ -1,5 +1,7 @@
 #include "controls_fixture.h"
 
+#include "support/presented.h"
+
 #include <cstring>
 
 namespace ctltest {
@@ -151,9 +153,9 @@ plat::Pixel ControlsTest::pixel(HWND hwnd, int x, int y) {
     const POINT p = screen_point(hwnd, x, y);
     RECT r;
     GetWindowRect(top, &r);
-    const plat::Surface& s = plat::lookup(top)->surface;
     const int sx = p.x - r.left, sy = p.y - r.top;
-    return s.contains(sx, sy) ? s.at(sx, sy) : 0xFF000000u;
+    if (sx < 0 || sy < 0 || sx >= r.right - r.left || sy >= r.bottom - r.top) return 0xFF000000u;
+    return testsupport::presented_pixel(top, sx, sy);
 }
 
 } // namespace ctltest
