@@ -201,6 +201,8 @@ BOOL DestroyWindow(HWND hwnd) {
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(w = lookup(hwnd))) return TRUE;
     window_losing_activation(hwnd);
+    // The pointer is not left captured by a window that is going.
+    if (const HWND c = GetCapture(); c == hwnd || IsChild(hwnd, c)) ReleaseCapture();
     if (!(w = lookup(hwnd))) return TRUE;
     send_destroy(hwnd);
     if ((w = lookup(hwnd))) unlink(hwnd, *w);

@@ -116,6 +116,18 @@ TEST_F(InputTest, CaptureGivesNegativeClientCoordinatesOutsideTheWindow) {
     EXPECT_EQ(captured_x, 0); // without capture the move goes to the frame
 }
 
+TEST_F(InputTest, DestroyingTheCapturingWindowOrItsParentReleasesTheCapture) {
+    const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    for (const bool parentGoes : {false, true}) {
+        const HWND c = child(f, 1);
+        const HWND inner = child(c, 2);
+        SetCapture(inner);
+        DestroyWindow(parentGoes ? c : inner);
+        EXPECT_EQ(GetCapture(), nullptr) << (parentGoes ? "parent destroyed" : "window destroyed");
+        if (!parentGoes) DestroyWindow(c);
+    }
+}
+
 std::vector<int>* chain = nullptr;
 
 WNDPROC middle_previous = nullptr;
