@@ -14,5 +14,6 @@ extern const ControlClass toolbar_class;
 extern const ControlClass tooltip_class;
 extern const ControlClass button_class;
 extern const ControlClass static_class;
+extern const ControlClass edit_class;
 
 } // namespace plat

@@ -92,7 +92,8 @@ constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_S
                EM_UNDO = 0x00C7, EM_LINEFROMCHAR = 0x00C9, EM_SETTABSTOPS = 0x00CB,
                EM_SETPASSWORDCHAR = 0x00CC, EM_EMPTYUNDOBUFFER = 0x00CD,
                EM_GETFIRSTVISIBLELINE = 0x00CE, EM_SETREADONLY = 0x00CF,
-               EM_GETPASSWORDCHAR = 0x00D2, EM_GETLIMITTEXT = 0x00D5;
+               EM_GETPASSWORDCHAR = 0x00D2, EM_GETLIMITTEXT = 0x00D5,
+               EM_POSFROMCHAR = 0x00D6, EM_CHARFROMPOS = 0x00D7;
 constexpr WORD EN_SETFOCUS = 0x0100, EN_KILLFOCUS = 0x0200, EN_CHANGE = 0x0300, EN_UPDATE = 0x0400,
                EN_ERRSPACE = 0x0500, EN_MAXTEXT = 0x0501, EN_HSCROLL = 0x0601, EN_VSCROLL = 0x0602;
 
@@ -115,12 +116,3 @@ LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
 SIZE_T GlobalSize(HGLOBAL memory);
 HGLOBAL GlobalFree(HGLOBAL memory);
-
-// The caret: one per program, shown in the window with the focus.
-BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);
-BOOL DestroyCaret();
-BOOL ShowCaret(HWND hwnd);
-BOOL HideCaret(HWND hwnd);
-BOOL SetCaretPos(int x, int y);
-BOOL GetCaretPos(POINT* point);
-UINT GetCaretBlinkTime();
