@@ -26,8 +26,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "backend/x11/x11_clipboard.h"
 #include "backend/x11/x11_cursor.h"
 #include "backend/x11/x11_damage.h"
 #include "backend/x11/x11_geometry.h"
@@ -114,6 +116,8 @@ public:
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
         numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
         scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
+        clipboard_ = std::make_unique<x11::X11Clipboard>(dpy_);
+        set_clipboard_share(clipboard_.get());
     }
 
     ~X11Backend() override {
@@ -121,6 +125,8 @@ public:
             destroy_native(nw);
         for (auto& [id, c] : cursors_)
             XFreeCursor(dpy_, c);
+        set_clipboard_share(nullptr);
+        clipboard_.reset();
         XCloseDisplay(dpy_);
     }
 
@@ -214,6 +220,7 @@ private:
     void sync_lock_keys(unsigned state);
 
     Display* dpy_;
+    std::unique_ptr<x11::X11Clipboard> clipboard_;
     int screen_ = 0;
     XWindow root_ = 0;
     Visual* visual_ = nullptr;
@@ -618,6 +625,7 @@ bool X11Backend::process_pending() {
 }
 
 void X11Backend::handle(XEvent& e) {
+    if (clipboard_->handle(e)) return;
     const HWND hwnd = hwnd_of(e.xany.window);
     switch (e.type) {
     case KeyPress:
