@@ -970,7 +970,7 @@ LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam
 } // namespace
 
 const ControlClass edit_class{
-    "EDIT",   control_proc<Edit, edit_proc>, CS_DBLCLKS, StateBytes, -1, SurfaceKind::Child,
+    "EDIT", control_proc<Edit, edit_proc>, CS_DBLCLKS, StateBytes, -1, SurfaceKind::Child,
     32513}; // IDC_IBEAM
 
 } // namespace plat

@@ -15,5 +15,6 @@ extern const ControlClass tooltip_class;
 extern const ControlClass button_class;
 extern const ControlClass static_class;
 extern const ControlClass edit_class;
+extern const ControlClass listbox_class;
 
 } // namespace plat
