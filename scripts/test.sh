@@ -26,7 +26,39 @@ run_suite() {
     fi
 }
 
+# The folders depend one way (app -> toolkit/public -> core, dialogs, graphics, util -> platform):
+# the demo includes only the public header and its own headers, and no toolkit folder includes
+# one above it.
+check_layers() {
+    local bad=0
+    local app_includes
+    app_includes=$(grep -rhn '^[[:space:]]*#[[:space:]]*include' app --include='*.cpp' --include='*.h' |
+        grep -v '"public/tessaramond.h"' |
+        grep -Ev '#[[:space:]]*include[[:space:]]*"[A-Za-z0-9_]+\.h"' |
+        grep -Ev '#[[:space:]]*include[[:space:]]*<[a-z_]+>' || true)
+    if [ -n "$app_includes" ]; then
+        echo "app/ includes more than the public header:"; echo "$app_includes"; bad=1
+    fi
+    local rule folder pattern hits
+    for rule in 'core:"(public|dialogs)/' 'graphics:"(core|public|dialogs)/' \
+                'util:"(core|public|dialogs|graphics)/'; do
+        folder=${rule%%:*}; pattern=${rule#*:}
+        hits=$(grep -rEn "#[[:space:]]*include[[:space:]]*$pattern" "toolkit/$folder" || true)
+        if [ -n "$hits" ]; then
+            echo "toolkit/$folder includes a folder above it:"; echo "$hits"; bad=1
+        fi
+    done
+    hits=$(${CXX:-c++} -std=c++20 -Itoolkit -MM toolkit/public/tessaramond.h | tr ' \\' '\n\n' |
+        grep -E '\.h$' | grep -Ev '^toolkit/public/|^toolkit/util/text_arg\.h$' || true)
+    if [ -n "$hits" ]; then
+        echo "toolkit/public/tessaramond.h reaches more than the public headers:"; echo "$hits"; bad=1
+    fi
+    return $bad
+}
+
 status=0
+echo "== layers"
+check_layers || status=1
 run_suite build -DCMAKE_BUILD_TYPE=Release || status=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTESS_SANITIZE=ON || status=1
 exit $status

@@ -16,5 +16,7 @@ extern const ControlClass button_class;
 extern const ControlClass static_class;
 extern const ControlClass edit_class;
 extern const ControlClass listbox_class;
+// "#32770", the dialogs, with the dialog manager.
+extern const ControlClass dialog_class;
 
 } // namespace plat

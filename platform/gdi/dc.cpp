@@ -11,15 +11,16 @@
 namespace plat {
 namespace {
 
+HWND top_of(HWND hwnd) {
+    while (lookup(hwnd) && (lookup(hwnd)->style & WS_CHILD))
+        hwnd = lookup(hwnd)->parent;
+    return hwnd;
+}
+
 // The part of the window that can be seen: inside every ancestor's client area and, with the
 // clipping styles, outside children and the siblings above.
 std::vector<RECT> visible_region(HWND hwnd, const RECT& area) {
-    const RECT topRect = screen_rect([&] {
-        HWND t = hwnd;
-        while (lookup(t) && (lookup(t)->style & WS_CHILD))
-            t = lookup(t)->parent;
-        return t;
-    }());
+    const RECT topRect = screen_rect(top_of(hwnd));
     RECT visible = area;
     for (HWND h = hwnd; lookup(h) && (lookup(h)->style & WS_CHILD);) {
         const HWND parent = lookup(h)->parent;
@@ -56,12 +57,6 @@ HandleTable<DeviceContext>& dcs() {
 
 HDC add_dc(DeviceContext dc) {
     return reinterpret_cast<HDC>(dcs().add(std::move(dc)));
-}
-
-HWND top_of(HWND hwnd) {
-    while (lookup(hwnd) && (lookup(hwnd)->style & WS_CHILD))
-        hwnd = lookup(hwnd)->parent;
-    return hwnd;
 }
 
 // Surface, origin, visible region and clip as the window is now. False when it is gone.

@@ -137,6 +137,12 @@ BOOL RestoreDC(HDC hdc, int saved) {
         state.*field = dc->*field;
         set_selected(state, field, restored);
     }
+    // The bitmap saved with the state may have been deleted since: its pixels are looked up
+    // again rather than trusted.
+    if (state.memory) {
+        auto* b = find<BitmapObject>(state.bitmap);
+        state.surface = b ? &b->pixels : nullptr;
+    }
     *dc = std::move(state);
     dc->saved = std::move(stack);
     return TRUE;

@@ -17,8 +17,10 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <vector>
 
+#include "gdi/face_cache.h"
 #include "resource/cp1252.h"
 
 namespace plat {
@@ -42,7 +44,9 @@ struct FtLibrary {
 
 struct Libraries {
     std::shared_ptr<FtLibrary> ft = std::make_shared<FtLibrary>();
-    bool fc = FcInit() == FcTrue;
+    // fontconfig is loaded only for a question the cache cannot answer.
+    bool fcTried = false, fc = false;
+    FaceCache faces{face_cache_path(), fontconfig_stamp()};
     std::map<std::string, std::shared_ptr<Font>> stock;
 };
 
@@ -63,19 +67,18 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-struct FaceFile {
-    std::string path;
-    int index = 0;
-    std::string family;
-};
-
 // Asks fontconfig for the installed face closest to family, weight and slant.
-FaceFile match_face(const std::string& family, int weight, bool italic) {
+FaceFile ask_fontconfig(Libraries& l, const FaceQuery& q) {
     FaceFile out;
+    if (!l.fcTried) {
+        l.fcTried = true;
+        l.fc = FcInit() == FcTrue;
+    }
+    if (!l.fc) return out;
     FcPattern* pat = FcPatternCreate();
-    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pat, FC_WEIGHT, weight >= FW_SEMIBOLD ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(q.family.c_str()));
+    FcPatternAddInteger(pat, FC_WEIGHT, q.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, q.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
     FcConfigSubstitute(nullptr, pat, FcMatchPattern);
     FcDefaultSubstitute(pat);
@@ -93,7 +96,13 @@ FaceFile match_face(const std::string& family, int weight, bool italic) {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pat);
+    if (!out.path.empty()) l.faces.remember(q, out, fontconfig_stamp());
     return out;
+}
+
+FaceFile find_face(Libraries& l, const FaceQuery& q) {
+    if (std::optional<FaceFile> known = l.faces.find(q)) return *known;
+    return ask_fontconfig(l, q);
 }
 
 // ---- metrics ----
@@ -329,13 +338,20 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
 
 std::shared_ptr<Font> open_font(const LOGFONTA& desc) {
     Libraries& l = libs();
-    if (!l.ft->lib || !l.fc) return nullptr;
+    if (!l.ft->lib) return nullptr;
     const std::string face_name(desc.lfFaceName, strnlen(desc.lfFaceName, LF_FACESIZE));
-    const std::string family = resolve_family(face_name, desc.lfPitchAndFamily);
-    FaceFile file = match_face(family, desc.lfWeight, desc.lfItalic != 0);
-    if (file.path.empty()) return nullptr;
+    const FaceQuery query{resolve_family(face_name, desc.lfPitchAndFamily),
+                          desc.lfWeight >= FW_SEMIBOLD, desc.lfItalic != 0};
+    FaceFile file = find_face(l, query);
     FT_Face face = nullptr;
-    if (FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0) return nullptr;
+    if (file.path.empty()) return nullptr;
+    if (FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0) {
+        // A remembered face that is gone: fontconfig is asked again.
+        l.faces.forget(query);
+        file = ask_fontconfig(l, query);
+        if (file.path.empty() || FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0)
+            return nullptr;
+    }
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
     return std::make_shared<FreeTypeFont>(l.ft, face, desc, file.path, file.family);
 }

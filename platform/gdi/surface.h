@@ -2,7 +2,10 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "win/types.h"
@@ -20,15 +23,70 @@ constexpr COLORREF colorref_from_pixel(Pixel p) {
     return RGB(static_cast<BYTE>(p >> 16), static_cast<BYTE>(p >> 8), static_cast<BYTE>(p));
 }
 
+// Where a surface's pixels live: memory of its own, or memory a backend lends it (a segment
+// the display server reads the pixels from, so they are never copied on their way out). A copy
+// always owns its pixels.
+class PixelStore {
+public:
+    PixelStore() = default;
+    PixelStore(std::size_t count, Pixel fill) : owned_(count, fill), size_(count) {}
+    // `memory` holds `count` pixels and stays valid while `keep` lives; it is not cleared.
+    PixelStore(Pixel* memory, std::size_t count, std::shared_ptr<void> keep)
+        : lent_(memory), keep_(std::move(keep)), size_(count) {}
+
+    PixelStore(const PixelStore& other) : owned_(other.begin(), other.end()), size_(other.size_) {}
+    PixelStore(PixelStore&& other) noexcept
+        : owned_(std::move(other.owned_)), lent_(std::exchange(other.lent_, nullptr)),
+          keep_(std::move(other.keep_)), size_(std::exchange(other.size_, 0)) {}
+    PixelStore& operator=(const PixelStore& other) {
+        if (this != &other) *this = PixelStore(other);
+        return *this;
+    }
+    PixelStore& operator=(PixelStore&& other) noexcept {
+        owned_ = std::move(other.owned_);
+        other.owned_.clear();
+        lent_ = std::exchange(other.lent_, nullptr);
+        keep_ = std::move(other.keep_);
+        size_ = std::exchange(other.size_, 0);
+        return *this;
+    }
+
+    Pixel* data() { return lent_ ? lent_ : owned_.data(); }
+    const Pixel* data() const { return lent_ ? lent_ : owned_.data(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    bool lent() const { return lent_ != nullptr; }
+    Pixel* begin() { return data(); }
+    Pixel* end() { return data() + size_; }
+    const Pixel* begin() const { return data(); }
+    const Pixel* end() const { return data() + size_; }
+    Pixel& operator[](std::size_t i) { return data()[i]; }
+    Pixel operator[](std::size_t i) const { return data()[i]; }
+    friend bool operator==(const PixelStore& a, const PixelStore& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+private:
+    std::vector<Pixel> owned_;
+    Pixel* lent_ = nullptr;
+    std::shared_ptr<void> keep_;
+    std::size_t size_ = 0;
+};
+
 struct Surface {
     int width = 0;
     int height = 0;
-    std::vector<Pixel> pixels;
+    PixelStore pixels;
 
     Surface() = default;
     Surface(int w, int h, Pixel fill = 0)
         : width(std::max(w, 0)), height(std::max(h, 0)),
           pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
+    // A surface on lent memory of at least w * h pixels, rows packed.
+    Surface(int w, int h, Pixel* memory, std::shared_ptr<void> keep)
+        : width(std::max(w, 0)), height(std::max(h, 0)),
+          pixels(memory, static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                 std::move(keep)) {}
 
     Pixel* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
     const Pixel* row(int y) const { return pixels.data() + static_cast<std::size_t>(y) * width; }

@@ -5,6 +5,7 @@
 
 #include "win/types.h"
 #include "win/user.h"
+#include "win/dialog.h"
 #include "win/gdi.h"
 #include "win/resource.h"
 #include "win/controls.h"

@@ -22,6 +22,7 @@ HMENU GetMenu(HWND hwnd) {
 BOOL DrawMenuBar(HWND hwnd) {
     const Window* w = lookup(hwnd);
     if (!w || !w->menu) return FALSE;
-    SendMessageA(hwnd, WM_NCPAINT, 1, 0);
-    return TRUE;
+    // The bar's height may have changed with its items: the frame is laid out again.
+    return SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

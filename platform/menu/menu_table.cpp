@@ -190,6 +190,8 @@ UINT GetMenuItemID(HMENU menu, int position) {
 UINT GetMenuState(HMENU menu, UINT id, UINT flags) {
     const MenuItem* item = find_item(menu, id, flags);
     if (!item) return 0xFFFFFFFF;
+    // A separator cannot be greyed, disabled, checked or highlighted: it only separates.
+    if (item->flags & MF_SEPARATOR) return MF_SEPARATOR;
     // For a pop-up the high byte holds its number of items.
     if (item->flags & MF_POPUP)
         return (static_cast<UINT>(GetMenuItemCount(item->popup)) << 8) | (item->flags & 0xFF);

@@ -8,6 +8,7 @@
 #include "backend/backend.h"
 #include "menu/menu_layout.h"
 #include "menu/menu_table.h"
+#include "window/modal_loop.h"
 #include "window/nonclient.h"
 #include "window/window_table.h"
 
@@ -54,8 +55,10 @@ void send_select(const Tracker& t, HMENU menu, int pos) {
                  reinterpret_cast<LPARAM>(menu));
 }
 
+// A highlight changes no layout: only the frame is painted again, not recalculated as
+// DrawMenuBar would.
 void redraw_bar(const Tracker& t) {
-    if (t.bar && IsWindow(t.owner)) DrawMenuBar(t.owner);
+    if (t.bar && IsWindow(t.owner)) SendMessageA(t.owner, WM_NCPAINT, 1, 0);
 }
 
 void close_from(Tracker& t, std::size_t k) {
@@ -384,34 +387,29 @@ private:
 
 void run(Tracker& t) {
     SetCapture(t.owner);
-    MSG msg;
-    while (!t.done && IsWindow(t.owner)) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            const HWND shown = t.levels.empty() ? t.owner : t.levels.back().window;
-            SendMessageA(t.owner, WM_ENTERIDLE, MSGF_MENU, reinterpret_cast<LPARAM>(shown));
-            if (t.done || !IsWindow(t.owner)) break;
-        }
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    ModalLoop loop;
+    loop.owner = t.owner;
+    loop.idleCode = MSGF_MENU;
+    loop.idleWindow = [&t] { return t.levels.empty() ? t.owner : t.levels.back().window; };
+    // An item with no pop-up left to show, and nothing selected on the bar, ends the loop.
+    loop.done = [&t] { return t.done || (!t.bar && t.levels.empty()); };
+    loop.filter = [&t](MSG& msg) {
         if (is_mouse_message(msg.message)) {
             on_mouse(t, msg);
-        } else if (is_key_message(msg.message)) {
-            if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-                // Keys the loop acts on make no characters: an Enter that chooses an item
-                // must not reach the owner as a character afterwards.
-                if (!is_navigation_key(msg.wParam)) TranslateMessage(&msg);
-                on_key(t, msg.wParam);
-            } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
-                on_character(t, static_cast<char>(msg.wParam));
-            }
-        } else {
-            DispatchMessageA(&msg);
+            return true;
         }
-        // An item with no pop-up left to show, and nothing selected on the bar, ends the loop.
-        if (!t.bar && t.levels.empty()) t.done = true;
-    }
+        if (!is_key_message(msg.message)) return false;
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+            // Keys the loop acts on make no characters: an Enter that chooses an item must not
+            // reach the owner as a character afterwards.
+            if (!is_navigation_key(msg.wParam)) TranslateMessage(&msg);
+            on_key(t, msg.wParam);
+        } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
+            on_character(t, static_cast<char>(msg.wParam));
+        }
+        return true;
+    };
+    run_modal_loop(loop);
     close_from(t, 0);
     t.barSelected = -1;
     redraw_bar(t);

@@ -1,4 +1,6 @@
 // The default handling of messages.
+#include <algorithm>
+
 #include "controls/control.h"
 #include "gdi/brushes.h"
 #include "menu/menu_tracker.h"
@@ -126,13 +128,26 @@ LRESULT on_nc_button_down(HWND hwnd, WPARAM hit, LPARAM where) {
     }
 }
 
+// A size request is held within the window's tracking limits.
+LRESULT on_window_pos_changing(HWND hwnd, WINDOWPOS* pos) {
+    const Window* w = lookup(hwnd);
+    if (!w || !pos || (pos->flags & SWP_NOSIZE)) return 0;
+    if (!(w->style & WS_THICKFRAME) && (w->style & (WS_POPUP | WS_CHILD))) return 0;
+    const MINMAXINFO info = min_max_info(hwnd);
+    if (!(w = lookup(hwnd)) || (w->style & (WS_MINIMIZE | WS_MAXIMIZE))) return 0;
+    pos->cx = std::clamp<int>(pos->cx, info.ptMinTrackSize.x,
+                              std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+    pos->cy = std::clamp<int>(pos->cy, info.ptMinTrackSize.y,
+                              std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+    return 0;
+}
+
+// WM_MOVE, then WM_SIZE, each only for what changed.
 LRESULT on_window_pos_changed(HWND hwnd, const WINDOWPOS* pos) {
-    constexpr UINT NoClientSize = 0x0800, NoClientMove = 0x1000;
-    Window* w = lookup(hwnd);
-    if (!w || !pos) return 0;
-    const bool sizeChanged = !(pos->flags & NoClientSize);
-    const bool moved = !(pos->flags & NoClientMove);
-    if (w->needSize || sizeChanged || moved) send_size_and_move(hwnd);
+    if (!lookup(hwnd) || !pos) return 0;
+    if (!(pos->flags & SwpNoClientMove)) send_move(hwnd);
+    if (lookup(hwnd) && (!(pos->flags & SwpNoClientSize) || (pos->flags & SwpStateChanged)))
+        send_size(hwnd);
     return 0;
 }
 
@@ -213,8 +228,16 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageA(top_level_of(hwnd), WM_SYSCOMMAND, SC_KEYMENU,
                          static_cast<LPARAM>(static_cast<BYTE>(wParam)));
         return 0;
+    case WM_WINDOWPOSCHANGING:
+        return on_window_pos_changing(hwnd, reinterpret_cast<WINDOWPOS*>(lParam));
+    case WM_QUERYOPEN:
+        return TRUE;
     case WM_WINDOWPOSCHANGED:
         return on_window_pos_changed(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam));
+    case WM_HELP:
+        // Help asked for in a child is the parent's to give, in a top-level window its owner's.
+        if (const HWND up = GetParent(hwnd)) return SendMessageA(up, WM_HELP, wParam, lParam);
+        return TRUE;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

@@ -25,11 +25,18 @@ HWND top_level_of(HWND hwnd) {
     return w ? hwnd : nullptr;
 }
 
+// The whole program hears when it gains or loses activation: every top-level window.
+void tell_application(BOOL active) {
+    const std::vector<HWND> windows = top_level_order();
+    for (HWND h : windows)
+        if (lookup(h)) SendMessageA(h, WM_ACTIVATEAPP, active, 0);
+}
+
 void deactivate(HWND previous, HWND next) {
     if (!lookup(previous)) return;
-    SendMessageA(previous, WM_NCACTIVATE, FALSE, 0);
+    SendMessageA(previous, WM_NCACTIVATE, FALSE, reinterpret_cast<LPARAM>(next));
     SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), reinterpret_cast<LPARAM>(next));
-    if (!next) SendMessageA(previous, WM_ACTIVATEAPP, FALSE, 0);
+    if (!next) tell_application(FALSE);
 }
 
 // The next window to take over activation: the topmost visible, enabled top-level window.
@@ -46,7 +53,9 @@ void activate_window(HWND hwnd, WORD how) {
     hwnd = top_level_of(hwnd);
     if (!hwnd || s.active == hwnd) return;
     const HWND previous = s.active;
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    // A window already in front is not asked to move.
+    if (!is_top_of_z_order(hwnd))
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     if (!lookup(hwnd)) return;
     s.active = hwnd;
     deactivate(previous, hwnd);
@@ -54,8 +63,9 @@ void activate_window(HWND hwnd, WORD how) {
     // On a palette screen the window being activated may realise its palette first.
     if (backend().bits_per_pixel() == 8) SendMessageA(hwnd, WM_QUERYNEWPALETTE, 0, 0);
     if (!lookup(hwnd)) return;
-    if (!previous || !lookup(previous)) SendMessageA(hwnd, WM_ACTIVATEAPP, TRUE, 0);
-    SendMessageA(hwnd, WM_NCACTIVATE, TRUE, 0);
+    if (!previous || !lookup(previous)) tell_application(TRUE);
+    if (!lookup(hwnd) || s.active != hwnd) return;
+    SendMessageA(hwnd, WM_NCACTIVATE, TRUE, reinterpret_cast<LPARAM>(previous));
     SendMessageA(hwnd, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(previous));
 }
 
@@ -69,14 +79,17 @@ void window_losing_activation(HWND hwnd) {
         }
         return;
     }
-    const HWND next = next_candidate(hwnd);
-    if (next) {
-        activate_window(next, WA_ACTIVE);
-        return;
-    }
+    if (activate_next_window(hwnd)) return;
     s.active = nullptr;
     deactivate(hwnd, nullptr);
     if (s.focus) SetFocus(nullptr);
+}
+
+bool activate_next_window(HWND leaving) {
+    const HWND next = next_candidate(leaving);
+    if (!next) return false;
+    activate_window(next, WA_ACTIVE);
+    return true;
 }
 
 void deactivate_application() {
@@ -101,23 +114,27 @@ using namespace plat;
 HWND SetFocus(HWND hwnd) {
     FocusState& s = state();
     if (hwnd && !lookup(hwnd)) return nullptr;
-    const HWND original = s.focus;
-    if (hwnd == original) return original;
+    if (hwnd == s.focus) return hwnd;
     if (hwnd) {
         // Focus goes only to enabled windows, and activates their top-level window first.
         for (HWND h = hwnd; h; h = (lookup(h)->style & WS_CHILD) ? lookup(h)->parent : nullptr)
             if (!IsWindowEnabled(h)) return nullptr;
         const HWND top = top_level_of(hwnd);
-        if (s.active != top) activate_window(top, WA_ACTIVE);
-        if (!lookup(hwnd)) return nullptr;
+        if (s.active != top) {
+            activate_window(top, WA_ACTIVE);
+            // The activation may have refused, or handed the focus on.
+            if (!lookup(hwnd) || s.active != top) return nullptr;
+        }
     }
+    // The answer is the focus just before this change: after an activation, the window that
+    // activation focused.
     const HWND previous = s.focus;
-    if (hwnd == previous) return original;
+    if (hwnd == previous) return previous;
     s.focus = hwnd;
     if (lookup(previous)) SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     if (s.focus == hwnd && lookup(hwnd))
         SendMessageA(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
-    return original;
+    return previous;
 }
 
 HWND GetFocus() {

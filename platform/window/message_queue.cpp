@@ -21,11 +21,11 @@ struct Timer {
     TIMERPROC proc;
 };
 
-// A posted message; input from the keyboard and the mouse moves the key state GetKeyState
-// reports when it is taken from the queue.
+// A posted message, or a device's record that becomes one when it is read.
 struct Posted {
     MSG msg;
     bool input = false;
+    InputRecord record{};
 };
 
 struct Queue {
@@ -59,18 +59,48 @@ MSG make_msg(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return m;
 }
 
+// Input is addressed as it is read: the focus, capture and windows of this moment decide where it
+// goes, so keys typed ahead follow a focus change the keys before them caused.
 bool take_posted(MSG* msg, HWND hwnd, UINT min, UINT max, UINT remove) {
     auto& posted = queue().posted;
-    for (auto it = posted.begin(); it != posted.end(); ++it) {
-        if (!window_matches(hwnd, it->msg.hwnd) || !message_matches(min, max, it->msg.message))
-            continue;
-        *msg = it->msg;
-        if (remove & PM_REMOVE) {
-            const bool input = it->input;
-            posted.erase(it);
-            if (input) input_message_taken(*msg);
+    for (auto it = posted.begin(); it != posted.end();) {
+        if (!it->input) {
+            if (!window_matches(hwnd, it->msg.hwnd) ||
+                !message_matches(min, max, it->msg.message)) {
+                ++it;
+                continue;
+            }
+            *msg = it->msg;
+            if (remove & PM_REMOVE) posted.erase(it);
+            return true;
         }
-        return true;
+        const InputRecord record = it->record;
+        AddressedInput addressed;
+        // The hit test may run code that changes the queue: the record is found again after.
+        const std::size_t index = static_cast<std::size_t>(it - posted.begin());
+        const bool addressable = address_input(record, addressed);
+        if (index >= posted.size()) return false;
+        it = posted.begin() + static_cast<std::ptrdiff_t>(index);
+        const bool matches = addressable && window_matches(hwnd, addressed.msg.hwnd) &&
+                             message_matches(min, max, addressed.msg.message);
+        if (!(remove & PM_REMOVE)) {
+            if (matches && !addressed.refused) {
+                *msg = addressed.msg;
+                return true;
+            }
+            ++it;
+            continue;
+        }
+        if (addressable && !matches) {
+            ++it;
+            continue;
+        }
+        posted.erase(it);
+        if (addressable && deliver_input(record, addressed)) {
+            *msg = addressed.msg;
+            return true;
+        }
+        it = posted.begin(); // refused or eaten: the code it ran may have changed the queue
     }
     return false;
 }
@@ -127,11 +157,11 @@ void advance_clock(DWORD ms) {
 }
 
 void post_front(const MSG& msg) {
-    queue().posted.push_front({msg, false});
+    queue().posted.push_front({msg, false, {}});
 }
 
-void post_input(const MSG& msg) {
-    queue().posted.push_back({msg, true});
+void queue_input(const InputRecord& record) {
+    queue().posted.push_back({MSG{}, true, record});
 }
 
 void set_message_trace(MessageTrace t, void* context) {
@@ -158,7 +188,8 @@ int next_timer_delay() {
 
 void forget_window_timers(HWND hwnd) {
     std::erase_if(queue().timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
-    std::erase_if(queue().posted, [hwnd](const Posted& p) { return p.msg.hwnd == hwnd; });
+    std::erase_if(queue().posted,
+                  [hwnd](const Posted& p) { return !p.input && p.msg.hwnd == hwnd; });
 }
 
 } // namespace plat
@@ -174,7 +205,7 @@ LRESULT SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (hwnd && !lookup(hwnd)) return FALSE;
-    queue().posted.push_back({make_msg(hwnd, message, wParam, lParam), false});
+    queue().posted.push_back({make_msg(hwnd, message, wParam, lParam), false, {}});
     return TRUE;
 }
 
@@ -205,19 +236,23 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 }
 
 BOOL WaitMessage() {
+    // Input records count as they are: addressing them here would run hit tests twice.
     MSG probe;
-    if (peek(&probe, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
+    if (!queue().posted.empty() || queue().quit || take_paint(&probe, nullptr, 0, 0) ||
+        take_timer(&probe, nullptr, 0, 0, PM_NOREMOVE))
+        return TRUE;
     wait_for_backend(next_timer_delay());
     return TRUE;
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {
-    if (!msg || !msg->hwnd) return 0;
+    if (!msg) return 0;
+    // A timer's procedure runs whether or not the timer belongs to a window.
     if (msg->message == WM_TIMER && msg->lParam) {
         reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
         return 0;
     }
-    Window* w = lookup(msg->hwnd);
+    Window* w = msg->hwnd ? lookup(msg->hwnd) : nullptr;
     if (!w || !w->proc) return 0;
     trace(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
     return w->proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);

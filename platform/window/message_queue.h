@@ -5,8 +5,9 @@
 
 namespace plat {
 
-// Puts an input message at the end of the queue (backends and input injection use this).
-void post_input(const MSG& msg);
+struct InputRecord;
+// Appends a device's record to the queue; it becomes a message for a window when it is read.
+void queue_input(const InputRecord& record);
 // Puts a message ahead of everything queued: the characters TranslateMessage makes are read
 // before the key messages typed after them.
 void post_front(const MSG& msg);
@@ -15,10 +16,6 @@ void post_front(const MSG& msg);
 using MessageTrace = void (*)(void* context, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                               bool posted);
 void set_message_trace(MessageTrace trace, void* context);
-
-// Runs messages until done() says so or WM_QUIT arrives (it is posted again for the outer
-// loop). Modal dialogs and menus run in it, so every window keeps being served.
-template <class Done> bool run_modal_loop(Done done);
 
 // Forgets every queued message and timer (the window table is cleared by tests separately).
 void reset_queue();
@@ -31,16 +28,3 @@ void advance_clock(DWORD ms);
 int next_timer_delay();
 
 } // namespace plat
-
-template <class Done> bool plat::run_modal_loop(Done done) {
-    MSG msg;
-    while (!done()) {
-        if (!GetMessageA(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return false;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return true;
-}

@@ -2,13 +2,12 @@
 // pointer until the button is released.
 #include <algorithm>
 
+#include "window/modal_loop.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
 namespace plat {
 namespace {
-
-constexpr int MinTrackWidth = 40, MinTrackHeight = 20;
 
 // Which edges follow the pointer, from the low bits of SC_SIZE (1 left … 8 bottom right).
 struct Edges {
@@ -72,43 +71,48 @@ void track_move_size(HWND hwnd, WPARAM command, LPARAM where) {
     const Edges edges = moving ? Edges{} : edges_for(command);
     RECT start;
     GetWindowRect(hwnd, &start);
+    // The borders stop where the window's limits say.
+    const MINMAXINFO limits = min_max_info(hwnd);
+    if (!lookup(hwnd)) return;
+    const LONG minWidth = limits.ptMinTrackSize.x, minHeight = limits.ptMinTrackSize.y;
+    const LONG maxWidth = std::max(minWidth, limits.ptMaxTrackSize.x);
+    const LONG maxHeight = std::max(minHeight, limits.ptMaxTrackSize.y);
     POINT anchor{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
     if (!where) GetCursorPos(&anchor);
     SendMessageA(hwnd, WM_ENTERSIZEMOVE, 0, 0);
-    MSG msg;
-    while (lookup(hwnd)) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000)) break;
-            WaitMessage();
-            continue;
-        }
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    bool finished = false;
+    ModalLoop loop;
+    loop.window = hwnd;
+    loop.done = [&] { return finished; };
+    // A release that happened where no window of ours saw it ends the drag as well.
+    loop.idle = [&] { finished |= !(GetAsyncKeyState(VK_LBUTTON) & 0x8000); };
+    loop.filter = [&](MSG& msg) {
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
             const RECT r = in_parent_coordinates(hwnd, start);
             SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
+            finished = true;
+            return true;
         }
-        if (!is_mouse_move(msg.message) && !is_button_up(msg.message)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            continue;
-        }
+        if (!is_mouse_move(msg.message) && !is_button_up(msg.message)) return false;
         const int dx = msg.pt.x - anchor.x, dy = msg.pt.y - anchor.y;
         RECT r = start;
         if (moving) OffsetRect(&r, dx, dy);
-        if (edges.left) r.left = std::min<LONG>(r.left + dx, r.right - MinTrackWidth);
-        if (edges.right) r.right = std::max<LONG>(r.right + dx, r.left + MinTrackWidth);
-        if (edges.top) r.top = std::min<LONG>(r.top + dy, r.bottom - MinTrackHeight);
-        if (edges.bottom) r.bottom = std::max<LONG>(r.bottom + dy, r.top + MinTrackHeight);
+        if (edges.left)
+            r.left = std::clamp<LONG>(r.left + dx, r.right - maxWidth, r.right - minWidth);
+        if (edges.right)
+            r.right = std::clamp<LONG>(r.right + dx, r.left + minWidth, r.left + maxWidth);
+        if (edges.top)
+            r.top = std::clamp<LONG>(r.top + dy, r.bottom - maxHeight, r.bottom - minHeight);
+        if (edges.bottom)
+            r.bottom = std::clamp<LONG>(r.bottom + dy, r.top + minHeight, r.top + maxHeight);
         r = in_parent_coordinates(hwnd, r);
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (is_button_up(msg.message)) break;
-    }
+        finished |= is_button_up(msg.message);
+        return true;
+    };
+    run_modal_loop(loop);
     if (lookup(hwnd)) SendMessageA(hwnd, WM_EXITSIZEMOVE, 0, 0);
 }
 

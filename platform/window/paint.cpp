@@ -17,7 +17,8 @@ RECT client_area(const Window& w) {
 
 void invalidate(HWND hwnd, const RECT* rect, bool erase) {
     Window* w = lookup(hwnd);
-    if (!w) return;
+    // Nothing of an icon's client area or children is on screen to paint.
+    if (!w || iconic_or_under_iconic(hwnd)) return;
     const RECT area = client_area(*w);
     RECT r = area;
     if (rect) IntersectRect(&r, rect, &area);
@@ -136,6 +137,12 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     Window* w = lookup(hwnd);
     if (!w || !paint) return nullptr;
     *paint = PAINTSTRUCT{};
+    // A frame left for later (a child's, when its parent was shown or sized) comes first.
+    if (w->framePending) {
+        w->framePending = false;
+        SendMessageA(hwnd, WM_NCPAINT, 1, 0);
+        if (!(w = lookup(hwnd))) return nullptr;
+    }
     const RECT update = w->updatePending ? w->update : RECT{};
     const bool erase = w->erasePending;
     validate(hwnd, nullptr);

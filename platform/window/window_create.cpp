@@ -98,6 +98,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     w->atom = cls->atom;
     w->proc = cls->info.lpfnWndProc;
     w->style = style & ~WS_VISIBLE;
+    // Frames with a caption or a sizing border get the raised outer edge.
+    if ((style & (WS_DLGFRAME | WS_THICKFRAME)) || (exStyle & WS_EX_DLGMODALFRAME))
+        exStyle |= WS_EX_WINDOWEDGE;
     w->exStyle = exStyle;
     w->instance = instance;
     if (style & WS_CHILD) {
@@ -124,8 +127,18 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
         windowName, className, exStyle};
     if (is_top_level(style) && (style & (WS_THICKFRAME | WS_CAPTION))) {
-        MINMAXINFO info{};
-        SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        // The first size keeps within the window's limits.
+        const MINMAXINFO info = min_max_info(hwnd);
+        if (!(w = lookup(hwnd))) return nullptr;
+        w->rect.right =
+            w->rect.left + std::clamp<LONG>(w->rect.right - w->rect.left, info.ptMinTrackSize.x,
+                                            std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+        w->rect.bottom =
+            w->rect.top + std::clamp<LONG>(w->rect.bottom - w->rect.top, info.ptMinTrackSize.y,
+                                           std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+        w->client = w->rect;
+        cs.cx = w->rect.right - w->rect.left;
+        cs.cy = w->rect.bottom - w->rect.top;
     }
     if (!lookup(hwnd) || !SendMessageA(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
         if (lookup(hwnd)) DestroyWindow(hwnd);
@@ -138,7 +151,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         p->children.insert(p->children.begin(), hwnd);
     else
         top_level_order().insert(top_level_order().begin(), hwnd);
-    if (is_top_level(style)) backend().surface_created(hwnd, surface_of(hwnd));
+    if (is_top_level(style)) {
+        describe_surface(hwnd);
+        backend().surface_created(hwnd, surface_of(hwnd));
+    }
 
     RECT rc = w->rect;
     SendMessageA(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rc));
@@ -177,7 +193,10 @@ BOOL DestroyWindow(HWND hwnd) {
     for (HWND h : owned)
         DestroyWindow(h);
     if (!(w = lookup(hwnd))) return TRUE;
-    if (w->style & WS_VISIBLE)
+    // A child is hidden as ShowWindow hides it, telling it so; a frame quietly.
+    if ((w->style & WS_VISIBLE) && (w->style & WS_CHILD))
+        ShowWindow(hwnd, SW_HIDE);
+    else if (w->style & WS_VISIBLE)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(w = lookup(hwnd))) return TRUE;

@@ -9,8 +9,7 @@
 namespace plat {
 namespace {
 
-constexpr UINT SwpNoClientSize = 0x0800; // flags the platform adds to WM_WINDOWPOSCHANGED
-constexpr UINT SwpNoClientMove = 0x1000;
+constexpr int MinTrackWidth = 112, MinTrackHeight = 27, MaxTrackSize = 32767;
 constexpr int MinimizedWidth = 160;
 constexpr int MinimizedHeight = CaptionHeight + 2 * ThickFrame;
 constexpr int OffScreen = -32000; // where minimised top-level windows are parked
@@ -27,10 +26,12 @@ POINT client_origin(HWND hwnd) {
     return {r.left, r.top};
 }
 
-// Returns whether the window changed its place among its siblings.
-bool restack(HWND hwnd, Window& w, HWND after) {
+// Returns whether the window changes its place among its siblings; only with apply is the
+// order changed.
+bool restack(HWND hwnd, Window& w, HWND after, bool apply) {
     Window* p = lookup(w.parent);
-    std::vector<HWND>& list = p ? p->children : top_level_order();
+    std::vector<HWND>& order = p ? p->children : top_level_order();
+    std::vector<HWND> list = order;
     const auto old = std::find(list.begin(), list.end(), hwnd);
     const std::ptrdiff_t oldIndex = old - list.begin();
     std::erase(list, hwnd);
@@ -41,15 +42,21 @@ bool restack(HWND hwnd, Window& w, HWND after) {
         const auto it = std::find(list.begin(), list.end(), after);
         pos = it == list.end() ? list.begin() : it + 1;
     }
-    if (after == HWND_TOPMOST) w.exStyle |= WS_EX_TOPMOST;
-    if (after == HWND_NOTOPMOST) w.exStyle &= ~WS_EX_TOPMOST;
+    DWORD exStyle = w.exStyle;
+    if (after == HWND_TOPMOST) exStyle |= WS_EX_TOPMOST;
+    if (after == HWND_NOTOPMOST) exStyle &= ~WS_EX_TOPMOST;
     // Topmost windows stay above the others whatever the request.
-    if (!p && !(w.exStyle & WS_EX_TOPMOST))
+    if (!p && !(exStyle & WS_EX_TOPMOST))
         while (pos != list.end() && lookup(*pos) && (lookup(*pos)->exStyle & WS_EX_TOPMOST))
             ++pos;
     const std::ptrdiff_t newIndex = pos - list.begin();
-    list.insert(pos, hwnd);
-    return newIndex != oldIndex;
+    const bool changed = newIndex != oldIndex || exStyle != w.exStyle;
+    if (apply) {
+        list.insert(pos, hwnd);
+        order = std::move(list);
+        w.exStyle = exStyle;
+    }
+    return changed;
 }
 
 // Minimised children line up along the bottom of their parent's client area.
@@ -68,16 +75,48 @@ RECT minimized_slot(HWND hwnd, const Window& w) {
     return {left, parent.bottom - MinimizedHeight, left + MinimizedWidth, parent.bottom};
 }
 
-RECT maximized_rect(const Window& w) {
-    if (w.style & WS_CHILD) {
-        RECT parent{};
-        GetClientRect(w.parent, &parent);
-        RECT r = parent;
-        AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
-        return r;
+// The frame's border width, the part of it a maximised window puts outside its area.
+int border_width(const Window& w) {
+    return frame_insets(w.style, 0, false).left;
+}
+
+// Paints what a show or size uncovered: the window's frame and background at once, as the
+// platform does inside SetWindowPos, its children later with their WM_PAINT.
+void repaint_changed(HWND hwnd) {
+    SendMessageA(hwnd, WM_NCPAINT, 1, 0);
+    if (!lookup(hwnd) || iconic_or_under_iconic(hwnd)) return;
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    std::vector<HWND> stack = lookup(hwnd)->children;
+    while (!stack.empty()) {
+        const HWND h = stack.back();
+        stack.pop_back();
+        Window* c = lookup(h);
+        if (!c || !(c->style & WS_VISIBLE)) continue;
+        // A child with no client area gets no WM_PAINT to carry its frame.
+        if (c->updatePending)
+            c->framePending = true;
+        else
+            SendMessageA(h, WM_NCPAINT, 1, 0);
+        if ((c = lookup(h))) stack.insert(stack.end(), c->children.begin(), c->children.end());
     }
-    const SIZE s = backend().screen_size();
-    return {0, 0, s.cx, s.cy};
+    RECT update;
+    GetUpdateRect(hwnd, &update, TRUE);
+}
+
+// What a hidden or destroyed child leaves behind: its parent and the siblings it covered.
+void repaint_uncovered(HWND parent, const RECT& area) {
+    Window* p = lookup(parent);
+    if (!p) return;
+    InvalidateRect(parent, &area, TRUE);
+    if (!(p = lookup(parent)) || !(p->style & WS_CLIPCHILDREN)) return; // children done with it
+    const std::vector<HWND> siblings = p->children;
+    for (HWND s : siblings) {
+        const Window* w = lookup(s);
+        RECT overlap;
+        if (!w || !(w->style & WS_VISIBLE) || !IntersectRect(&overlap, &area, &w->client)) continue;
+        OffsetRect(&overlap, -w->client.left, -w->client.top);
+        InvalidateRect(s, &overlap, TRUE);
+    }
 }
 
 } // namespace
@@ -117,10 +156,9 @@ RECT screen_client_rect(HWND hwnd) {
     return r;
 }
 
-void send_size_and_move(HWND hwnd) {
-    Window* w = lookup(hwnd);
+void send_size(HWND hwnd) {
+    const Window* w = lookup(hwnd);
     if (!w) return;
-    w->needSize = false;
     const WPARAM kind = (w->style & WS_MINIMIZE)   ? SIZE_MINIMIZED
                         : (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
                                                    : SIZE_RESTORED;
@@ -130,7 +168,53 @@ void send_size_and_move(HWND hwnd) {
                                                : MAKELPARAM(static_cast<WORD>(c.right - c.left),
                                                             static_cast<WORD>(c.bottom - c.top));
     SendMessageA(hwnd, WM_SIZE, kind, size);
+}
+
+void send_move(HWND hwnd) {
+    const Window* w = lookup(hwnd);
+    if (!w) return;
+    const RECT c = w->client;
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(c.left), static_cast<WORD>(c.top)));
+}
+
+void send_size_and_move(HWND hwnd) {
+    Window* w = lookup(hwnd);
+    if (!w) return;
+    w->needSize = false;
+    send_size(hwnd);
+    send_move(hwnd);
+}
+
+MINMAXINFO min_max_info(HWND hwnd) {
+    MINMAXINFO info{};
+    const Window* w = lookup(hwnd);
+    if (!w) return info;
+    SIZE area = backend().screen_size();
+    if (w->style & WS_CHILD) {
+        RECT parent{};
+        GetClientRect(w->parent, &parent);
+        area = {parent.right, parent.bottom};
+    }
+    // Maximised, the border lies outside the area and the caption inside it.
+    const int border = border_width(*w);
+    info.ptMaxSize = {area.cx + 2 * border, area.cy + 2 * border};
+    info.ptMaxPosition = {-border, -border};
+    info.ptMinTrackSize = {MinTrackWidth, MinTrackHeight};
+    // Only the program limits how large a window it sizes itself may grow.
+    info.ptMaxTrackSize = {MaxTrackSize, MaxTrackSize};
+    SendMessageA(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+bool is_top_of_z_order(HWND hwnd) {
+    Window* w = lookup(hwnd);
+    return w && !restack(hwnd, *w, HWND_TOP, false);
+}
+
+bool iconic_or_under_iconic(HWND hwnd) {
+    for (const Window* w = lookup(hwnd); w; w = (w->style & WS_CHILD) ? lookup(w->parent) : nullptr)
+        if (w->style & WS_MINIMIZE) return true;
+    return false;
 }
 
 // The placement a restore returns to, kept while minimised or maximised.
@@ -176,24 +260,37 @@ BOOL ScreenToClient(HWND hwnd, POINT* point) {
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     Window* w = lookup(hwnd);
     if (!w) return FALSE;
+    flags &= ~(SwpNoClientSize | SwpNoClientMove);
     if (w->style & WS_VISIBLE)
         flags &= ~SWP_SHOWWINDOW;
     else
         flags &= ~SWP_HIDEWINDOW;
-    WINDOWPOS pos{hwnd, insertAfter, x, y, cx, cy, flags & ~(SwpNoClientSize | SwpNoClientMove)};
-    if (flags & SWP_NOMOVE) pos.x = w->rect.left, pos.y = w->rect.top;
-    if (flags & SWP_NOSIZE)
-        pos.cx = w->rect.right - w->rect.left, pos.cy = w->rect.bottom - w->rect.top;
+    cx = std::max(cx, 0);
+    cy = std::max(cy, 0);
+    // What the request leaves as it is is marked so, as the platform does; the structure keeps
+    // the caller's values.
+    if (!(flags & SWP_NOSIZE) && cx == w->rect.right - w->rect.left &&
+        cy == w->rect.bottom - w->rect.top)
+        flags |= SWP_NOSIZE;
+    if (!(flags & SWP_NOMOVE) && x == w->rect.left && y == w->rect.top) flags |= SWP_NOMOVE;
+    if (!(flags & SWP_NOZORDER) && !restack(hwnd, *w, insertAfter, false)) flags |= SWP_NOZORDER;
+    WINDOWPOS pos{hwnd, insertAfter, x, y, cx, cy, flags};
     SendMessageA(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!(w = lookup(hwnd))) return FALSE;
 
     const RECT oldClient = w->client;
     const RECT oldRect = w->rect;
-    const RECT newRect{pos.x, pos.y, pos.x + std::max(pos.cx, 0), pos.y + std::max(pos.cy, 0)};
-    const bool resized = !same_size(newRect, w->rect);
+    RECT newRect = oldRect;
+    if (!(pos.flags & SWP_NOMOVE)) OffsetRect(&newRect, pos.x - oldRect.left, pos.y - oldRect.top);
+    if (!(pos.flags & SWP_NOSIZE)) {
+        newRect.right = newRect.left + std::max(pos.cx, 0);
+        newRect.bottom = newRect.top + std::max(pos.cy, 0);
+    }
+    const bool resized = !same_size(newRect, oldRect);
+    const bool moved = !same_origin(newRect, oldRect);
     w->rect = newRect;
-    if (resized || !same_origin(newRect, oldClient) || (pos.flags & SWP_FRAMECHANGED)) {
-        NCCALCSIZE_PARAMS params{{newRect, w->rect, oldClient}, &pos};
+    if (resized || moved || (pos.flags & SWP_FRAMECHANGED)) {
+        NCCALCSIZE_PARAMS params{{newRect, oldRect, oldClient}, &pos};
         if (resized || (pos.flags & SWP_FRAMECHANGED))
             SendMessageA(hwnd, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
         else
@@ -201,18 +298,23 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         if (!(w = lookup(hwnd))) return FALSE;
         w->client = params.rgrc[0];
     }
-    const bool restacked = !(pos.flags & SWP_NOZORDER) && restack(hwnd, *w, pos.hwndInsertAfter);
+    const bool restacked =
+        !(pos.flags & SWP_NOZORDER) && restack(hwnd, *w, pos.hwndInsertAfter, true);
     if (pos.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
     if (pos.flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
     geometry_changed();
     if (!(w->style & WS_CHILD) && resized) backend().surface_created(hwnd, w->surface);
     if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
 
-    if (!(pos.flags & SWP_NOREDRAW) && (w->style & WS_VISIBLE) &&
-        (resized || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))))
-        RedrawWindow(hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-    if ((pos.flags & SWP_HIDEWINDOW) && w->parent) InvalidateRect(w->parent, nullptr, TRUE);
+    const bool childMoved = moved && (w->style & WS_CHILD);
+    if (!(pos.flags & SWP_NOREDRAW) && IsWindowVisible(hwnd) &&
+        (resized || childMoved || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)))) {
+        repaint_changed(hwnd);
+        if (!(w = lookup(hwnd))) return FALSE;
+    }
+    if (((pos.flags & SWP_HIDEWINDOW) || childMoved) && (w->style & WS_CHILD))
+        repaint_uncovered(w->parent, oldRect);
+    if (!(w = lookup(hwnd))) return FALSE;
 
     if ((pos.flags & SWP_SHOWWINDOW) && !(pos.flags & SWP_NOACTIVATE) && !(w->style & WS_CHILD)) {
         activate_window(hwnd, WA_ACTIVE);
@@ -220,7 +322,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     }
 
     // A request that changed nothing is not reported, as on the original platform.
-    const bool changed = resized || restacked || !same_origin(newRect, oldRect) ||
+    const bool changed = resized || restacked || moved ||
                          (pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED));
     if (!changed) return TRUE;
     if (same_size(w->client, oldClient)) pos.flags |= SwpNoClientSize;
@@ -239,10 +341,17 @@ BOOL ShowWindow(HWND hwnd, int command) {
     if (!w) return FALSE;
     const BOOL wasVisible = (w->style & WS_VISIBLE) != 0;
     const bool child = (w->style & WS_CHILD) != 0;
+    // Nothing of a child of a hidden window is on screen: only its style changes.
+    const bool parentHidden = child && !IsWindowVisible(w->parent);
 
     if (command == SW_HIDE) {
         if (!wasVisible) return FALSE;
         SendMessageA(hwnd, WM_SHOWWINDOW, FALSE, 0);
+        if (!(w = lookup(hwnd))) return wasVisible;
+        if (parentHidden) {
+            w->style &= ~WS_VISIBLE;
+            return wasVisible;
+        }
         const bool wasActive = GetActiveWindow() == hwnd;
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -261,30 +370,59 @@ BOOL ShowWindow(HWND hwnd, int command) {
     const bool activate = !child && command != SW_SHOWNA && command != SW_SHOWNOACTIVATE &&
                           command != SW_SHOWMINNOACTIVE && command != SW_MINIMIZE;
 
+    // An iconic window may refuse to open.
+    if (changeState && (current & WS_MINIMIZE) && !SendMessageA(hwnd, WM_QUERYOPEN, 0, 0))
+        return wasVisible;
+    if (!(w = lookup(hwnd))) return FALSE;
     if (!wasVisible) {
         SendMessageA(hwnd, WM_SHOWWINDOW, TRUE, 0);
         if (!(w = lookup(hwnd))) return FALSE;
+    }
+    if (parentHidden && !changeState) {
+        w->style |= WS_VISIBLE;
+        return wasVisible;
+    }
+    // The keyboard focus leaves a window before it becomes an icon.
+    if (changeState && state == WS_MINIMIZE) {
+        const HWND focus = GetFocus();
+        if (focus && (focus == hwnd || IsChild(hwnd, focus))) SetFocus(child ? w->parent : nullptr);
+        if (!(w = lookup(hwnd))) return wasVisible;
     }
     UINT flags = SWP_SHOWWINDOW | (activate ? 0 : SWP_NOACTIVATE) | (child ? SWP_NOZORDER : 0);
     RECT target = w->rect;
     if (changeState) {
         if (!current) normal_rect(hwnd) = w->rect;
+        if (state == WS_MAXIMIZE) {
+            const MINMAXINFO info = min_max_info(hwnd);
+            if (!(w = lookup(hwnd))) return wasVisible;
+            target = {info.ptMaxPosition.x, info.ptMaxPosition.y,
+                      info.ptMaxPosition.x + info.ptMaxSize.x,
+                      info.ptMaxPosition.y + info.ptMaxSize.y};
+        }
         w->style = (w->style & ~(WS_MAXIMIZE | WS_MINIMIZE)) | state;
-        target = state == WS_MAXIMIZE   ? maximized_rect(*w)
-                 : state == WS_MINIMIZE ? minimized_slot(hwnd, *w)
-                                        : normal_rect(hwnd);
-        flags |= SWP_FRAMECHANGED;
-        // A window that changes its state always hears about its new size.
-        w->needSize = true;
+        if (state == WS_MINIMIZE)
+            target = minimized_slot(hwnd, *w);
+        else if (!state)
+            target = normal_rect(hwnd);
+        flags |= SWP_FRAMECHANGED | SwpStateChanged;
     } else {
         flags |= SWP_NOSIZE | SWP_NOMOVE;
     }
     SetWindowPos(hwnd, HWND_TOP, target.left, target.top, target.right - target.left,
                  target.bottom - target.top, flags);
-    if (!lookup(hwnd)) return wasVisible;
-    if (changeState && state == WS_MINIMIZE && !child && GetActiveWindow() == hwnd)
-        window_losing_activation(hwnd);
-    else if (activate && state != WS_MINIMIZE)
+    if (!(w = lookup(hwnd))) return wasVisible;
+    // The first show tells the window its size and place.
+    if (w->needSize) {
+        send_size_and_move(hwnd);
+        if (!lookup(hwnd)) return wasVisible;
+    }
+    if (changeState && state == WS_MINIMIZE) {
+        // With no other window to take over, the icon stays active.
+        if (!child && GetActiveWindow() == hwnd) activate_next_window(hwnd);
+    } else if (activate) {
         activate_window(hwnd, WA_ACTIVE); // also for a window that was visible already
+        // A window opened from an icon while active takes the focus back.
+        if (lookup(hwnd) && GetActiveWindow() == hwnd && !GetFocus()) SetFocus(hwnd);
+    }
     return wasVisible;
 }

@@ -45,12 +45,10 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
         if (!(w = lookup(hwnd))) return FALSE;
         w->style |= WS_DISABLED;
-        // A disabled window cannot keep the keyboard.
-        for (HWND f = GetFocus(); f; f = GetParent(f))
-            if (f == hwnd) {
-                SetFocus(nullptr);
-                break;
-            }
+        // A disabled window cannot keep the keyboard, nor can its children; the windows it
+        // owns can (a modal dialog over its disabled owner).
+        const HWND focus = GetFocus();
+        if (focus == hwnd || IsChild(hwnd, focus)) SetFocus(nullptr);
         SendMessageA(hwnd, WM_ENABLE, FALSE, 0);
     }
     return wasDisabled;
@@ -161,6 +159,7 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     default:
         return 0;
     }
+    if (index == GWL_STYLE || index == GWLP_HWNDPARENT) describe_surface(hwnd);
     return old;
 }
 
@@ -170,8 +169,9 @@ BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
 }
 
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int size) {
-    if (!buffer || size <= 0 || !lookup(hwnd)) return 0;
+    if (!buffer || size <= 0) return 0;
     buffer[0] = '\0';
+    if (!lookup(hwnd)) return 0;
     return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size),
                                          reinterpret_cast<LPARAM>(buffer)));
 }
@@ -189,7 +189,7 @@ LRESULT default_text_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (!(w->style & WS_CHILD)) backend().window_changed(hwnd);
+        describe_surface(hwnd);
         return TRUE;
     case WM_GETTEXT: {
         if (wParam == 0 || !lParam) return 0;

@@ -41,6 +41,8 @@ struct Window {
     std::vector<std::byte> extra; // the class's cbWndExtra bytes, zeroed at creation
     bool updatePending = false;   // the window has an update region
     bool erasePending = false;
+    // WM_NCPAINT owed, sent when the window is next painted.
+    bool framePending = false;
     RECT update{};     // client coordinates
     RECT normalRect{}; // placement to restore to from minimised or maximised
     Surface surface;   // top-level windows only: what the backend shows

@@ -23,6 +23,7 @@ const std::string KeyEcho = KEY_ECHO_PATH;
 const std::string Tool = X11_TOOL_PATH;
 const std::string Sample = SAMPLE_PATH;
 const std::string Demo = DEMO_PATH;
+const std::string TextEcho = TEXT_ECHO_PATH;
 
 // The compact form of the trace lines a key produces: K<vk> for WM_KEYDOWN, S<vk> for
 // WM_SYSKEYDOWN, C<byte> for WM_CHAR, Y<byte> for WM_SYSCHAR, all in hex.
@@ -419,6 +420,83 @@ TEST_F(OnXvfb, ExposeRepaintsWithoutThePainter) {
     EXPECT_EQ(differing, 0);
 }
 
+// Pixels of the screenshot inside the window's rows [top, bottom) that satisfy f.
+template <class F>
+int count_pixels(const plat::Surface& shot, const Geometry& g, int top, int bottom, F&& f) {
+    int n = 0;
+    for (int y = g.y + std::max(top, 0); y < g.y + std::min(bottom, g.height); ++y)
+        for (int x = g.x; x < g.x + g.width; ++x)
+            n += shot.contains(x, y) && f(shot.at(x, y));
+    return n;
+}
+
+bool is_ink(plat::Pixel p) {
+    return ((p >> 16) & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && (p & 0xFF) < 0x80;
+}
+
+// The toolkit writes text and clears its window between events, through the context it holds
+// for the current window; both show on the server without any repaint.
+TEST_F(OnXvfb, ToolkitTextAndClearingShowWithoutARepaint) {
+    ASSERT_NO_FATAL_FAILURE(start_program(TextEcho, "^Text echo$"));
+    const Geometry g = geometry();
+    // The rows around a baseline at `units` of the window's height.
+    const auto ink_near = [&](const plat::Surface& shot, int units) {
+        const int baseline = g.height * units / 9999;
+        return count_pixels(shot, g, baseline - 16, baseline + 4, is_ink);
+    };
+    const plat::Surface first = screenshot("first.png");
+    EXPECT_EQ(ink_near(first, 2000), 0);
+    EXPECT_EQ(ink_near(first, 6000), 0);
+
+    ASSERT_EQ(xdo({"key", "a"}), 0);
+    int upper = 0, lower = 0;
+    EXPECT_TRUE(wait_until([&] { return (upper = ink_near(screenshot("a.png"), 2000)) > 100; }))
+        << upper << " ink pixels where the first line is written";
+
+    ASSERT_EQ(xdo({"key", "b"}), 0);
+    EXPECT_TRUE(wait_until([&] {
+        const plat::Surface shot = screenshot("b.png");
+        upper = ink_near(shot, 2000);
+        lower = ink_near(shot, 6000);
+        return upper == 0 && lower > 100;
+    })) << upper
+        << " ink pixels left of the cleared line, " << lower << " of the new one";
+}
+
+// Drawing between events through a context held all along reaches the server at the program's
+// next wait, with no repaint and without releasing the context.
+TEST_F(OnXvfb, HeldContextDrawingShowsAtTheNextWait) {
+    ASSERT_NO_FATAL_FAILURE(start_key_echo());
+    const Geometry g = geometry();
+    const int clientTop = g.y + 19; // below the menu bar
+    auto red_shown = [&] {
+        const plat::Surface shot = screenshot("held.png");
+        return shot.width > 0 && shot.at(g.x + 230, clientTop + 120) == 0xFF0000u &&
+               shot.at(g.x + 201, clientTop + 139) == 0xFF0000u;
+    };
+    ASSERT_FALSE(red_shown());
+    ASSERT_EQ(xdo({"key", "F6"}), 0);
+    ASSERT_GE(wait_line("WM_KEYDOWN vk=0x75 "), 0);
+    EXPECT_TRUE(wait_until(red_shown, std::chrono::seconds(3)));
+    EXPECT_EQ(screenshot("held.png").at(g.x + 261, clientTop + 120),
+              plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW)));
+}
+
+// The start-up benchmark's switch: the program ends by itself, with code 0, once its first
+// frame is on the server; without the switch it stays.
+TEST_F(OnXvfb, FirstFrameSwitchEndsTheProgramWithCodeZero) {
+    for (const std::string& path : {Demo, KeyEcho}) {
+        Env env = xvfb->env();
+        env["TESS_BACKEND"] = "";
+        env["TESS_EXIT_AFTER_FIRST_FRAME"] = "1";
+        Process p({path}, env, dir.file("stderr.txt"));
+        EXPECT_EQ(p.wait_exit(10s), 0) << path << ": " << read_file(dir.file("stderr.txt"));
+        env.erase("TESS_EXIT_AFTER_FIRST_FRAME");
+        Process stays({path}, env, dir.file("stderr.txt"));
+        EXPECT_EQ(stays.wait_exit(500ms), -1) << path;
+    }
+}
+
 long cpu_ticks(pid_t pid) {
     const std::string stat = read_file("/proc/" + std::to_string(pid) + "/stat");
     // Fields after the command name, which is in parentheses and may hold spaces.
@@ -480,6 +558,40 @@ TEST_F(OnXvfb, FocusElsewhereDeactivates) {
     // And the keyboard works again here.
     ASSERT_EQ(xdo({"type", "z"}), 0);
     EXPECT_GE(wait_line("WM_CHAR 0x7A", away), 0);
+}
+
+// A second frame shown while X is still bringing the keyboard to the first: the first frame's
+// FocusIn arrives after the program activated the second and must not hand activation back.
+TEST_F(OnXvfb, ASecondFrameKeepsActivationAgainstALateFocusIn) {
+    // The idle polls before the second frame is shown, 2 ms apart: one of the first falls between
+    // the request to focus the first frame and the server's answer.
+    for (const char* polls : {"1", "2", "3", "4", "5", "6"}) {
+        SCOPED_TRACE(std::string("idle polls before the second frame: ") + polls);
+        Env env = xvfb->env();
+        env["TESS_BACKEND"] = "";
+        env["KEY_ECHO_SECOND"] = polls;
+        program = std::make_unique<Process>(std::vector<std::string>{KeyEcho}, env,
+                                            dir.file("stderr.txt"));
+        std::string second;
+        ASSERT_TRUE(wait_until([&] {
+            const auto found = visible_windows("^Second$");
+            second = found.empty() ? "" : found[0];
+            return !second.empty();
+        }));
+        // Whatever the server still had to say about the first frame has arrived by now.
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(lines_of(run({"xdotool", "getwindowfocus"}, xvfb->env()).out),
+                  std::vector<std::string>{second});
+        // The layer's keyboard focus: the frame that gets F7 renames itself.
+        ASSERT_EQ(xdo({"key", "F7"}), 0);
+        std::vector<std::string> renamed;
+        EXPECT_TRUE(wait_until([&] {
+            renamed = visible_windows("^Focus here$");
+            return !renamed.empty();
+        }));
+        EXPECT_EQ(renamed, std::vector<std::string>{second});
+        program.reset();
+    }
 }
 
 TEST_F(OnXvfb, AltF4ClosesTheFrame) {

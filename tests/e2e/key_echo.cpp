@@ -3,9 +3,14 @@
 // is also written to the file named by KEY_ECHO_OUT when the window closes. KEY_ECHO_FIXED=1
 // makes the frame fixed-size; KEY_ECHO_OWNED=1 adds a dialog-style window it owns. F9 moves the
 // pointer to (500, 400) and beeps; F8 puts the lock keys' states into the title. KEY_ECHO_CHILD=1
-// adds a captioned frame inside the client area at (40, 60), 160 by 90.
+// adds a captioned frame inside the client area at (40, 60), 160 by 90. F6 fills client
+// (200, 100)-(260, 140) red through a window context held since start-up, outside WM_PAINT.
+// KEY_ECHO_SECOND=n shows a second frame, "Second", after n idle polls of the queue, 2 ms apart
+// (one of the first polls asks X to focus the first frame); F7 puts "Focus here" into the title
+// of the frame that has the keyboard.
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include <platform_start.h>
@@ -15,6 +20,7 @@ namespace {
 
 constexpr UINT IdFileExit = 100, IdHelpAbout = 200;
 std::string typed;
+HDC held = nullptr;
 
 HMENU make_menu() {
     HMENU bar = CreateMenu();
@@ -63,7 +69,14 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                           GetKeyState(VK_SCROLL) & 1);
             SetWindowTextA(hwnd, title);
         }
-        if (wParam == VK_F1 + 8) { // F9
+        if (wParam == VK_F1 + 5 && held) { // F6
+            const RECT r{200, 100, 260, 140};
+            const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+            FillRect(held, &r, red);
+            DeleteObject(red);
+        }
+        if (wParam == VK_F1 + 6) SetWindowTextA(hwnd, "Focus here"); // F7
+        if (wParam == VK_F1 + 8) {                                   // F9
             SetCursorPos(500, 400);
             MessageBeep(0);
         }
@@ -106,6 +119,7 @@ int main() {
                                 CW_USEDEFAULT, 400, 200, nullptr, make_menu(), nullptr, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    held = GetDC(hwnd);
     if (std::getenv("KEY_ECHO_CHILD")) {
         HWND inner = CreateWindowExA(0, "KeyEcho", "Inner", WS_CHILD | WS_OVERLAPPEDWINDOW, 40, 60,
                                      160, 90, hwnd, nullptr, nullptr, nullptr);
@@ -117,10 +131,35 @@ int main() {
         ShowWindow(owned, SW_SHOWNOACTIVATE);
     }
     MSG msg;
+    if (const char* second = std::getenv("KEY_ECHO_SECOND")) {
+        bool quit = false;
+        for (int idle = std::atoi(second); !quit;) {
+            if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                quit = msg.message == WM_QUIT;
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            } else if (idle-- > 0) {
+                // What the server sent in reply to this poll's requests arrives meanwhile, so
+                // each poll reads the replies to the one before it.
+                const timespec pause{0, 2'000'000};
+                ::nanosleep(&pause, nullptr);
+            } else {
+                HWND next = CreateWindowExA(0, "KeyEcho", "Second", WS_OVERLAPPEDWINDOW, 300, 300,
+                                            300, 150, nullptr, nullptr, nullptr, nullptr);
+                ShowWindow(next, SW_SHOW);
+                break;
+            }
+        }
+        if (quit) {
+            plat::stop_backend();
+            return static_cast<int>(msg.wParam);
+        }
+    }
     while (GetMessageA(&msg, nullptr, 0, 0)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    ReleaseDC(hwnd, held);
     plat::stop_backend();
     return static_cast<int>(msg.wParam);
 }

@@ -15,4 +15,14 @@ inline plat::Pixel presented_pixel(HWND top, int x, int y) {
     return headless ? headless->presented_pixel(top, x, y) : 0;
 }
 
+// A copy of the whole presented image of a top-level window; black where nothing was shown.
+inline plat::Surface presented_surface(HWND top) {
+    GdiFlush();
+    const auto* headless = dynamic_cast<const plat::HeadlessBackend*>(&plat::backend());
+    if (const plat::Surface* shown = headless ? headless->presented(top) : nullptr) return *shown;
+    RECT r{};
+    GetWindowRect(top, &r);
+    return plat::Surface(r.right - r.left, r.bottom - r.top, 0);
+}
+
 } // namespace testsupport

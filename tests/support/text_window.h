@@ -1,6 +1,7 @@
 // A fixture for text output: a headless screen with a borderless frame whose client window
-// covers it exactly, made the toolkit's current window 0 with its context in core.wDC. Client
-// pixels are the frame surface's pixels; the client background is a grey no text colour uses.
+// covers it exactly, made the toolkit's current window 0 with its context held in its window
+// record. Client pixels are the frame surface's pixels; the client background is a grey no text
+// colour uses.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,11 +9,9 @@
 #include <windows.h>
 
 #include "backend/headless/headless_backend.h"
+#include "core/context.h"
 #include "core/textout.h"
 #include "core/wwindow.h"
-#include "public/tessar01.h"
-#include "public/tessar02.h"
-#include "public/tessar03.h"
 #include "support/presented.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
@@ -33,27 +32,22 @@ protected:
         client = CreateWindowExA(0, "TextTestClient", "", WS_CHILD | WS_VISIBLE, 0, 0, Width,
                                  Height, frame, reinterpret_cast<HMENU>(-1), nullptr, nullptr);
         pump();
-        tess::core = {};
-        tess::core.wWindow[0] = frame;
-        tess::core.hClient[0] = client;
-        tess::core.wDC = GetDC(client);
-        tess::tessar01 = {};
-        tess::tessar01.windowWidth = Width;
-        tess::tessar01.windowHeight = Height;
-        tess::tessar02 = {};
-        tess::tessar03 = {};
-        tess::coreText = {};
+        tess::tk().reset();
+        tess::WindowRecord& w = tess::window(0);
+        w.frame = frame;
+        w.client = client;
+        w.dc = GetDC(client);
+        tess::tk().tessar01.windowWidth = Width;
+        tess::tk().tessar01.windowHeight = Height;
     }
     void TearDown() override {
         yyreleasefont_();
-        ReleaseDC(client, tess::core.wDC);
+        ReleaseDC(client, tess::window(0).dc);
         DestroyWindow(frame);
         plat::reset_queue();
         UnregisterClassA("TextTestFrame", nullptr);
         UnregisterClassA("TextTestClient", nullptr);
-        tess::core = {};
-        tess::coreText = {};
-        tess::display = {};
+        tess::tk().reset();
     }
 
     static void pump() {
@@ -76,10 +70,10 @@ protected:
 
     // Metrics of the text font as the context reports them.
     TEXTMETRICA text_metrics() {
-        const HGDIOBJ old = SelectObject(tess::core.wDC, tess::coreText.hTextFont);
+        const HGDIOBJ old = SelectObject(tess::current_window().dc, tess::tk().text.hTextFont);
         TEXTMETRICA tm{};
-        GetTextMetricsA(tess::core.wDC, &tm);
-        SelectObject(tess::core.wDC, old);
+        GetTextMetricsA(tess::current_window().dc, &tm);
+        SelectObject(tess::current_window().dc, old);
         return tm;
     }
 

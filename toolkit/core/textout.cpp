@@ -3,14 +3,12 @@
 
 #include <commctrl.h>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 
-using tess::core;
-using tess::coreText;
+using namespace tess;
 
 namespace {
-
-constexpr int StatusBarParts = 255;
 
 constexpr std::array<COLORREF, tess::ColourEntries - 2> StartColours{{
     RGB(0, 0, 0),
@@ -55,12 +53,12 @@ constexpr bool valid_colour(int index) {
 // Entry of the colour table; the indices are checked when they are stored, so the fallback to
 // entry 0 only guards against a state written from elsewhere.
 COLORREF table_colour(int index) {
-    return coreText.wColour[static_cast<std::size_t>(valid_colour(index) ? index : 0)];
+    return tk().text.wColour[static_cast<std::size_t>(valid_colour(index) ? index : 0)];
 }
 
 // A 256-colour display shows only the colours of its palette.
 COLORREF device_colour(COLORREF colour) {
-    return tess::display.wScreenCols == 256 ? GetNearestColor(core.wDC, colour) : colour;
+    return tk().display.wScreenCols == 256 ? GetNearestColor(current_window().dc, colour) : colour;
 }
 
 int drawn_count(int length) {
@@ -84,31 +82,31 @@ HFONT typeface_font(int typeface, int bold, int italic, int width, int height) {
 } // namespace
 
 void yyinittextcolours_() {
-    coreText.wForeCol = 0;
-    coreText.wBackCol = 15;
-    coreText.wUnderline = 0;
+    tk().text.wForeCol = 0;
+    tk().text.wBackCol = 15;
+    tk().text.wUnderline = 0;
     for (std::size_t i = 0; i < StartColours.size(); ++i)
-        coreText.wColour[i] = StartColours[i];
-    coreText.wColour[tess::SystemTextColour] = GetSysColor(COLOR_WINDOWTEXT);
-    coreText.wColour[tess::SystemWindowColour] = GetSysColor(COLOR_WINDOW);
+        tk().text.wColour[i] = StartColours[i];
+    tk().text.wColour[tess::SystemTextColour] = GetSysColor(COLOR_WINDOWTEXT);
+    tk().text.wColour[tess::SystemWindowColour] = GetSysColor(COLOR_WINDOW);
 }
 
 void yystringout_(int& x, int& y, const char* text, const int& length) {
-    const HDC dc = core.wDC;
+    const HDC dc = current_window().dc;
     if (!dc) return;
-    const HGDIOBJ oldFont = coreText.hTextFont ? SelectObject(dc, coreText.hTextFont) : nullptr;
+    const HGDIOBJ oldFont = tk().text.hTextFont ? SelectObject(dc, tk().text.hTextFont) : nullptr;
     const int oldMode = SetBkMode(dc, OPAQUE);
     const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_UPDATECP);
-    const COLORREF ink = device_colour(table_colour(coreText.wForeCol));
+    const COLORREF ink = device_colour(table_colour(tk().text.wForeCol));
     const COLORREF oldInk = SetTextColor(dc, ink);
-    const COLORREF oldBack = SetBkColor(dc, device_colour(table_colour(coreText.wBackCol)));
+    const COLORREF oldBack = SetBkColor(dc, device_colour(table_colour(tk().text.wBackCol)));
 
     POINT end{x, y};
     MoveToEx(dc, x, y, nullptr);
     TextOutA(dc, x, y, text, drawn_count(length));
     GetCurrentPositionEx(dc, &end);
 
-    if (coreText.wUnderline != 0) {
+    if (tk().text.wUnderline != 0) {
         const HPEN pen = CreatePen(PS_SOLID, 1, ink);
         const HGDIOBJ oldPen = SelectObject(dc, pen);
         MoveToEx(dc, x, y + 2, nullptr);
@@ -127,12 +125,12 @@ void yystringout_(int& x, int& y, const char* text, const int& length) {
 }
 
 void yystringlen_(int& width, const char* text, const int& length) {
-    const HDC dc = core.wDC;
+    const HDC dc = current_window().dc;
     const HGDIOBJ oldFont =
-        dc && coreText.hTextFont ? SelectObject(dc, coreText.hTextFont) : nullptr;
+        dc && tk().text.hTextFont ? SelectObject(dc, tk().text.hTextFont) : nullptr;
     SIZE size{};
     // Win32s has only the older measuring call.
-    const BOOL measured = tess::display.Win32s
+    const BOOL measured = tk().display.Win32s
                               ? GetTextExtentPointA(dc, text, drawn_count(length), &size)
                               : GetTextExtentPoint32A(dc, text, drawn_count(length), &size);
     if (oldFont) SelectObject(dc, oldFont);
@@ -140,9 +138,9 @@ void yystringlen_(int& width, const char* text, const int& length) {
 }
 
 void yycleararea_(const int& x1, const int& y1, const int& x2, const int& y2) {
-    const HDC dc = core.wDC;
+    const HDC dc = current_window().dc;
     if (!dc) return;
-    const HBRUSH brush = CreateSolidBrush(device_colour(table_colour(coreText.wBackCol)));
+    const HBRUSH brush = CreateSolidBrush(device_colour(table_colour(tk().text.wBackCol)));
     const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
     const HGDIOBJ oldBrush = SelectObject(dc, brush);
     const int oldRop = SetROP2(dc, R2_COPYPEN);
@@ -156,28 +154,28 @@ void yycleararea_(const int& x1, const int& y1, const int& x2, const int& y2) {
 }
 
 void yysetfontcolour_(const int& foreground, const int& background) {
-    if (valid_colour(foreground)) coreText.wForeCol = foreground;
+    if (valid_colour(foreground)) tk().text.wForeCol = foreground;
     const int back = background == tess::SystemTextColour ? tess::SystemWindowColour : background;
-    if (valid_colour(back)) coreText.wBackCol = back;
+    if (valid_colour(back)) tk().text.wBackCol = back;
 }
 
 void yysetfontcolourrgb_(const int& index, const int& red, const int& green, const int& blue) {
     if (!valid_colour(index)) return;
-    coreText.wColour[static_cast<std::size_t>(index)] =
+    tk().text.wColour[static_cast<std::size_t>(index)] =
         RGB(static_cast<BYTE>(red), static_cast<BYTE>(green), static_cast<BYTE>(blue));
 }
 
 void yysetfontunderline_(const int& flag) {
-    coreText.wUnderline = flag;
+    tk().text.wUnderline = flag;
 }
 
 void yycreatefont_(const int& typeface, const int& bold, const int& italic, int& width,
                    int& height) {
     yyreleasefont_();
-    coreText.hTextFont = typeface_font(typeface, bold, italic, width, height);
-    const HDC dc = core.wDC;
+    tk().text.hTextFont = typeface_font(typeface, bold, italic, width, height);
+    const HDC dc = current_window().dc;
     if (!dc) return;
-    const HGDIOBJ oldFont = SelectObject(dc, coreText.hTextFont);
+    const HGDIOBJ oldFont = SelectObject(dc, tk().text.hTextFont);
     TEXTMETRICA metrics{};
     if (GetTextMetricsA(dc, &metrics)) {
         width = static_cast<int>(metrics.tmAveCharWidth);
@@ -188,13 +186,13 @@ void yycreatefont_(const int& typeface, const int& bold, const int& italic, int&
 
 void yyreleasefont_() {
     // Stock fonts refuse to be deleted, which is what they should do.
-    if (coreText.hTextFont) DeleteObject(coreText.hTextFont);
-    coreText.hTextFont = nullptr;
+    if (tk().text.hTextFont) DeleteObject(tk().text.hTextFont);
+    tk().text.hTextFont = nullptr;
 }
 
 void yysetstatustext_(const int& part, const char* text) {
-    if (!tess::valid_window_number(core.wIndex) || part < 1 || part > StatusBarParts) return;
-    const HWND bar = core.wMessLine[static_cast<std::size_t>(core.wIndex)];
+    if (!tess::valid_window_number(tk().core.wIndex) || part < 1 || part > StatusParts) return;
+    const HWND bar = window(tk().core.wIndex).statusBar;
     if (!bar) return;
     SendMessageA(bar, SB_SETTEXTA, static_cast<WPARAM>(part - 1), reinterpret_cast<LPARAM>(text));
     UpdateWindow(bar);

@@ -1,30 +1,11 @@
 // The core's text output: the one text font of the toolkit, the 18-entry colour table and the
-// colours and underline that text is drawn with. Everything is drawn through core.wDC, the
-// current client window's context; positions and sizes here are pixels.
+// colours and underline that text is drawn with. Everything is drawn through the
+// current window's held context; positions and sizes here are pixels.
 #pragma once
-
-#include <array>
 
 #include <windows.h>
 
-namespace tess {
-
-constexpr int ColourEntries = 18;
-constexpr int SystemTextColour = 16;   // the system's window-text colour
-constexpr int SystemWindowColour = 17; // the system's window background colour
-constexpr int TypefaceCount = 7;       // codes 0..6
-
-struct CoreText {
-    std::array<COLORREF, ColourEntries> wColour{};
-    int wForeCol = 0; // colour-table indices of the text and of its cells
-    int wBackCol = 0;
-    int wUnderline = 0;        // non-zero: a line is drawn under each string
-    HFONT hTextFont = nullptr; // null until the root window opens
-};
-
-inline CoreText coreText{};
-
-} // namespace tess
+#include "core/textout_state.h"
 
 // Root-window creation: colours 0 on 15, no underline, the colour table at its start values
 // with 16 and 17 read from the system colours.

@@ -1,4 +1,5 @@
 // The translator: platform messages become the current event, and keys become key codes.
+#include "core/context.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
 #include "core/wwndproc.h"
@@ -12,16 +13,16 @@ constexpr int CtrlFlag = 8192, ShiftFlag = 4096;
 // Mouse positions come as 16-bit halves; those beyond the screen are negative ones.
 void pointer_position(LPARAM p2) {
     int x = LOWORD(p2), y = HIWORD(p2);
-    if (x > display.wScreenWidth) x -= 65536;
-    if (y > display.wScreenHeight) y -= 65536;
-    events.wMessageX = x;
-    events.wMessageY = y;
+    if (x > tk().display.wScreenWidth) x -= 65536;
+    if (y > tk().display.wScreenHeight) y -= 65536;
+    tk().events.wMessageX = x;
+    tk().events.wMessageY = y;
 }
 
 int* enable_flag(int t) {
     const int index = t <= 100 ? t - 1 : t - 101;
-    if (index < 0 || index >= static_cast<int>(events.wMessageEnabled.size())) return nullptr;
-    return &events.wMessageEnabled[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(tk().events.wMessageEnabled.size())) return nullptr;
+    return &tk().events.wMessageEnabled[static_cast<std::size_t>(index)];
 }
 
 } // namespace
@@ -76,20 +77,17 @@ int yyinterpretkey(int k, int m) {
     return k;
 }
 
-namespace tess {
+namespace {
 
-bool interpret(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
-    if (t == EventResize && p1 == SIZE_MINIMIZED) return false;
-    const int* enabled = enable_flag(t);
-    if (!enabled || *enabled == 0) return false;
-    CoreEvents& e = events;
+void write_event(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
+    CoreEvents& e = tk().events;
     e.wMessageType = t;
     e.wMessageWin = yygetwindowindex(hwnd);
     e.wMessageTime = static_cast<int>(GetMessageTime());
     e.wMessageValue1 = e.wMessageValue2 = e.wMessageValue3 = e.wMessageValue4 = -1;
     e.wMessageX = e.wMessageY = -1;
     switch (t) {
-    case EventKey: {
+    case CodeKey: {
         if (a == 1) {
             int k = static_cast<int>(p1), m = 0;
             if (k >= CtrlFlag)
@@ -108,18 +106,18 @@ bool interpret(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
         e.wMessageY = p.y;
         break;
     }
-    case EventMenu:
+    case CodeMenu:
         e.wMessageValue1 = LOWORD(p1);
         break;
-    case EventButtonDown:
-    case EventButtonUp:
-    case EventMouseMove:
-        e.wMessageValue1 = t == EventMouseMove ? -1 : a;
+    case CodeButtonDown:
+    case CodeButtonUp:
+    case CodeMouseMove:
+        e.wMessageValue1 = t == CodeMouseMove ? -1 : a;
         e.wMessageValue2 = e.wMessageTime / 10;
         e.wMessageValue3 = 0;
         pointer_position(p2);
         break;
-    case EventRedraw: {
+    case CodeRedraw: {
         RECT r{};
         GetUpdateRect(hwnd, &r, TRUE);
         e.wMessageValue1 = r.right - r.left;
@@ -129,30 +127,89 @@ bool interpret(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
         e.wMessageY = r.top;
         break;
     }
-    case EventResize:
+    case CodeResize:
         e.wMessageValue1 = LOWORD(p2);
         e.wMessageValue2 = HIWORD(p2);
         break;
-    case EventFrameClick:
+    case CodeFrameClick:
         e.wMessageValue1 = a;
         break;
-    case EventTimer:
+    case CodeTimer:
         e.wMessageValue1 = static_cast<int>(p1);
         break;
     default:
         break;
     }
     e.wValidMessage = 0;
-    if (t == EventResize) {
+    if (t == CodeResize) {
         if (!IsWindowVisible(hwnd)) e.wValidMessage = 2;
-        core.wWinWidth = e.wMessageValue1;
-        core.wWinHeight = e.wMessageValue2;
+        WindowRecord& resized = window(e.wMessageWin);
+        resized.width = e.wMessageValue1;
+        resized.height = e.wMessageValue2;
     }
+}
+
+// Menu tracking and moving or sizing run their own loop inside one dispatch of the retrieval
+// loop, which can hand over one event only once that dispatch returns. What the procedures
+// produce meanwhile, by kind:
+// - redraw and resize are parked per window, as between retrievals;
+// - timer events and close requests are kept in order and delivered once the dispatch that ran
+//   the loop returns (after the event that dispatch produced itself, if any): a one-shot timer
+//   that is lost never fires again, and a lost close request would ignore the user;
+// - keys, mouse buttons and moves, and frame clicks are dropped: that input was the menu's or
+//   the moved frame's;
+// - a menu command comes once the loop has ended and is delivered as it is.
+// The current event is left as it was before.
+void settle_nested(const CoreEvents& before) {
+    CoreEvents& e = tk().events;
+    const PendingEvent made = current_event();
+    const bool hidden = e.wValidMessage == 2;
+    e = before;
+    switch (made.type) {
+    case CodeRedraw:
+    case CodeResize:
+        if (!hidden) park_event(made);
+        break;
+    case CodeTimer:
+    case CodeCloseRequest:
+        // A full table drops the newest: the oldest are the ones the program waits longest for.
+        if (e.keptCount < KeptEvents) e.kept[static_cast<std::size_t>(e.keptCount++)] = made;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+namespace tess {
+
+PendingEvent current_event() {
+    const CoreEvents& e = tk().events;
+    return {e.wMessageType,   e.wMessageWin, e.wMessageValue1, e.wMessageValue2, e.wMessageValue3,
+            e.wMessageValue4, e.wMessageX,   e.wMessageY,      e.wMessageTime};
+}
+
+void park_event(const PendingEvent& event) {
+    if (!valid_window_number(event.win)) return;
+    PendingEvent& p = window(event.win).pending;
+    if (p.type == CodeResize && event.type == CodeRedraw) return;
+    p = event;
+}
+
+bool interpret(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
+    if (t == CodeResize && p1 == SIZE_MINIMIZED) return false;
+    const int* enabled = enable_flag(t);
+    if (!enabled || *enabled == 0) return false;
+    CoreEvents& e = tk().events;
+    if (e.nested > 0 && t != CodeMenu) {
+        const CoreEvents before = e;
+        write_event(t, a, p1, p2, hwnd);
+        settle_nested(before);
+        return false;
+    }
+    write_event(t, a, p1, p2, hwnd);
     return true;
 }
 
 } // namespace tess
-
-void yyinterpretmessage(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
-    interpret(t, a, p1, p2, hwnd);
-}

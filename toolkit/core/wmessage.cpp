@@ -1,7 +1,11 @@
-// The retrieval loops: pending events first, then the platform's queue until the window
-// procedures have produced an event.
+// The retrieval loops: kept and parked events first, then the platform's queue until the
+// window procedures have produced an event.
 #include "core/wmessage.h"
 
+#include <algorithm>
+
+#include "core/context.h"
+#include "core/pretranslate.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
 
@@ -13,36 +17,39 @@ struct Out {
     int &type, &value1, &value2, &value3, &value4, &x, &y, &win, &time, &keep;
 };
 
-std::size_t slot(int n) {
-    return static_cast<std::size_t>(n);
+void copy_event(Out& o, const PendingEvent& p) {
+    o.win = p.win;
+    o.type = p.type;
+    o.value1 = p.value1;
+    o.value2 = p.value2;
+    o.value3 = p.value3;
+    o.value4 = p.value4;
+    o.x = p.x;
+    o.y = p.y;
+    o.time = p.time;
 }
 
-void client_size(int n, int& width, int& height) {
-    RECT r{};
-    if (valid_window_number(n)) GetClientRect(core.hClient[slot(n)], &r);
-    width = r.right;
-    height = r.bottom;
+// Events kept from a nested loop go first, oldest first.
+bool deliver_kept(Out& o) {
+    CoreEvents& e = tk().events;
+    if (e.keptCount == 0) return false;
+    copy_event(o, e.kept[0]);
+    std::copy(e.kept.begin() + 1, e.kept.begin() + e.keptCount, e.kept.begin());
+    --e.keptCount;
+    return true;
 }
 
 // A parked event is delivered before the queue is looked at; a parked redraw covers the
 // whole client area.
-bool deliver_pending(Out& o) {
+bool deliver_parked(Out& o) {
     for (int n = 0; n <= MaxWindow; ++n) {
-        PendingEvent& p = events.pending[slot(n)];
+        PendingEvent& p = window(n).pending;
         if (p.type <= 0) continue;
+        copy_event(o, p);
         o.win = n;
-        o.type = p.type;
-        o.value3 = p.value3;
-        o.value4 = p.value4;
-        o.time = p.time;
-        if (p.type == EventRedraw) {
+        if (p.type == CodeRedraw) {
             client_size(n, o.value1, o.value2);
             o.x = o.y = 0;
-        } else {
-            o.value1 = p.value1;
-            o.value2 = p.value2;
-            o.x = p.x;
-            o.y = p.y;
         }
         p.type = 0;
         return true;
@@ -50,20 +57,27 @@ bool deliver_pending(Out& o) {
     return false;
 }
 
-// Steps 2.2 to 2.7 for one message.
+bool deliver_waiting(Out& o) {
+    return deliver_kept(o) || deliver_parked(o);
+}
+
+// The platform's internal timer message 0x0118 with timer 0xFFF6 belongs to the window system
+// itself (a system timer, not one of the program's); it is not dispatched while block118 is
+// set, its start value, so that it cannot reach the toolkit's procedures as a timer of theirs.
+constexpr UINT SystemTimerMessage = 0x0118;
+constexpr WORD SystemTimerId = 0xFFF6;
+
 void handle(MSG& msg) {
-    const HWND frame = valid_window_number(core.wIndex) ? core.wWindow[slot(core.wIndex)] : nullptr;
-    if (core.wAccel && frame && TranslateAcceleratorA(frame, core.wAccel, &msg)) return;
-    TranslateMessage(&msg);
-    if (msg.message == WM_PAINT || msg.message == WM_SIZE) events.bExpectPaintResize = 1;
-    constexpr UINT Message118 = 0x0118;
-    if (!(msg.message == Message118 && LOWORD(msg.wParam) == 0xFFF6 && events.block118))
+    if (pretranslate(msg)) return;
+    CoreEvents& e = tk().events;
+    if (msg.message == WM_PAINT || msg.message == WM_SIZE) e.bExpectPaintResize = 1;
+    if (!(msg.message == SystemTimerMessage && LOWORD(msg.wParam) == SystemTimerId && e.block118))
         DispatchMessageA(&msg);
-    events.bExpectPaintResize = 0;
+    e.bExpectPaintResize = 0;
 }
 
 void copy_current(Out& o) {
-    const CoreEvents& e = events;
+    const CoreEvents& e = tk().events;
     o.win = e.wMessageWin;
     o.type = e.wMessageType;
     o.value1 = e.wMessageValue1;
@@ -75,9 +89,9 @@ void copy_current(Out& o) {
     o.time = e.wMessageTime;
     if (e.wValidMessage == 2) o.keep = 0;
     // A live redraw or resize takes the parked one of its window with it.
-    if ((o.type == EventRedraw || o.type == EventResize) && valid_window_number(o.win)) {
-        PendingEvent& p = events.pending[slot(o.win)];
-        if (p.type == EventRedraw && o.type == EventRedraw) {
+    if ((o.type == CodeRedraw || o.type == CodeResize) && valid_window_number(o.win)) {
+        PendingEvent& p = window(o.win).pending;
+        if (p.type == CodeRedraw && o.type == CodeRedraw) {
             client_size(o.win, o.value1, o.value2);
             o.x = o.y = 0;
         }
@@ -85,53 +99,64 @@ void copy_current(Out& o) {
     }
 }
 
+bool nothing_produced() {
+    const CoreEvents& e = tk().events;
+    return e.wValidMessage == 1 && e.keptCount == 0;
+}
+
 } // namespace
 
 void yydispatchnextmessage_(int& type, int& value1, int& value2, int& value3, int& value4, int& x,
                             int& y, int& win, int& time, int& keep) {
     Out o{type, value1, value2, value3, value4, x, y, win, time, keep};
-    if (deliver_pending(o)) return;
-    events.wValidMessage = 1;
-    while (events.wValidMessage == 1) {
+    if (deliver_waiting(o)) return;
+    tk().events.wValidMessage = 1;
+    while (nothing_produced()) {
         MSG msg;
         GetMessageA(&msg, nullptr, 0, 0);
         handle(msg);
     }
+    // A dispatch that ran a nested loop may have kept events and produced none itself.
+    if (tk().events.wValidMessage == 1 && deliver_kept(o)) return;
     copy_current(o);
 }
 
 void yydispatchpeekmessage_(int& type, int& value1, int& value2, int& value3, int& value4, int& x,
                             int& y, int& win, int& time, int& keep) {
     Out o{type, value1, value2, value3, value4, x, y, win, time, keep};
-    if (deliver_pending(o)) return;
-    events.wValidMessage = 1;
-    events.wMessageType = 0;
-    while (events.wMessageType == 0) {
+    if (deliver_waiting(o)) return;
+    CoreEvents& e = tk().events;
+    e.wValidMessage = 1;
+    e.wMessageType = 0;
+    while (e.wMessageType == 0 && e.keptCount == 0) {
         MSG msg;
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            events.wMessageType = -1;
+            e.wMessageType = -1;
             break;
         }
         handle(msg);
     }
+    if (e.wMessageType == 0 && deliver_kept(o)) return;
     copy_current(o);
 }
 
 void yyenablemessage_(const int& code, const int& flag) {
-    if (code >= 1 && code <= 14) events.wMessageEnabled[slot(code - 1)] = flag;
+    if (code >= 1 && code <= 14)
+        tk().events.wMessageEnabled[static_cast<std::size_t>(code - 1)] = flag;
 }
 
 int yyinfomessage_(const int& code, int& flag) {
-    flag = code >= 1 && code <= 14 ? events.wMessageEnabled[slot(code - 1)] : 0;
+    flag = code >= 1 && code <= 14 ? tk().events.wMessageEnabled[static_cast<std::size_t>(code - 1)]
+                                   : 0;
     return flag;
 }
 
 void yysettimer_(const int& elapse, const int& id) {
     // SetTimer on the same identifier replaces the running timer: the restart.
-    if (core.wWindow[0])
-        SetTimer(core.wWindow[0], static_cast<UINT_PTR>(id), static_cast<UINT>(elapse), nullptr);
+    if (window(0).frame)
+        SetTimer(window(0).frame, static_cast<UINT_PTR>(id), static_cast<UINT>(elapse), nullptr);
 }
 
 void yyblock118_() {
-    events.block118 = 1;
+    tk().events.block118 = 1;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 
 using namespace tess;
@@ -19,16 +20,16 @@ void yygetdisplayinfo_(int& screenWidth, int& screenHeight, int& graphicsColours
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     if (GetVersionExA(&version)) {
-        display.Win32s = version.dwPlatformId == VER_PLATFORM_WIN32s;
-        display.Win9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-        display.WinNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-        display.WinVer = static_cast<int>(version.dwMajorVersion);
+        tk().display.Win32s = version.dwPlatformId == VER_PLATFORM_WIN32s;
+        tk().display.Win9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+        tk().display.WinNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+        tk().display.WinVer = static_cast<int>(version.dwMajorVersion);
     }
 
     const int power = std::min(planes * bits, 24);
-    display.wScreenCols = 1 << power;
-    screenColours = display.wScreenCols;
-    switch (display.wScreenCols) {
+    tk().display.wScreenCols = 1 << power;
+    screenColours = tk().display.wScreenCols;
+    switch (tk().display.wScreenCols) {
     case 2:
         graphicsColours = 2;
         break;
@@ -42,17 +43,17 @@ void yygetdisplayinfo_(int& screenWidth, int& screenHeight, int& graphicsColours
         graphicsColours = 256;
         break;
     }
-    display.ngColours = graphicsColours;
-    display.wScreenWidth = screenWidth;
-    display.wScreenHeight = screenHeight;
+    tk().display.ngColours = graphicsColours;
+    tk().display.wScreenWidth = screenWidth;
+    tk().display.wScreenHeight = screenHeight;
 }
 
 void yysetbell_(const int& flag) {
-    iRing = flag;
+    tk().bell = flag;
 }
 
 void yyringbell2() {
-    if (iRing == 1) MessageBeep(0);
+    if (tk().bell == 1) MessageBeep(0);
 }
 
 void yyringbell_() {
@@ -64,23 +65,23 @@ void yychangecursor_(const int& code) {
         IDC_ARROW,   IDC_WAIT,   IDC_APPSTARTING, IDC_CROSS,    IDC_IBEAM,    IDC_NO,
         IDC_SIZEALL, IDC_SIZENS, IDC_SIZEWE,      IDC_SIZENESW, IDC_SIZENWSE, IDC_UPARROW};
     const bool own = code < 0 || code >= static_cast<int>(system.size());
-    const HCURSOR shape =
-        own ? LoadCursorA(core.wInstance, MAKEINTRESOURCEA(static_cast<unsigned>(code) % 65536))
-            : LoadCursorA(nullptr, system[static_cast<std::size_t>(code)]);
+    const HCURSOR shape = own ? LoadCursorA(tk().core.wInstance,
+                                            MAKEINTRESOURCEA(static_cast<unsigned>(code) % 65536))
+                              : LoadCursorA(nullptr, system[static_cast<std::size_t>(code)]);
     if (!shape) {
-        core.wCursor = nullptr;
-        core.wCursorCode = 0;
+        tk().core.wCursor = nullptr;
+        tk().core.wCursorCode = 0;
         return;
     }
-    core.wCursor = shape;
-    core.wCursorCode = code;
+    tk().core.wCursor = shape;
+    tk().core.wCursorCode = code;
     SetCursor(shape);
 }
 
 void yysetcursorpos_(const int& x, const int& y) {
-    if (!valid_window_number(core.wIndex)) return;
+    if (!valid_window_number(tk().core.wIndex)) return;
     POINT p{x, y};
-    ClientToScreen(core.hClient[static_cast<std::size_t>(core.wIndex)], &p);
+    ClientToScreen(window(tk().core.wIndex).client, &p);
     SetCursorPos(p.x, p.y);
 }
 
@@ -97,7 +98,7 @@ int yyAsciiToInt(const char* text) {
 void yytitlecolour(HWND hwnd) {
     if (yygetwindowindex(hwnd) != -1) SetFocus(hwnd);
     for (int i = 1; i <= MaxWindow; ++i) {
-        const HWND frame = core.wWindow[static_cast<std::size_t>(i)];
+        const HWND frame = window(i).frame;
         if (frame) SendMessageA(frame, WM_NCACTIVATE, frame == hwnd, 0);
     }
 }
@@ -106,7 +107,7 @@ int tess::yygetwindowindex(HWND hwnd) {
     if (!hwnd) return -1;
     for (int i = 0; i <= MaxWindow; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        if (core.wWindow[s] == hwnd || core.hClient[s] == hwnd) return i;
+        if (window(s).frame == hwnd || window(s).client == hwnd) return i;
     }
     return -1;
 }

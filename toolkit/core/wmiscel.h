@@ -4,10 +4,6 @@
 
 #include <windows.h>
 
-namespace tess {
-inline int iRing = 1; // whether the bell sounds
-} // namespace tess
-
 void yygetdisplayinfo_(int& screenWidth, int& screenHeight, int& graphicsColours,
                        int& screenColours);
 void yysetbell_(const int& flag);

@@ -1,4 +1,6 @@
 // The window table: the root window, the child windows, the current window and shutdown.
+#include "core/wwindow.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -7,13 +9,13 @@
 
 #include <commctrl.h>
 
+#include "core/context.h"
+#include "core/media.h"
 #include "core/textout.h"
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
-#include "core/wwindow.h"
 #include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
-#include "dialogs/wmenu.h"
 
 using namespace tess;
 
@@ -21,22 +23,19 @@ namespace {
 
 constexpr DWORD ClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-std::array<int, 255> partlist{};
+// Registration and creation failures of the root end the program: nothing can be shown. The
+// exit code is not 0, so that a script or a parent process sees the failure.
+constexpr int StartFailureExitCode = 1;
 
-std::size_t slot(int n) {
-    return static_cast<std::size_t>(n);
-}
-
-// Registration and creation failures of the root end the program: nothing can be shown.
 [[noreturn]] void fatal(const char* text) {
     std::fprintf(stderr, "Tessaramond Window: %s\n", text);
     std::fflush(nullptr);
-    std::exit(0);
+    std::exit(StartFailureExitCode);
 }
 
 bool class_known(const char* name) {
     WNDCLASSEXA existing;
-    return GetClassInfoExA(core.wInstance, name, &existing) != FALSE;
+    return GetClassInfoExA(tk().core.wInstance, name, &existing) != FALSE;
 }
 
 ATOM register_class(const char* name, WNDPROC proc, UINT style, bool icon, int menuId) {
@@ -44,8 +43,8 @@ ATOM register_class(const char* name, WNDPROC proc, UINT style, bool icon, int m
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = proc;
-    wc.hInstance = core.wInstance;
-    if (icon) wc.hIcon = LoadIconA(core.wInstance, "icon1");
+    wc.hInstance = tk().core.wInstance;
+    if (icon) wc.hIcon = LoadIconA(tk().core.wInstance, "icon1");
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = menuId ? MAKEINTRESOURCEA(static_cast<WORD>(menuId)) : nullptr;
@@ -62,12 +61,6 @@ DWORD flag_styles(int systemMenu, int minimiseBox, int maximiseBox, int fixedSiz
     return style;
 }
 
-int height_of(HWND hwnd) {
-    RECT r{};
-    if (hwnd) GetWindowRect(hwnd, &r);
-    return r.bottom - r.top;
-}
-
 // A status bar along the frame's bottom; the frame grows by its height so that the client
 // area keeps the size asked for.
 HWND add_status_bar(HWND frame, int clientWidth, bool root, bool fixedSize) {
@@ -76,7 +69,7 @@ HWND add_status_bar(HWND frame, int clientWidth, bool root, bool fixedSize) {
     if (!fixedSize) style |= SBARS_SIZEGRIP;
     HWND bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, clientWidth, 10, frame,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)),
-                               core.wInstance, nullptr);
+                               tk().core.wInstance, nullptr);
     if (!bar) return nullptr;
     RECT outer;
     GetWindowRect(frame, &outer);
@@ -92,28 +85,25 @@ HWND add_client(HWND frame, HWND statusBar) {
     GetClientRect(frame, &r);
     r.bottom -= height_of(statusBar);
     return CreateWindowExA(0, szClientName, "", ClientStyle, 0, 0, r.right, r.bottom, frame,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), core.wInstance,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), tk().core.wInstance,
                            nullptr);
 }
 
-void client_size(int n, int& width, int& height) {
-    RECT r{};
-    GetClientRect(core.hClient[slot(n)], &r);
-    width = r.right;
-    height = r.bottom;
+void forget_slot(int n) {
+    window(n) = WindowRecord{};
 }
 
-void forget_slot(int n) {
-    core.wWindow[slot(n)] = nullptr;
-    core.hClient[slot(n)] = nullptr;
-    core.wMessLine[slot(n)] = nullptr;
+void release_held_dc() {
+    WindowRecord& w = current_window();
+    if (w.dc) ReleaseDC(w.client, w.dc);
+    w.dc = nullptr;
 }
 
 } // namespace
 
 int yygetnextfree() {
     for (int i = 1; i <= MaxWindow; ++i)
-        if (!core.wWindow[slot(i)]) return i;
+        if (!window(i).frame) return i;
     return -1;
 }
 
@@ -122,18 +112,17 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
                          const int& systemMenu, const int& maximised, const int& statusBar,
                          const int& fixedSize, const int& hidden, const int& topmost, const int&,
                          const char* title) {
-    core.wInstance = nullptr; // the program's own module
-    core.wWinX = left;
-    core.wWinY = top;
-    core.wWinWidth = width;
-    core.wWinHeight = height;
+    tk().core.wInstance = nullptr; // the program's own module
+    tk().core.wWinX = left;
+    tk().core.wWinY = top;
+    tk().core.wIndex = 0;
 
-    UnregisterClassA(szAppName, core.wInstance);
-    core.atomRoot = register_class(szAppName, yyWndProc, 0, true, menuId);
+    // The root class is registered afresh for each root: it carries the menu asked for.
+    UnregisterClassA(szAppName, tk().core.wInstance);
+    const bool rootClass = register_class(szAppName, yyWndProc, 0, true, menuId) != 0;
     if (!class_known(szClientName))
-        core.atomClient =
-            register_class(szClientName, yyWndProcClient, CS_HREDRAW | CS_VREDRAW, false, 0);
-    if (!core.atomRoot || !core.atomClient) fatal("Failed to register class - aborting.");
+        register_class(szClientName, yyWndProcClient, CS_HREDRAW | CS_VREDRAW, false, 0);
+    if (!rootClass || !class_known(szClientName)) fatal("Failed to register class - aborting.");
 
     const DWORD style =
         WS_CAPTION | WS_CLIPCHILDREN | flag_styles(systemMenu, minimiseBox, maximiseBox, fixedSize);
@@ -141,42 +130,40 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     RECT r{left, top, left + width, top + height};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     AdjustWindowRectEx(&r, ClientStyle, menuId != 0, 0);
-    core.wWinWidth = r.right - r.left;
-    core.wWinHeight = r.bottom - r.top;
-
     HWND frame =
-        CreateWindowExA(exStyle, szAppName, title ? title : "", style, left, top, core.wWinWidth,
-                        core.wWinHeight, nullptr, nullptr, core.wInstance, nullptr);
-    core.wWindow[0] = frame;
-    if (frame && statusBar) core.wMessLine[0] = add_status_bar(frame, width, true, fixedSize);
-    if (frame) core.hClient[0] = add_client(frame, core.wMessLine[0]);
-    if (!frame || !core.hClient[0]) fatal("Failed to create window - aborting.");
+        CreateWindowExA(exStyle, szAppName, title ? title : "", style, left, top, r.right - r.left,
+                        r.bottom - r.top, nullptr, nullptr, tk().core.wInstance, nullptr);
+    WindowRecord& root = window(0);
+    root.frame = frame;
+    if (frame && statusBar) window(0).statusBar = add_status_bar(frame, width, true, fixedSize);
+    if (frame) window(0).client = add_client(frame, window(0).statusBar);
+    if (!frame || !window(0).client) fatal("Failed to create window - aborting.");
 
-    core.wHideRoot = 0;
+    tk().core.wHideRoot = 0;
     if (hidden) {
         ShowWindow(frame, SW_HIDE);
-        core.wHideRoot = 1;
+        tk().core.wHideRoot = 1;
     } else {
         ShowWindow(frame, maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         // Showing a maximised frame resizes it before the procedures take part: fit the
         // client window here so that the size handed back is the real one.
         layout_frame(frame);
-        ValidateRect(core.hClient[0], nullptr);
+        ValidateRect(window(0).client, nullptr);
     }
-    core.wDC = GetDC(core.hClient[0]);
-    SetBkMode(core.wDC, TRANSPARENT);
-    client_size(0, core.wWinWidth, core.wWinHeight);
-    width = core.wWinWidth;
-    height = core.wWinHeight;
+    root.dc = GetDC(root.client);
+    SetBkMode(root.dc, TRANSPARENT);
+    client_size(0, root.width, root.height);
+    width = root.width;
+    height = root.height;
 
     yymnloadresources_(menuId);
 
     yyinittextcolours_();
-    core.wWindowOpen = 1;
-    for (PendingEvent& p : events.pending)
-        p.type = 0;
-    if (!hidden) SetFocus(core.hClient[0]);
-    core.hWinCur = frame;
+    tk().core.wWindowOpen = 1;
+    for (WindowRecord& w : tk().core.slots)
+        w.pending = PendingEvent{};
+    if (!hidden) SetFocus(window(0).client);
+    tk().core.hWinCur = frame;
 }
 
 void yyopenchild_(const int& left, const int& top, const int& width, const int& height,
@@ -189,31 +176,30 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
         number = -1;
         return;
     }
-    if (core.wHideRoot == 1 && insideRoot) {
+    if (tk().core.wHideRoot == 1 && insideRoot) {
         number = -2;
         return;
     }
     DWORD style = WS_CAPTION | flag_styles(systemMenu, minimiseBox, maximiseBox, fixedSize);
     style |= insideRoot ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP | WS_CLIPCHILDREN;
     const DWORD exStyle = WS_EX_APPWINDOW | (topmost ? WS_EX_TOPMOST : 0);
-    const HWND parent = insideRoot ? core.hClient[0] : ownedByRoot ? core.wWindow[0] : nullptr;
+    const HWND parent = insideRoot ? window(0).client : ownedByRoot ? window(0).frame : nullptr;
 
-    if (!class_known(szChildName))
-        core.atomChild = register_class(szChildName, yyWndProc, 0, true, 0);
+    if (!class_known(szChildName)) register_class(szChildName, yyWndProc, 0, true, 0);
 
     RECT r{left, top, left + width, top + height};
     AdjustWindowRectEx(&r, ClientStyle, FALSE, 0);
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, r.left, r.top,
                                  r.right - r.left, r.bottom - r.top, parent, nullptr,
-                                 core.wInstance, nullptr);
-    core.wWindow[slot(n)] = frame;
+                                 tk().core.wInstance, nullptr);
+    window(n).frame = frame;
     if (frame) {
-        core.wChildRect[slot(n)].left = NoChildRect;
-        if (statusBar) core.wMessLine[slot(n)] = add_status_bar(frame, width, false, fixedSize);
-        core.hClient[slot(n)] = add_client(frame, core.wMessLine[slot(n)]);
+        window(n).savedRect.left = NoChildRect;
+        if (statusBar) window(n).statusBar = add_status_bar(frame, width, false, fixedSize);
+        window(n).client = add_client(frame, window(n).statusBar);
     }
-    if (!frame || !core.hClient[slot(n)]) {
+    if (!frame || !window(n).client) {
         if (frame) DestroyWindow(frame);
         forget_slot(n);
         number = -1;
@@ -222,78 +208,72 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
     ShowWindow(frame, maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     layout_frame(frame);
-    ValidateRect(core.hClient[slot(n)], nullptr);
-    core.wChildRect[slot(n)].left = NoChildRect;
+    // The program draws a new child's contents itself after opening it: its first appearance
+    // leaves nothing to redraw, and the paint the layout produced is not handed on.
+    ValidateRect(window(n).client, nullptr);
+    window(n).pending = PendingEvent{};
+    window(n).savedRect.left = NoChildRect;
     number = n;
     for (int i = 1; i <= MaxWindow; ++i)
-        if (i != n && core.wWindow[slot(i)])
-            SendMessageA(core.wWindow[slot(i)], WM_NCACTIVATE, FALSE, 0);
+        if (i != n && window(i).frame) SendMessageA(window(i).frame, WM_NCACTIVATE, FALSE, 0);
     SendMessageA(frame, WM_NCACTIVATE, TRUE, 0);
-    SetFocus(core.hClient[slot(n)]);
+    SetFocus(window(n).client);
 }
 
 void yyselectfocus_(int& width, int& height, int& number) {
-    if (!valid_window_number(number) || !core.wWindow[slot(number)]) {
+    if (!valid_window_number(number) || !window(number).frame) {
         number = -1;
         return;
     }
-    if (core.wDC) ReleaseDC(core.hClient[slot(core.wIndex)], core.wDC);
-    core.wIndex = number;
-    core.wDC = GetDC(core.hClient[slot(number)]);
-    SetBkMode(core.wDC, TRANSPARENT);
-    client_size(number, core.wWinWidth, core.wWinHeight);
-    width = core.wWinWidth;
-    height = core.wWinHeight;
-}
-
-void yyclosemcidevice(int number) {
-    // No routine of the toolkit opens a media device; the entry only needs clearing.
-    if (valid_window_number(number)) core.wDevice[slot(number)] = 0;
+    release_held_dc();
+    tk().core.wIndex = number;
+    WindowRecord& next = current_window();
+    next.dc = GetDC(next.client);
+    SetBkMode(next.dc, TRANSPARENT);
+    client_size(number, next.width, next.height);
+    width = next.width;
+    height = next.height;
 }
 
 void yyclosechild_(int& number) {
-    if (number < 1 || number > MaxWindow || !core.wWindow[slot(number)]) {
+    if (number < 1 || number > MaxWindow || !window(number).frame) {
         number = -1;
         return;
     }
     yyclosemcidevice(number);
-    if (number == core.wIndex && core.wDC) {
-        ReleaseDC(core.hClient[slot(number)], core.wDC);
-        core.wDC = nullptr;
-    }
-    const HWND frame = core.wWindow[slot(number)];
-    if (IsWindow(core.hClient[slot(number)])) DestroyWindow(core.hClient[slot(number)]);
+    if (number == tk().core.wIndex) release_held_dc();
+    const HWND frame = window(number).frame;
+    if (IsWindow(window(number).client)) DestroyWindow(window(number).client);
     if (IsWindow(frame)) DestroyWindow(frame);
-    if (core.hWinCur == frame) core.hWinCur = core.wWindow[0];
+    if (tk().core.hWinCur == frame) tk().core.hWinCur = window(0).frame;
     forget_slot(number);
-    core.wChildRect[slot(number)].left = NoChildRect;
 }
 
 void yywindowtitle_(const char* title) {
-    if (valid_window_number(core.wIndex))
-        SetWindowTextA(core.wWindow[slot(core.wIndex)], title ? title : "");
+    if (valid_window_number(tk().core.wIndex))
+        SetWindowTextA(window(tk().core.wIndex).frame, title ? title : "");
 }
 
 void yysetstatuspart_(const int& part, const int& rightEdge) {
-    if (part >= 1 && part <= static_cast<int>(partlist.size()))
-        partlist[slot(part - 1)] = rightEdge;
+    if (part >= 1 && part <= StatusParts)
+        tk().core.statusParts[static_cast<std::size_t>(part - 1)] = rightEdge;
 }
 
 void yysetstatusbar_(const int& parts) {
-    if (!valid_window_number(core.wIndex)) return;
-    const HWND bar = core.wMessLine[slot(core.wIndex)];
-    if (!bar || parts < 1 || parts > static_cast<int>(partlist.size())) return;
+    if (!valid_window_number(tk().core.wIndex)) return;
+    const HWND bar = window(tk().core.wIndex).statusBar;
+    if (!bar || parts < 1 || parts > StatusParts) return;
     SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(parts),
-                 reinterpret_cast<LPARAM>(partlist.data()));
+                 reinterpret_cast<LPARAM>(tk().core.statusParts.data()));
 }
 
 void yywindowraise_() {
-    if (!valid_window_number(core.wIndex)) return;
-    const HWND frame = core.wWindow[slot(core.wIndex)];
+    if (!valid_window_number(tk().core.wIndex)) return;
+    const HWND frame = window(tk().core.wIndex).frame;
     if (!frame) return;
     constexpr UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;
-    if (GetParent(frame) == core.hClient[0] && core.wWindow[0])
-        SetWindowPos(core.wWindow[0], HWND_TOP, 0, 0, 0, 0, flags);
+    if (GetParent(frame) == window(0).client && window(0).frame)
+        SetWindowPos(window(0).frame, HWND_TOP, 0, 0, 0, 0, flags);
     yytitlecolour(frame);
     SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, flags);
 }
@@ -301,35 +281,26 @@ void yywindowraise_() {
 void yyshutdown_() {
     for (int i = 0; i <= MaxWindow; ++i)
         yyclosemcidevice(i);
-    if (core.wDC) ReleaseDC(core.hClient[slot(core.wIndex)], core.wDC);
-    core.wDC = nullptr;
-    core.hWinCur = nullptr;
-    for (int i = MaxWindow; i >= 1; --i) {
-        if (core.wWindow[slot(i)] && IsWindow(core.wWindow[slot(i)]))
-            DestroyWindow(core.wWindow[slot(i)]);
-        forget_slot(i);
-    }
-    core.wIndex = 0;
-    coreMenus.hWndToolbar = nullptr;
-    core.wMessLine.fill(nullptr);
-    events.wMessageEnabled = CoreEvents::StartEnabled;
-    core.wWindowOpen = 0;
-    if (core.wWindow[0] && IsWindow(core.wWindow[0])) DestroyWindow(core.wWindow[0]);
-    forget_slot(0);
+    release_held_dc();
+    // The procedures fall back to default handling while the windows go.
+    tk().core.wWindowOpen = 0;
+    for (int i = MaxWindow; i >= 0; --i)
+        if (IsWindow(window(i).frame)) DestroyWindow(window(i).frame);
     yymnshutdown_();
     yyreleasefont_();
+    tk().reset();
 }
 
 void yyscrollarea_(const int& dx, const int& dy) {
-    if (!valid_window_number(core.wIndex) || !core.wDC) return;
-    const HWND client = core.hClient[slot(core.wIndex)];
+    if (!valid_window_number(tk().core.wIndex) || !current_window().dc) return;
+    const HWND client = window(tk().core.wIndex).client;
     HRGN uncovered = CreateRectRgn(0, 0, 0, 0);
-    const auto background = static_cast<std::size_t>(coreText.wBackCol);
+    const auto background = static_cast<std::size_t>(tk().text.wBackCol);
     const COLORREF colour =
-        background < coreText.wColour.size() ? coreText.wColour[background] : RGB(255, 255, 255);
-    HBRUSH brush = CreateSolidBrush(GetNearestColor(core.wDC, colour));
+        background < tk().text.wColour.size() ? tk().text.wColour[background] : RGB(255, 255, 255);
+    HBRUSH brush = CreateSolidBrush(GetNearestColor(current_window().dc, colour));
     ScrollWindowEx(client, dx, dy, nullptr, nullptr, uncovered, nullptr, SW_INVALIDATE);
-    FillRgn(core.wDC, uncovered, brush);
+    FillRgn(current_window().dc, uncovered, brush);
     // Only a band along one edge is taken as drawn: a scroll in both directions leaves the rest
     // of the uncovered area to redraw events.
     RECT valid;

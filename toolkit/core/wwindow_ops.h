@@ -20,7 +20,6 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
                   const char* title);
 void yyselectfocus_(int& width, int& height, int& number);
 void yyclosechild_(int& number);
-void yyclosemcidevice(int number);
 int yygetnextfree();
 void yywindowtitle_(const char* title);
 void yysetstatuspart_(const int& part, const int& rightEdge);

@@ -3,10 +3,11 @@
 
 #include <commctrl.h>
 
+#include "core/context.h"
+#include "core/media.h"
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
-#include "dialogs/wmenu.h"
 #include "graphics/oswin.h"
 
 using namespace tess;
@@ -15,25 +16,15 @@ namespace {
 
 constexpr UINT RaiseFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW;
 
-std::size_t slot(int n) {
-    return static_cast<std::size_t>(n);
-}
-
-int height_of(HWND hwnd) {
-    RECT r{};
-    if (hwnd) GetWindowRect(hwnd, &r);
-    return r.bottom - r.top;
-}
-
 bool inside_root(HWND frame) {
-    return core.hClient[0] && GetParent(frame) == core.hClient[0];
+    return window(0).client && GetParent(frame) == window(0).client;
 }
 
 // A click on a frame brings it forward; inside-root children and the root also show which of
 // them is active in their captions.
 void raise_frame(HWND frame) {
     SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, RaiseFlags);
-    if (inside_root(frame) || frame == core.wWindow[0]) yytitlecolour(frame);
+    if (inside_root(frame) || frame == window(0).frame) yytitlecolour(frame);
 }
 
 int button_of(UINT message) {
@@ -53,11 +44,16 @@ int button_of(UINT message) {
 
 // ------------------------------------------------------------------ frame procedure
 
+void leave_nested() {
+    int& depth = tk().events.nested;
+    if (depth > 0) --depth;
+}
+
 void on_frame_size(HWND frame, WPARAM kind) {
     const int n = yygetwindowindex(frame);
     const bool childStyle = (GetWindowLongPtrA(frame, GWL_STYLE) & WS_CHILD) != 0;
     if (childStyle && n > 0) {
-        RECT& saved = core.wChildRect[slot(n)];
+        RECT& saved = window(n).savedRect;
         WINDOWPLACEMENT wp{};
         wp.length = sizeof wp;
         if (kind == SIZE_MAXIMIZED && saved.left == NoChildRect) {
@@ -75,7 +71,7 @@ void on_frame_size(HWND frame, WPARAM kind) {
         layout_frame(frame);
     } else if (childStyle) {
         SendMessageA(frame, WM_NCACTIVATE, FALSE, 0);
-        if (core.wWindow[0]) SendMessageA(core.wWindow[0], WM_NCACTIVATE, TRUE, 0);
+        if (window(0).frame) SendMessageA(window(0).frame, WM_NCACTIVATE, TRUE, 0);
     }
 }
 
@@ -89,17 +85,17 @@ LRESULT frame_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_SETFOCUS: {
         const int n = yygetwindowindex(hwnd);
-        if (n >= 0 && core.hClient[slot(n)]) SetFocus(core.hClient[slot(n)]);
+        if (n >= 0 && window(n).client) SetFocus(window(n).client);
         return 0;
     }
     case WM_CLOSE:
-        interpret(EventCloseRequest, 0, wParam, lParam, hwnd);
+        interpret(CodeCloseRequest, 0, wParam, lParam, hwnd);
         return 0;
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
         if (wParam != HTMINBUTTON)
-            interpret(EventFrameClick, button_of(message), wParam, lParam, hwnd);
+            interpret(CodeFrameClick, button_of(message), wParam, lParam, hwnd);
         raise_frame(hwnd);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_NOTIFY:
@@ -107,29 +103,40 @@ LRESULT frame_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_COMMAND:
         if (HIWORD(wParam) == 0 || HIWORD(wParam) == 1) {
-            interpret(EventMenu, 0, wParam, lParam, hwnd);
+            interpret(CodeMenu, 0, wParam, lParam, hwnd);
             // A toolbar button shows its released state before the program acts on it.
-            const HWND toolbar = coreMenus.hWndToolbar;
+            const HWND toolbar = tk().menus.hWndToolbar;
             if (toolbar && reinterpret_cast<HWND>(lParam) == toolbar) UpdateWindow(toolbar);
             return 0;
         }
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_TIMER:
         KillTimer(hwnd, wParam);
-        interpret(EventTimer, 0, wParam, lParam, hwnd);
+        interpret(CodeTimer, 0, wParam, lParam, hwnd);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         raise_frame(hwnd);
         return 0;
+    case WM_ENTERMENULOOP:
+    case WM_ENTERSIZEMOVE:
+        ++tk().events.nested;
+        return 0;
+    case WM_EXITMENULOOP:
+        leave_nested();
+        return 0;
     case WM_EXITSIZEMOVE:
-        if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) && IsIconic(hwnd) && core.hClient[0])
-            ArrangeIconicWindows(core.hClient[0]);
+        leave_nested();
+        if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) && IsIconic(hwnd) && window(0).client)
+            ArrangeIconicWindows(window(0).client);
+        return 0;
+    case MediaNotifyMessage:
+        yymedianotify(static_cast<int>(lParam));
         return 0;
     case WM_PALETTECHANGED: {
         const int n = yygetwindowindex(hwnd);
-        return n >= 0 ? SendMessageA(core.hClient[slot(n)], message, wParam, lParam) : 0;
+        return n >= 0 ? SendMessageA(window(n).client, message, wParam, lParam) : 0;
     }
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -152,21 +159,21 @@ void on_key_down(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         PeekMessageA(&next, hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
         const WPARAM c = next.wParam & 0xFF;
         if (k >= VK_NUMPAD0 && k <= VK_DIVIDE)
-            interpret(EventKey, 1, static_cast<WPARAM>(k), lParam, hwnd);
+            interpret(CodeKey, 1, static_cast<WPARAM>(k), lParam, hwnd);
         else if (shift && c == 9)
-            interpret(EventKey, 1, 9 + 4096, lParam, hwnd);
+            interpret(CodeKey, 1, 9 + 4096, lParam, hwnd);
         else
-            interpret(EventKey, 0, c, lParam, hwnd);
+            interpret(CodeKey, 0, c, lParam, hwnd);
         return;
     }
     if (is_modifier_or_lock(k)) return;
     const int code = ctrl ? k + 8192 : shift ? k + 4096 : k;
-    interpret(EventKey, 1, static_cast<WPARAM>(code), lParam, hwnd);
+    interpret(CodeKey, 1, static_cast<WPARAM>(code), lParam, hwnd);
 }
 
 void refit_maximised_children() {
     for (int i = 1; i <= MaxWindow; ++i) {
-        const HWND frame = core.wWindow[slot(i)];
+        const HWND frame = window(i).frame;
         if (!frame) continue;
         const auto style = static_cast<DWORD>(GetWindowLongPtrA(frame, GWL_STYLE));
         if (!(style & WS_CHILD) || !(style & WS_MAXIMIZE)) continue;
@@ -175,81 +182,75 @@ void refit_maximised_children() {
     }
 }
 
-// Redraw and resize events that arise while no retrieval loop dispatches them wait in the
-// window's pending slot; a waiting resize is not displaced by a redraw.
-void park_if_nested(bool produced) {
-    const CoreEvents& e = events;
-    if (!produced || e.wValidMessage != 0 || e.bExpectPaintResize ||
-        !valid_window_number(e.wMessageWin))
-        return;
-    PendingEvent& p = events.pending[slot(e.wMessageWin)];
-    if (p.type == EventResize && e.wMessageType == EventRedraw) return;
-    p = {e.wMessageType,   e.wMessageValue1, e.wMessageValue2, e.wMessageValue3,
-         e.wMessageValue4, e.wMessageX,      e.wMessageY,      e.wMessageTime};
+// Redraw and resize events that arise while no retrieval loop dispatches (inside platform calls
+// the program makes between retrievals) wait in the window's pending slot.
+void park_if_outside_retrieval(bool produced) {
+    const CoreEvents& e = tk().events;
+    if (produced && e.wValidMessage == 0 && !e.bExpectPaintResize) park_event(current_event());
 }
 
 LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND frame = GetParent(hwnd);
     switch (message) {
     case WM_SIZE: {
-        if (core.hClient[0]) ArrangeIconicWindows(core.hClient[0]);
+        if (window(0).client) ArrangeIconicWindows(window(0).client);
         UpdateWindow(hwnd);
-        const bool produced = interpret(EventResize, 0, wParam, lParam, hwnd);
-        if (hwnd == core.hClient[0]) refit_maximised_children();
-        park_if_nested(produced);
+        const bool produced = interpret(CodeResize, 0, wParam, lParam, hwnd);
+        if (hwnd == window(0).client) refit_maximised_children();
+        park_if_outside_retrieval(produced);
         return 0;
     }
     case WM_ACTIVATE:
         if (LOWORD(wParam)) yytitlecolour(frame);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_SETFOCUS:
-        core.hWinCur = hwnd;
-        if (!(hwnd == core.hClient[0] && core.wHideRoot))
+        tk().core.hWinCur = hwnd;
+        if (!(hwnd == window(0).client && tk().core.wHideRoot))
             SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, RaiseFlags);
         return 0;
     case WM_PAINT: {
-        const bool produced = interpret(EventRedraw, 0, wParam, lParam, hwnd);
+        const bool produced = interpret(CodeRedraw, 0, wParam, lParam, hwnd);
         DefWindowProcA(hwnd, message, wParam, lParam);
-        park_if_nested(produced);
+        park_if_outside_retrieval(produced);
         return 0;
     }
     case WM_SETCURSOR:
-        if (core.wCursor && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(core.wCursor);
+        if (tk().core.wCursor && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(tk().core.wCursor);
             return TRUE;
         }
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
-        interpret(EventFrameClick, button_of(message), wParam, lParam, hwnd);
+        interpret(CodeFrameClick, button_of(message), wParam, lParam, hwnd);
         raise_frame(frame);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_KEYDOWN:
         on_key_down(hwnd, wParam, lParam);
         return 0;
     case WM_CHAR:
-        interpret(EventKey, 0, wParam & 0xFF, lParam, hwnd);
+        interpret(CodeKey, 0, wParam & 0xFF, lParam, hwnd);
         return 0;
     case WM_TIMER:
-        if (wParam == WaitTimerId) TimerEnabled = 0;
+        if (wParam == WaitTimerId) tk().waitTimer = 0;
         KillTimer(hwnd, wParam);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_MOUSEMOVE:
-        interpret(EventMouseMove, 0, wParam, lParam, hwnd);
+        interpret(CodeMouseMove, 0, wParam, lParam, hwnd);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
         SetCapture(hwnd);
-        interpret(EventButtonDown, button_of(message), wParam, lParam, hwnd);
+        interpret(CodeButtonDown, button_of(message), wParam, lParam, hwnd);
         raise_frame(frame);
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
         ReleaseCapture();
-        interpret(EventButtonUp, button_of(message), wParam, lParam, hwnd);
+        interpret(CodeButtonUp, button_of(message), wParam, lParam, hwnd);
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -261,15 +262,15 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 void tess::layout_frame(HWND frame) {
     const int n = yygetwindowindex(frame);
     if (n < 0) return;
-    const HWND bar = core.wMessLine[slot(n)];
-    const HWND toolbar = n == 0 ? coreMenus.hWndToolbar : nullptr;
+    const HWND bar = window(n).statusBar;
+    const HWND toolbar = n == 0 ? tk().menus.hWndToolbar : nullptr;
     if (toolbar) SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
     if (bar) SendMessageA(bar, WM_SIZE, 0, 0);
     RECT r;
     GetClientRect(frame, &r);
     r.top += height_of(toolbar);
     r.bottom -= height_of(bar);
-    const HWND client = core.hClient[slot(n)];
+    const HWND client = window(n).client;
     if (!client) return;
     SetWindowPos(client, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOCOPYBITS | SWP_NOACTIVATE);
@@ -277,11 +278,11 @@ void tess::layout_frame(HWND frame) {
 }
 
 LRESULT CALLBACK yyWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!core.wWindowOpen) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!tk().core.wWindowOpen) return DefWindowProcA(hwnd, message, wParam, lParam);
     return frame_message(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK yyWndProcClient(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!core.wWindowOpen) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!tk().core.wWindowOpen) return DefWindowProcA(hwnd, message, wParam, lParam);
     return client_message(hwnd, message, wParam, lParam);
 }

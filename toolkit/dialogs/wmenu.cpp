@@ -1,10 +1,12 @@
 // Item states by identifier: WMenuSetState and the core's grey, check and query operations.
+#include "dialogs/wmenu.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include "core/context.h"
 #include "core/wwindow.h"
-#include "dialogs/wmenu.h"
 #include "dialogs/wmenu_internal.h"
 #include "util/error_record.h"
 
@@ -14,7 +16,7 @@ using namespace tess::menu;
 namespace {
 
 bool toolbar_has(int identifier) {
-    const HWND tb = coreMenus.hWndToolbar;
+    const HWND tb = tk().menus.hWndToolbar;
     return IsWindow(tb) &&
            SendMessageA(tb, TB_COMMANDTOINDEX, static_cast<WPARAM>(identifier), 0) >= 0;
 }
@@ -22,26 +24,26 @@ bool toolbar_has(int identifier) {
 // A button with the identifier takes the state too, and then counts as found.
 void set_button(int identifier, UINT message, bool on, int& state) {
     if (!toolbar_has(identifier)) return;
-    SendMessageA(coreMenus.hWndToolbar, message, static_cast<WPARAM>(identifier),
+    SendMessageA(tk().menus.hWndToolbar, message, static_cast<WPARAM>(identifier),
                  MAKELPARAM(on, 0));
-    UpdateWindow(coreMenus.hWndToolbar);
+    UpdateWindow(tk().menus.hWndToolbar);
     state = 1;
 }
 
 bool on_menu_bar(int identifier) {
-    const HMENU bar = core.wRootMenu;
+    const HMENU bar = tk().menus.rootMenu;
     const int count = GetMenuItemCount(bar);
     for (int i = 0; i < count; ++i)
         if (!GetSubMenu(bar, i) && GetMenuItemID(bar, i) == static_cast<UINT>(identifier))
             return true;
-    return yymnhpos(identifier) >= 0 && coreMenus.lookupMenu == bar;
+    return yymnhpos(identifier) >= 0 && tk().menus.lookupMenu == bar;
 }
 
 } // namespace
 
 void yyredrawmenu(int identifier) {
     const HWND root = root_frame();
-    if (!core.wRootMenu || !IsWindow(root) || !on_menu_bar(identifier)) return;
+    if (!tk().menus.rootMenu || !IsWindow(root) || !on_menu_bar(identifier)) return;
     UpdateWindow(root);
     DrawMenuBar(root);
 }
@@ -76,7 +78,7 @@ void yymngflg_(const int& identifier, const int& what, int& value) {
     if (value == -1 && toolbar_has(identifier)) {
         const UINT query = what == MenuEnabledState ? TB_ISBUTTONENABLED : TB_ISBUTTONCHECKED;
         value =
-            SendMessageA(coreMenus.hWndToolbar, query, static_cast<WPARAM>(identifier), 0) ? 1 : 0;
+            SendMessageA(tk().menus.hWndToolbar, query, static_cast<WPARAM>(identifier), 0) ? 1 : 0;
     }
 }
 

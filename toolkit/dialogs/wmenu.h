@@ -7,67 +7,30 @@
 // as a pop-up through the root identifier table.
 #pragma once
 
-#include <array>
-#include <vector>
-
 #include <windows.h>
 
+#include "core/menu_state.h"
+#include "public/wmenust.h"
+
 namespace tess {
-
-constexpr int ErrorMenuItem = 1001; // WMenuSetState: the item was not changed
-constexpr int TooltipChars = 80;    // per tip, terminator included
-constexpr int MaxMenuText = 100;    // texts copied from the root menu, terminator included
-constexpr int MenuEnabledState = 1; // WMenuSetState item codes
-constexpr int MenuCheckedState = 2;
-
-struct TooltipEntry {
-    int id = 0; // command identifier; 0 = free
-    std::array<char, TooltipChars> text{};
-};
-
-struct CoreMenus {
-    std::vector<WORD> rootTable;     // the root identifier table; empty = none
-    std::vector<WORD> floatingTable; // the table of the most recent floating menu
-    HMENU lookupMenu = nullptr;      // holds the pop-up of the last identifier-table lookup
-    HWND hWndToolbar = nullptr;
-    std::vector<TooltipEntry> pTooltip; // one entry per toolbar entry, separators included
-    int nTooltip = 0;
-};
-
-inline CoreMenus coreMenus{};
-
+constexpr int MaxMenuText = 100; // texts copied from the root menu, terminator included
 } // namespace tess
 
-// ---- tying the root menu to its resources
-
-// WindowOpen, once the root frame exists with its class menu: wRootMenu := the frame's menu,
-// wAccel := the accelerator table menuId, the root identifier table := RCDATA menuId (none when
-// absent). A menuId of 0 loads neither accelerators nor a table.
-void yymnloadresources_(const int& menuId);
-// Shutdown, once the root frame is destroyed: frees the accelerators, forgets the menu, the
-// tables and the toolbar.
-void yymnshutdown_();
+// ---- loading menus
 
 // A menu resource with its disabled items turned greyed; null when there is none.
 HMENU yymnload(int menuId);
 // Turns every item that is disabled but not greyed into greyed, pop-ups included.
 void yymnconv(HMENU menu);
 // The 0-based position of the pop-up that the root identifier table names identifier, with
-// coreMenus.lookupMenu set to the menu holding it; -1 when there is no table or no such entry.
+// the menu state's lookupMenu set to the menu holding it; -1 when there is no table or no such
+// entry.
 int yymnhpos(int identifier);
-// Follows a 0-terminated path of 1-based positions from menu; lookupMenu := the menu holding
-// the last step, whose 0-based position is returned (-1 when the path leads nowhere).
-int yymnhpos2(HMENU menu, const WORD* path, const WORD* end);
 // Replaces the root menu with resource identifier (0 removes it); identifier := -1 when the
 // resource is absent.
 void yymnroot_(int& identifier);
 
 // ---- item states
-
-// MenuEnabledState (state 0 greys, 1 enables) or MenuCheckedState (0 clears, 1 sets the mark)
-// of a root-menu item or identified pop-up; error 1001 when there is none. Other codes are
-// ignored.
-void WMenuSetState(const int& identifier, const int& item, const int& state);
 
 // Greys (state 0) or enables the item and the toolbar button with the identifier; state := -1
 // when neither exists, 1 when a button does.
@@ -111,6 +74,3 @@ void yymntbar_(int& identifier, int& width, int& height);
 // Sets the tip of button identifier: text with length counting its terminator (1: frees the
 // tip). identifier := -1 without such a button, -2 without a free tip entry.
 void yytooltip_(int& identifier, const char* text, const int& length);
-// The frame procedure's WM_NOTIFY: answers a tooltip text request (TTN_NEEDTEXTA) from the tip
-// table or else the string resource with the button's identifier. Returns whether it was one.
-bool yytooltipnotify(LPARAM lParam);

@@ -2,6 +2,7 @@
 // menu's texts and states.
 #include <array>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "dialogs/wmenu.h"
 #include "dialogs/wmenu_internal.h"
@@ -23,7 +24,7 @@ std::array<char, MaxMenuText> text_of(HMENU menu, UINT item, UINT by) {
 
 void match_commands(HMENU menu, int depth) {
     if (depth > MaxDepth) return;
-    const HMENU root = core.wRootMenu;
+    const HMENU root = tk().menus.rootMenu;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         if (HMENU sub = GetSubMenu(menu, i)) {
@@ -43,12 +44,12 @@ void match_commands(HMENU menu, int depth) {
 
 // Pop-ups named k in the floating table take over the root's pop-up named k.
 void match_popups(HMENU top) {
-    const auto& table = coreMenus.floatingTable;
+    const auto& table = tk().menus.floatingTable;
     for (auto entry = table.begin(); entry != table.end() && *entry != 0;) {
         const int k = *entry;
         HMENU holder = nullptr, rootHolder = nullptr;
         const int at = table_position(table, top, k, holder);
-        const int rootAt = table_position(coreMenus.rootTable, core.wRootMenu, k, rootHolder);
+        const int rootAt = table_position(tk().menus.rootTable, tk().menus.rootMenu, k, rootHolder);
         HMENU sub = at >= 0 ? GetSubMenu(holder, at) : nullptr;
         if (sub && rootAt >= 0 && GetSubMenu(rootHolder, rootAt)) {
             const UINT flags = GetMenuState(rootHolder, static_cast<UINT>(rootAt), MF_BYPOSITION);
@@ -66,14 +67,14 @@ void match_popups(HMENU top) {
 } // namespace
 
 void yymnmtch(HMENU menu, HMENU top) {
-    if (!core.wRootMenu) return;
+    if (!tk().menus.rootMenu) return;
     match_commands(menu, 0);
     match_popups(top);
 }
 
 void yymnflot_(int& identifier, const int& x, const int& y) {
-    const int current = core.wIndex;
-    if (!valid_window_number(current) || !IsWindow(core.wWindow[current])) {
+    const int current = tk().core.wIndex;
+    if (!valid_window_number(current) || !IsWindow(window(current).frame)) {
         identifier = -1;
         return;
     }
@@ -87,13 +88,13 @@ void yymnflot_(int& identifier, const int& x, const int& y) {
     AppendMenuA(holder, MF_POPUP, reinterpret_cast<UINT_PTR>(shown), "Dummy");
     // A table left from another menu would name the wrong pop-ups here.
     auto table = load_words(identifier);
-    coreMenus.floatingTable = table ? std::move(*table) : std::vector<WORD>{};
+    tk().menus.floatingTable = table ? std::move(*table) : std::vector<WORD>{};
     yymnmtch(shown, shown);
 
     POINT at{x, y};
-    const HWND client = core.hClient[current] ? core.hClient[current] : core.wWindow[current];
+    const HWND client = window(current).client ? window(current).client : window(current).frame;
     ClientToScreen(client, &at);
     TrackPopupMenu(shown, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0,
-                   core.wWindow[current], nullptr);
+                   window(current).frame, nullptr);
     DestroyMenu(holder);
 }

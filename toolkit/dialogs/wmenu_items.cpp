@@ -1,4 +1,5 @@
 // Item texts, inserting and deleting items of the root menu.
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "dialogs/wmenu.h"
 #include "dialogs/wmenu_internal.h"
@@ -31,7 +32,8 @@ int position_in(HMENU menu, UINT identifier, HMENU* holder, int depth) {
 // The item lies directly on the bar, so removing it changes what the bar shows.
 bool directly_on_bar(UINT identifier) {
     HMENU holder = nullptr;
-    return position_in(core.wRootMenu, identifier, &holder, 0) >= 0 && holder == core.wRootMenu;
+    return position_in(tk().menus.rootMenu, identifier, &holder, 0) >= 0 &&
+           holder == tk().menus.rootMenu;
 }
 
 } // namespace
@@ -41,7 +43,7 @@ int yymngetpos(HMENU menu, int identifier, HMENU* holder) {
 }
 
 void yymntext_(int& identifier, const char* text) {
-    const HMENU root = core.wRootMenu;
+    const HMENU root = tk().menus.rootMenu;
     const UINT id = static_cast<UINT>(identifier);
     const char* shown = text ? text : "";
     bool done = false;
@@ -49,7 +51,7 @@ void yymntext_(int& identifier, const char* text) {
         done = ModifyMenuA(root, id, MF_BYCOMMAND | MF_STRING | (flags & KeptByCommandText), id,
                            shown);
     } else if (const int position = yymnhpos(identifier); position >= 0) {
-        const HMENU holder = coreMenus.lookupMenu;
+        const HMENU holder = tk().menus.lookupMenu;
         const UINT at = static_cast<UINT>(position);
         const UINT state = GetMenuState(holder, at, MF_BYPOSITION);
         if (HMENU sub = GetSubMenu(holder, position); sub && state != NotFound)
@@ -66,7 +68,7 @@ void yymntext_(int& identifier, const char* text) {
 void yymndel_(int& identifier) {
     const UINT id = static_cast<UINT>(identifier);
     const bool onBar = directly_on_bar(id);
-    if (!DeleteMenu(core.wRootMenu, id, MF_BYCOMMAND)) {
+    if (!DeleteMenu(tk().menus.rootMenu, id, MF_BYCOMMAND)) {
         identifier = -1;
         return;
     }
@@ -81,8 +83,8 @@ void yymndel_(int& identifier) {
 
 void yymnins_(int& reference, const int& offset, const int& newId, const char* text) {
     HMENU holder = nullptr;
-    const int p = yymngetpos(core.wRootMenu, reference, &holder);
-    if (GetMenuState(core.wRootMenu, static_cast<UINT>(reference), MF_BYCOMMAND) == NotFound ||
+    const int p = yymngetpos(tk().menus.rootMenu, reference, &holder);
+    if (GetMenuState(tk().menus.rootMenu, static_cast<UINT>(reference), MF_BYCOMMAND) == NotFound ||
         p < 0) {
         reference = -1;
         return;

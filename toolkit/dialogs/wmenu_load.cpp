@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "dialogs/wmenu.h"
 #include "dialogs/wmenu_internal.h"
@@ -9,16 +10,17 @@
 namespace tess::menu {
 
 HWND root_frame() {
-    return core.wWindow[0];
+    return window(0).frame;
 }
 
 std::optional<std::vector<WORD>> load_words(int id) {
     if (!valid_resource_id(id)) return std::nullopt;
     const LPCSTR name = MAKEINTRESOURCEA(static_cast<WORD>(id));
-    HRSRC found = FindResourceA(core.wInstance, name, RT_RCDATA);
+    HRSRC found = FindResourceA(tk().core.wInstance, name, RT_RCDATA);
     if (!found) return std::nullopt;
-    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(core.wInstance, found)));
-    const DWORD size = SizeofResource(core.wInstance, found);
+    const auto* bytes =
+        static_cast<const BYTE*>(LockResource(LoadResource(tk().core.wInstance, found)));
+    const DWORD size = SizeofResource(tk().core.wInstance, found);
     if (!bytes && size > 0) return std::nullopt;
     std::vector<WORD> words(size / 2);
     for (std::size_t i = 0; i < words.size(); ++i)
@@ -61,12 +63,12 @@ int table_position(const std::vector<WORD>& table, HMENU start, int id, HMENU& h
 }
 
 std::optional<Address> address_of(int identifier) {
-    const HMENU root = core.wRootMenu;
+    const HMENU root = tk().menus.rootMenu;
     const UINT id = static_cast<UINT>(identifier);
     if (GetMenuState(root, id, MF_BYCOMMAND) != NotFound) return Address{root, id, MF_BYCOMMAND};
     const int position = yymnhpos(identifier);
     if (position < 0) return std::nullopt;
-    const HMENU holder = coreMenus.lookupMenu;
+    const HMENU holder = tk().menus.lookupMenu;
     if (GetMenuState(holder, static_cast<UINT>(position), MF_BYPOSITION) == NotFound)
         return std::nullopt;
     return Address{holder, static_cast<UINT>(position), MF_BYPOSITION};
@@ -79,26 +81,25 @@ using namespace tess::menu;
 
 void yymnloadresources_(const int& menuId) {
     const HWND root = root_frame();
-    core.wRootMenu = IsWindow(root) ? GetMenu(root) : nullptr;
-    if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
-    core.wAccel = nullptr;
-    coreMenus.rootTable.clear();
+    tk().menus.rootMenu = IsWindow(root) ? GetMenu(root) : nullptr;
+    if (tk().menus.accel) DestroyAcceleratorTable(tk().menus.accel);
+    tk().menus.accel = nullptr;
+    tk().menus.rootTable.clear();
     if (!valid_resource_id(menuId)) return;
-    core.wAccel = LoadAcceleratorsA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)));
-    if (auto table = load_words(menuId)) coreMenus.rootTable = std::move(*table);
+    tk().menus.accel =
+        LoadAcceleratorsA(tk().core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)));
+    if (auto table = load_words(menuId)) tk().menus.rootTable = std::move(*table);
 }
 
 void yymnshutdown_() {
-    if (IsWindow(coreMenus.hWndToolbar)) DestroyWindow(coreMenus.hWndToolbar);
-    if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
-    core.wAccel = nullptr;
-    core.wRootMenu = nullptr; // goes with its frame
-    coreMenus = CoreMenus{};
+    if (IsWindow(tk().menus.hWndToolbar)) DestroyWindow(tk().menus.hWndToolbar);
+    if (tk().menus.accel) DestroyAcceleratorTable(tk().menus.accel);
+    tk().menus = CoreMenus{}; // the root menu goes with its frame
 }
 
 HMENU yymnload(int menuId) {
     if (!valid_resource_id(menuId)) return nullptr;
-    HMENU menu = LoadMenuA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)));
+    HMENU menu = LoadMenuA(tk().core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(menuId)));
     if (menu) yymnconv(menu);
     return menu;
 }
@@ -125,12 +126,9 @@ void yymnconv(HMENU menu) {
 }
 
 int yymnhpos(int identifier) {
-    if (coreMenus.rootTable.empty()) return -1;
-    return table_position(coreMenus.rootTable, core.wRootMenu, identifier, coreMenus.lookupMenu);
-}
-
-int yymnhpos2(HMENU menu, const WORD* path, const WORD* end) {
-    return follow(menu, path, end, coreMenus.lookupMenu);
+    if (tk().menus.rootTable.empty()) return -1;
+    return table_position(tk().menus.rootTable, tk().menus.rootMenu, identifier,
+                          tk().menus.lookupMenu);
 }
 
 void yymnroot_(int& identifier) {
@@ -143,7 +141,7 @@ void yymnroot_(int& identifier) {
     if (identifier == 0) {
         SetMenu(root, nullptr);
         if (old) DestroyMenu(old);
-        core.wRootMenu = nullptr;
+        tk().menus.rootMenu = nullptr;
         return;
     }
     HMENU menu = yymnload(identifier);
@@ -156,10 +154,10 @@ void yymnroot_(int& identifier) {
         return;
     }
     if (old) DestroyMenu(old);
-    core.wRootMenu = menu;
-    if (core.wAccel) DestroyAcceleratorTable(core.wAccel);
-    core.wAccel =
-        LoadAcceleratorsA(core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(identifier)));
+    tk().menus.rootMenu = menu;
+    if (tk().menus.accel) DestroyAcceleratorTable(tk().menus.accel);
+    tk().menus.accel =
+        LoadAcceleratorsA(tk().core.wInstance, MAKEINTRESOURCEA(static_cast<WORD>(identifier)));
     // Without a table of its own the previous one stays in effect.
-    if (auto table = load_words(identifier)) coreMenus.rootTable = std::move(*table);
+    if (auto table = load_words(identifier)) tk().menus.rootTable = std::move(*table);
 }

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "dialogs/wmenu.h"
 #include "dialogs/wmenu_internal.h"
@@ -63,7 +64,7 @@ HWND create_toolbar(int identifier, const std::vector<WORD>& words) {
     HWND tb = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS, 0, 0, 1,
                               1, root, reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
-                              core.wInstance, nullptr);
+                              tk().core.wInstance, nullptr);
     if (!tb) return nullptr;
     const WORD width = words[0], height = words[1];
     SendMessageA(tb, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -76,16 +77,16 @@ HWND create_toolbar(int identifier, const std::vector<WORD>& words) {
     const auto entries = entries_of(words);
     auto buttons = buttons_for(entries);
     if (!buttons.empty()) {
-        TBADDBITMAP images{core.wInstance, static_cast<UINT_PTR>(identifier)};
+        TBADDBITMAP images{tk().core.wInstance, static_cast<UINT_PTR>(identifier)};
         SendMessageA(tb, TB_ADDBITMAP, buttons.size(), reinterpret_cast<LPARAM>(&images));
         SendMessageA(tb, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
     }
-    coreMenus.pTooltip.assign(entries.size(), TooltipEntry{});
-    coreMenus.nTooltip = static_cast<int>(entries.size());
+    tk().menus.pTooltip.assign(entries.size(), TooltipEntry{});
+    tk().menus.nTooltip = static_cast<int>(entries.size());
     return tb;
 }
 
-int height_of(const RECT& r) {
+int rect_height(const RECT& r) {
     return r.bottom - r.top;
 }
 
@@ -93,19 +94,19 @@ int height_of(const RECT& r) {
 
 void yymntbar_(int& identifier, int& width, int& height) {
     RECT before{}, after{};
-    if (IsWindow(coreMenus.hWndToolbar)) {
-        GetWindowRect(coreMenus.hWndToolbar, &before);
-        DestroyWindow(coreMenus.hWndToolbar);
+    if (IsWindow(tk().menus.hWndToolbar)) {
+        GetWindowRect(tk().menus.hWndToolbar, &before);
+        DestroyWindow(tk().menus.hWndToolbar);
     }
-    coreMenus.hWndToolbar = nullptr;
-    coreMenus.pTooltip.clear();
-    coreMenus.nTooltip = 0;
+    tk().menus.hWndToolbar = nullptr;
+    tk().menus.pTooltip.clear();
+    tk().menus.nTooltip = 0;
 
     if (identifier != 0) {
         const auto words = load_words(identifier);
         HWND tb = words && words->size() >= 2 ? create_toolbar(identifier, *words) : nullptr;
         if (tb) {
-            coreMenus.hWndToolbar = tb;
+            tk().menus.hWndToolbar = tb;
             GetWindowRect(tb, &after);
         } else {
             identifier = -1;
@@ -113,7 +114,7 @@ void yymntbar_(int& identifier, int& width, int& height) {
     }
 
     const HWND root = root_frame();
-    if (identifier == -1 || height_of(after) == height_of(before) || !IsWindow(root)) {
+    if (identifier == -1 || rect_height(after) == rect_height(before) || !IsWindow(root)) {
         width = -1;
         height = -1;
         return;
@@ -125,7 +126,7 @@ void yymntbar_(int& identifier, int& width, int& height) {
     SendMessageA(root, WM_SIZE, IsZoomed(root) ? SIZE_MAXIMIZED : SIZE_RESTORED,
                  MAKELPARAM(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom)));
     RECT area{};
-    if (!GetClientRect(core.hClient[0], &area)) {
+    if (!GetClientRect(window(0).client, &area)) {
         width = -1;
         height = -1;
         return;
@@ -135,13 +136,13 @@ void yymntbar_(int& identifier, int& width, int& height) {
 }
 
 void yytooltip_(int& identifier, const char* text, const int& length) {
-    const HWND tb = coreMenus.hWndToolbar;
+    const HWND tb = tk().menus.hWndToolbar;
     if (!IsWindow(tb) ||
         SendMessageA(tb, TB_COMMANDTOINDEX, static_cast<WPARAM>(identifier), 0) < 0) {
         identifier = -1;
         return;
     }
-    auto& tips = coreMenus.pTooltip;
+    auto& tips = tk().menus.pTooltip;
     auto held = std::find_if(tips.rbegin(), tips.rend(),
                              [&](const TooltipEntry& e) { return e.id == identifier; });
     if (held == tips.rend())
@@ -169,14 +170,14 @@ bool yytooltipnotify(LPARAM lParam) {
     const int id = static_cast<int>(info->hdr.idFrom);
     info->szText[0] = '\0';
     info->lpszText = info->szText;
-    const auto& tips = coreMenus.pTooltip;
+    const auto& tips = tk().menus.pTooltip;
     const auto held = std::find_if(tips.rbegin(), tips.rend(),
                                    [&](const TooltipEntry& e) { return e.id != 0 && e.id == id; });
     if (held != tips.rend()) {
         std::memcpy(info->szText, held->text.data(), MaxTipChars);
         info->szText[MaxTipChars] = '\0';
     } else if (id > 0 && id <= 0xFFFF) {
-        LoadStringA(core.wInstance, static_cast<UINT>(id), info->szText, TooltipChars);
+        LoadStringA(tk().core.wInstance, static_cast<UINT>(id), info->szText, TooltipChars);
     }
     return true;
 }

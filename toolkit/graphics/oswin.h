@@ -67,7 +67,6 @@ void xxcmnd_(const char* command, const int& hide, const int& wait, const int& t
 
 namespace tess {
 constexpr unsigned WaitTimerId = 999;
-inline int TimerEnabled = 0; // 1 while xxwait_ waits for its timer
 } // namespace tess
 
 // Waits hundredths of a second while the windows keep being served.

@@ -1,17 +1,19 @@
-// The public routines of the toolkit: the one header applications include.
+// The public routines of the toolkit: the one header applications include. It brings in public
+// headers and the text-argument type only, so an application sees neither the window system nor
+// the toolkit's state. The application defines void MainProgram(), which the toolkit runs.
 #pragma once
 
-#include "core/winmain.h"
-#include "dialogs/wmenu.h"
+#include "public/bfopen.h"
+#include "public/event_types.h"
+#include "public/infoerr.h"
+#include "public/strint.h"
+#include "public/wmenust.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
 #include "public/wwinit.h"
 #include "public/wwmessg.h"
 #include "public/wwopen.h"
 #include "public/wwtext.h"
-#include "util/bfopen.h"
-#include "util/error_record.h"
-#include "util/strint.h"
 #include "util/text_arg.h"
 
 using tess::FixedString;

@@ -1,9 +1,11 @@
 #include "public/wunits.h"
 
+#include "core/context.h"
+
 #include <cstdint>
 #include <limits>
 
-#include "public/tessar01.h"
+using namespace tess;
 
 namespace {
 
@@ -33,15 +35,15 @@ int from_pixels(int size, int pixels) {
 } // namespace
 
 void WindowUnitsToPixels(const int& x, const int& y, int& xPixels, int& yPixels) {
-    const int px = to_pixels(tess::tessar01.windowWidth, x);
-    const int py = to_pixels(tess::tessar01.windowHeight, y);
+    const int px = to_pixels(tk().tessar01.windowWidth, x);
+    const int py = to_pixels(tk().tessar01.windowHeight, y);
     xPixels = px;
     yPixels = py;
 }
 
 void WindowUnitsFromPixels(const int& x, const int& y, int& xUnits, int& yUnits) {
-    const int ux = from_pixels(tess::tessar01.windowWidth, x);
-    const int uy = from_pixels(tess::tessar01.windowHeight, y);
+    const int ux = from_pixels(tk().tessar01.windowWidth, x);
+    const int uy = from_pixels(tk().tessar01.windowHeight, y);
     xUnits = ux;
     yUnits = uy;
 }

@@ -1,10 +1,10 @@
 // WindowBell: "ON" and "OFF" switch the bell, anything else rings it.
-#include <string>
-
 #include "public/wwbell.h"
 
+#include <string>
+
 #include "core/wmiscel.h"
-#include "util/strint.h"
+#include "public/strint.h"
 #include "util/text_arg.h"
 
 void WindowBell(tess::TextRef text) {

@@ -4,15 +4,14 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "core/config_file.h"
+#include "core/context.h"
+#include "core/settings.h"
 #include "core/wmiscel.h"
 #include "graphics/oswin.h"
-#include "public/settings.h"
-#include "public/tessar01.h"
-#include "public/tessar04.h"
-#include "public/tessar05.h"
+#include "public/config_file.h"
+#include "public/infoerr.h"
+#include "public/strint.h"
 #include "util/error_record.h"
-#include "util/strint.h"
 
 using namespace tess;
 
@@ -38,36 +37,35 @@ void append_separator(FixedString<140>& dir) {
 }
 
 void reset_start_state() {
-    tessar01.rootOpen = 0;
-    tessar04.currentDialog = 0;
-    tessar05.directorySeparator = PathSeparator;
+    tk().reset();
+    tk().tessar05.directorySeparator = PathSeparator;
     yysetbell_(1);
-    settings.lfnGen = 40;
-    settings.lfnPlotOut = 41;
-    settings.lfnPlotIn = 42;
-    errorRecord = ErrorRecord{};
-    settings.printer = 0;
-    settings.plotter = 0;
+    tk().settings.lfnGen = 40;
+    tk().settings.lfnPlotOut = 41;
+    tk().settings.lfnPlotIn = 42;
+    tk().errors = ErrorRecord{};
+    tk().settings.printer = 0;
+    tk().settings.plotter = 0;
 }
 
 } // namespace
 
 void WInitialise(TextRef iniFile) {
-    if (settings.initialised == InitialisedMarker) return;
-    settings.initialised = InitialisedMarker;
+    if (tk().settings.initialised == InitialisedMarker) return;
+    tk().settings.initialised = InitialisedMarker;
 
     int graphicsColours = 0;
-    yygetdisplayinfo_(tessar01.screenWidth, tessar01.screenHeight, graphicsColours,
-                      tessar01.screenColours);
+    yygetdisplayinfo_(tk().tessar01.screenWidth, tk().tessar01.screenHeight, graphicsColours,
+                      tk().tessar01.screenColours);
     reset_start_state();
 
     FixedString<160> configName;
     IOsVariable("TESSINIT", configName);
     if (IActualLength(configName) == 0) configName = "tessar.ini";
 
-    settings.plotterFile = "tessadef.plt";
-    settings.charSet = "standard.chr";
-    IOsVariable("TSRCHDIR", settings.charDir);
+    tk().settings.plotterFile = "tessadef.plt";
+    tk().settings.charSet = "standard.chr";
+    IOsVariable("TSRCHDIR", tk().settings.charDir);
 
     FixedString<1> debug;
     IOsVariable("TESSDEBUG", debug);
@@ -77,11 +75,11 @@ void WInitialise(TextRef iniFile) {
     if (IActualLength(iniFile) > 0) handle = open_config(iniFile.str());
     if (handle < 0) handle = open_config(configName.str());
     if (handle >= 0) {
-        read_config_file(handle, settings);
+        read_config_file(handle, tk().settings);
         xxclos_(handle);
     }
 
-    append_separator(settings.charDir);
+    append_separator(tk().settings.charDir);
 }
 
 void IOsVariable(TextRef name, TextRef value) {

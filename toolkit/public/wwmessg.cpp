@@ -1,14 +1,25 @@
 #include "public/wwmessg.h"
 
+#include "core/context.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
-#include "public/tessar01.h"
-#include "public/tessar03.h"
 #include "public/wunits.h"
 #include "public/wwopen.h"
 #include "public/wwtext.h"
 
 using namespace tess;
+
+// The event types are the translator's codes.
+constexpr bool same(EventType t, EventCode c) {
+    return static_cast<int>(t) == static_cast<int>(c);
+}
+static_assert(same(EventKey, CodeKey) && same(EventMenu, CodeMenu) &&
+              same(EventDialogCommand, CodeDialogCommand) &&
+              same(EventButtonDown, CodeButtonDown) && same(EventButtonUp, CodeButtonUp) &&
+              same(EventMouseMove, CodeMouseMove) && same(EventRedraw, CodeRedraw) &&
+              same(EventResize, CodeResize) && same(EventCloseRequest, CodeCloseRequest) &&
+              same(EventFieldFocus, CodeFieldFocus) && same(EventFrameClick, CodeFrameClick) &&
+              same(EventTimer, CodeTimer));
 
 namespace {
 
@@ -36,7 +47,7 @@ void to_units(int px, int py, int& x, int& y) {
 } // namespace
 
 void yyevent_(int& type, EventRecord& m) {
-    const int remembered = tessar01.currentWindow;
+    const int remembered = tk().tessar01.currentWindow;
     const bool select = selects_window(type);
     if (select && m.Win != remembered) WindowSelect(m.Win);
     switch (type) {
@@ -58,9 +69,9 @@ void yyevent_(int& type, EventRecord& m) {
         }
         break;
     case EventResize:
-        tessar01.windowWidth = m.Value1;
-        tessar01.windowHeight = m.Value2;
-        yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
+        tk().tessar01.windowWidth = m.Value1;
+        tk().tessar01.windowHeight = m.Value2;
+        yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
         break;
     default:
         break;

@@ -5,15 +5,13 @@
 #include <array>
 #include <string>
 
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
-#include "public/tessar01.h"
-#include "public/tessar03.h"
-#include "public/tessar04.h"
+#include "public/strint.h"
 #include "public/wunits.h"
 #include "public/wwtext.h"
 #include "util/error_record.h"
-#include "util/strint.h"
 
 using namespace tess;
 
@@ -39,10 +37,10 @@ std::string caption_of(const WindowDescription& w) {
 
 // Width and height 80 % of the screen by default; negative positions centre on the screen.
 void screen_geometry(const WindowDescription& w, int& left, int& top, int& width, int& height) {
-    width = w.Width > 0 ? w.Width : tessar01.screenWidth * 80 / 100;
-    height = w.Height > 0 ? w.Height : tessar01.screenHeight * 80 / 100;
-    left = w.Left >= 0 ? w.Left : tessar01.screenWidth / 2 - width / 2;
-    top = w.Top >= 0 ? w.Top : tessar01.screenHeight / 2 - height / 2;
+    width = w.Width > 0 ? w.Width : tk().tessar01.screenWidth * 80 / 100;
+    height = w.Height > 0 ? w.Height : tk().tessar01.screenHeight * 80 / 100;
+    left = w.Left >= 0 ? w.Left : tk().tessar01.screenWidth / 2 - width / 2;
+    top = w.Top >= 0 ? w.Top : tk().tessar01.screenHeight / 2 - height / 2;
 }
 
 constexpr bool allowed_colour_count(int n) {
@@ -50,11 +48,11 @@ constexpr bool allowed_colour_count(int n) {
 }
 
 void open_root(WindowDescription& window, int colours) {
-    if (tessar01.rootOpen) return;
+    if (tk().tessar01.rootOpen) return;
     int left, top, width, height;
     screen_geometry(window, left, top, width, height);
-    tessar01.windowWidth = width;
-    tessar01.windowHeight = height;
+    tk().tessar01.windowWidth = width;
+    tk().tessar01.windowHeight = height;
     const Options o = options_of(window.Flags & 0x3FF);
     if (!allowed_colour_count(colours)) colours = 16;
     const std::string caption = caption_of(window);
@@ -62,11 +60,11 @@ void open_root(WindowDescription& window, int colours) {
               status = o.statusBar, fixed = o.fixedSize, hidden = o.hidden, topmost = o.topmost;
     yycreaterootwindow_(left, top, width, height, mini, maxi, window.MenuId, sys, maxd, status,
                         fixed, hidden, topmost, colours, caption.c_str());
-    tessar01.windowWidth = width;
-    tessar01.windowHeight = height;
-    tessar01.currentWindow = 0;
-    tessar01.windowFlags[0] = window.Flags;
-    tessar01.rootOpen = 1;
+    tk().tessar01.windowWidth = width;
+    tk().tessar01.windowHeight = height;
+    tk().tessar01.currentWindow = 0;
+    tk().tessar01.windowFlags[0] = window.Flags;
+    tk().tessar01.rootOpen = 1;
     yytextwindowopen_();
 }
 
@@ -81,13 +79,13 @@ void WindowOpen(WindowDescription& window, const int& colours) {
 }
 
 void WindowOpenChild(WindowDescription& window, int& number) {
-    const int savedWidth = tessar01.windowWidth, savedHeight = tessar01.windowHeight;
+    const int savedWidth = tk().tessar01.windowWidth, savedHeight = tk().tessar01.windowHeight;
     const Options o = options_of(window.Flags & 0x3FF);
     int left, top, width, height;
     if (!o.insideRoot) {
         screen_geometry(window, left, top, width, height);
-        tessar01.windowWidth = width;
-        tessar01.windowHeight = height;
+        tk().tessar01.windowWidth = width;
+        tk().tessar01.windowHeight = height;
     } else {
         WindowSelect(0);
         const int w = window.Width > 0 ? window.Width : 8000;
@@ -96,8 +94,8 @@ void WindowOpenChild(WindowDescription& window, int& number) {
         const int t = window.Top >= 0 ? window.Top : 5000 - h / 2;
         WindowUnitsToPixels(w, h, width, height);
         WindowUnitsToPixels(l, t, left, top);
-        tessar01.windowWidth = width;
-        tessar01.windowHeight = height;
+        tk().tessar01.windowWidth = width;
+        tk().tessar01.windowHeight = height;
     }
     const std::string caption = caption_of(window);
     int result = -1;
@@ -107,15 +105,15 @@ void WindowOpenChild(WindowDescription& window, int& number) {
     yyopenchild_(left, top, width, height, maxd, mini, maxi, sys, inside, result, status, fixed,
                  owned, topmost, caption.c_str());
     if (result < 0) {
-        tessar01.windowWidth = savedWidth;
-        tessar01.windowHeight = savedHeight;
+        tk().tessar01.windowWidth = savedWidth;
+        tk().tessar01.windowHeight = savedHeight;
         number = -1;
         if (result == -2) xxerror_(1016);
         return;
     }
     number = result;
     WindowSelect(result);
-    tessar01.windowFlags[static_cast<std::size_t>(result)] = window.Flags;
+    tk().tessar01.windowFlags[static_cast<std::size_t>(result)] = window.Flags;
 }
 
 void WindowSelect(const int& number) {
@@ -125,16 +123,16 @@ void WindowSelect(const int& number) {
         xxerror_(1003);
         return;
     }
-    tessar01.windowWidth = width;
-    tessar01.windowHeight = height;
-    tessar01.currentWindow = number;
+    tk().tessar01.windowWidth = width;
+    tk().tessar01.windowHeight = height;
+    tk().tessar01.currentWindow = number;
     // The text cursor starts afresh and the font follows the new window's size.
-    tessar03.cursorX = tessar03.cursorY = 0;
-    yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
+    tk().tessar03.cursorX = tk().tessar03.cursorY = 0;
+    yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
 }
 
 void WindowCloseChild(const int& number) {
-    const bool wasCurrent = number == core.wIndex;
+    const bool wasCurrent = number == tk().core.wIndex;
     int n = number;
     yyclosechild_(n);
     if (n == -1) {
@@ -142,14 +140,12 @@ void WindowCloseChild(const int& number) {
         return;
     }
     if (wasCurrent) {
-        tessar01.windowFlags[static_cast<std::size_t>(number)] = -1;
+        tk().tessar01.windowFlags[static_cast<std::size_t>(number)] = -1;
         WindowSelect(0);
     }
 }
 
 void WindowClose() {
-    yyshutdown_();
-    tessar01.rootOpen = 0;
-    tessar01.windowFlags[0] = -1;
-    tessar04 = Tessar04{};
+    yyshutdown_(); // the window session starts afresh, public records included
+    tk().tessar01.windowFlags[0] = -1;
 }

@@ -37,7 +37,7 @@ void WindowFont(const FontDescription& font);
 int WInfoFont(const int& item);
 
 // For the window routines: WindowOpen's text state, colour table included, once the root's
-// client context is core.wDC and tessar01 holds its client size.
+// client context is the core's held one and tessar01 holds its client size.
 void yytextwindowopen_();
 
 // Parts of WindowFont, also used by the window routines: yyfntsiz_ re-creates the font from a

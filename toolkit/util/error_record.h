@@ -11,7 +11,8 @@ struct ErrorRecord {
     int debug_level = 0;   // 0 to 4
 };
 
-inline ErrorRecord errorRecord{};
+// The toolkit's one error record (it lives in the toolkit context).
+ErrorRecord& error_record();
 
 } // namespace tess
 
@@ -20,9 +21,3 @@ void xxerror_(const int& code);
 // Sets the file status (raw files) or dialog status (common dialogs) of the record.
 void xxsetfilestatus_(const int& status);
 void xxsetdialogstatus_(const int& status);
-
-// Kind 1: the error number, 2: the file status, anything else: the dialog status. The returned
-// field is reset to 0.
-int InfoError(const int& kind);
-// Stores a level of 0 to 4; any other value is ignored.
-void IDebugLevel(const int& level);

@@ -4,6 +4,10 @@
 // Hooks from the layer only mark a window as changed; the X requests are made when the program
 // next waits, after it has painted, so a burst of changes costs one round of requests and a
 // window is mapped with its first picture ready.
+//
+// Where the server offers shared memory, a surface's pixels live in a segment the server reads
+// them from, so the damaged rectangles the layer reports are put without a copy and Expose is
+// answered from the surface itself; there is no copy of what was shown.
 #include "backend/x11/x11_backend.h"
 
 #include <windows.h>
@@ -16,8 +20,6 @@
 #include <X11/keysym.h>
 
 #include <poll.h>
-#include <sys/ipc.h>
-#include <sys/shm.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,11 +33,11 @@
 
 #include "backend/x11/x11_clipboard.h"
 #include "backend/x11/x11_cursor.h"
-#include "backend/x11/x11_damage.h"
 #include "backend/x11/x11_geometry.h"
 #include "backend/x11/x11_keys.h"
 #include "backend/x11/x11_properties.h"
-#include "window/input.h"
+#include "backend/x11/x11_shm.h"
+#include "backend/x11/x11_transfer.h"
 #include "window/window_internal.h"
 #include "window/window_table.h"
 
@@ -77,6 +79,7 @@ unsigned long scale_channel(unsigned v, unsigned long mask) {
 }
 
 struct NativeWindow {
+    SurfaceDescription description; // told before the X window is made
     XWindow xid = 0;
     bool managed = false;
     bool mapRequested = false; // we asked for it to be shown and have not withdrawn it
@@ -89,11 +92,10 @@ struct NativeWindow {
     bool titleSet = false;
     bool iconSet = false;
     bool dirty = true;
-    bool damaged = false;
-    RECT damage{};
-    Surface shown;           // what the server was sent, to compare the next picture with
-    XImage* image = nullptr; // the shown pixels in the visual's layout
-    XShmSegmentInfo shm{};
+    std::vector<RECT> damage; // surface rectangles to send once the window is viewable
+    // The segment the surface's pixels live in, and the image describing it to the server.
+    std::shared_ptr<x11::ShmSegment> segment;
+    XImage* shmImage = nullptr;
     Cursor cursor = 0; // the shape defined on the window
 };
 
@@ -108,14 +110,16 @@ public:
         atoms_ = intern_atoms(dpy_);
         format_ = pixel_format();
         const char* shm = std::getenv("TESS_X11_SHM");
-        useShm_ = XShmQueryExtension(dpy_) && !(shm && std::strcmp(shm, "0") == 0);
+        // The surface is the image only when the visual takes its pixels as they are.
+        useShm_ =
+            format_.direct && XShmQueryExtension(dpy_) && !(shm && std::strcmp(shm, "0") == 0);
+        const char* exitAfter = std::getenv("TESS_EXIT_AFTER_FIRST_FRAME");
+        exitAfterFirstFrame_ = exitAfter && std::strcmp(exitAfter, "1") == 0;
         // Held keys repeat as presses alone, so a repeat is told from a new press.
         Bool supported = False;
         XkbSetDetectableAutoRepeat(dpy_, True, &supported);
         detectableRepeat_ = supported;
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
-        numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
-        scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
         clipboard_ = std::make_unique<x11::X11Clipboard>(dpy_);
         set_clipboard_share(clipboard_.get());
     }
@@ -127,6 +131,7 @@ public:
             XFreeCursor(dpy_, c);
         set_clipboard_share(nullptr);
         clipboard_.reset();
+        if (gc_) XFreeGC(dpy_, gc_);
         XCloseDisplay(dpy_);
     }
 
@@ -135,6 +140,7 @@ public:
     }
     int bits_per_pixel() const override { return depth_; }
 
+    void surface_described(HWND hwnd, const SurfaceDescription& d) override;
     void surface_created(HWND hwnd, Surface& surface) override;
     void surface_destroyed(HWND hwnd) override;
     void present(HWND top, std::span<const RECT> damage) override;
@@ -197,12 +203,15 @@ private:
 
     void create_native(HWND hwnd, NativeWindow& nw);
     void destroy_native(NativeWindow& nw);
-    void make_image(NativeWindow& nw, int width, int height);
-    void free_image(NativeWindow& nw);
-    void put(NativeWindow& nw, const RECT& surfaceRect);
+    void lend_segment(NativeWindow& nw, Surface& surface, int width, int height);
+    void free_segment(NativeWindow& nw);
+    unsigned long x_pixel(Pixel p) const;
+    void send(NativeWindow& nw, const Window& w, const RECT& surfaceRect);
+    void put_converted(NativeWindow& nw, const Surface& s, const RECT& r, int dx, int dy);
+    void send_damage(HWND hwnd);
+    void finish_requests();
     void update_all();
     void update_window(HWND hwnd);
-    void update_damage(HWND hwnd);
     void update_focus();
     void restack_popups();
     void update_grab();
@@ -215,7 +224,7 @@ private:
     void on_wm_state(HWND hwnd);
     void on_net_wm_state(HWND hwnd);
     void on_client_message(HWND hwnd, const XClientMessageEvent& e);
-    void on_focus_in(HWND hwnd);
+    void on_focus_in(HWND hwnd, unsigned long serial);
     void focus_left();
     void sync_lock_keys(unsigned state);
 
@@ -228,17 +237,24 @@ private:
     Atoms atoms_{};
     PixelFormat format_{};
     bool useShm_ = false;
+    bool shmPut_ = false;     // shared images sent that the server may not have read yet
+    bool framesSent_ = false; // pixels went to a viewable window since requests were finished
+    bool exitAfterFirstFrame_ = false;
+    GC gc_ = nullptr;
     bool wmPresent_ = false;
     bool detectableRepeat_ = false;
+    // Looked up at the first lock-key state to follow: it fetches the whole keyboard map.
+    bool lockMasksKnown_ = false;
     unsigned numLockMask_ = 0, scrollLockMask_ = 0;
     std::map<HWND, NativeWindow> windows_;
     std::map<std::uintptr_t, Cursor> cursors_;
     HCURSOR cursor_ = nullptr;
-    XWindow pointerWindow_ = 0; // the window the pointer is in
-    XWindow focusXid_ = 0;      // ours that has the X input focus, or 0
-    HWND lastActive_ = nullptr; // the layer's active window when focus was last pushed to X
-    bool focusLeft_ = false;    // a FocusOut to check once the events at hand are handled
-    bool grabDirty_ = false;    // capture or pop-ups changed since the grab was last decided
+    XWindow pointerWindow_ = 0;      // the window the pointer is in
+    XWindow focusXid_ = 0;           // ours that has the X input focus, or 0
+    HWND lastActive_ = nullptr;      // the layer's active window when focus was last pushed to X
+    unsigned long focusRequest_ = 0; // the serial of that request
+    bool focusLeft_ = false;         // a FocusOut to check once the events at hand are handled
+    bool grabDirty_ = false;         // capture or pop-ups changed since the grab was last decided
     XWindow grabbed_ = 0;
     std::array<x11::KeyIdentity, 256> held_{}; // by keycode
 };
@@ -247,8 +263,9 @@ private:
 
 void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
     const Window* w = lookup(hwnd);
-    nw.managed = x11::is_managed(w->style);
-    nw.fixedSize = nw.managed && !(w->style & WS_THICKFRAME);
+    const SurfaceDescription& d = nw.description;
+    nw.managed = d.kind == SurfaceKind::Frame || d.kind == SurfaceKind::Dialog;
+    nw.fixedSize = nw.managed && d.fixedSize;
     const RECT part = x11::native_part(w->rect, w->style, w->exStyle, w->menu != nullptr);
     nw.native = part;
     OffsetRect(&nw.native, w->rect.left, w->rect.top);
@@ -267,14 +284,14 @@ void X11Backend::create_native(HWND hwnd, NativeWindow& nw) {
         static_cast<unsigned>(std::max<LONG>(nw.native.bottom - nw.native.top, 1)), 0,
         CopyFromParent, InputOutput, CopyFromParent,
         CWBackPixmap | CWBitGravity | CWOverrideRedirect | CWSaveUnder | CWEventMask, &a);
-    const NativeWindow* owner = native_of(w->owner);
-    set_identity_properties(dpy_, nw.xid, atoms_, hwnd, nw.managed, owner ? owner->xid : 0);
+    const NativeWindow* owner = native_of(d.owner);
+    set_identity_properties(dpy_, nw.xid, atoms_, d.kind, owner ? owner->xid : 0);
     set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
-    if (nw.managed) set_frame_functions(dpy_, nw.xid, w->style);
+    if (nw.managed) set_frame_functions(dpy_, nw.xid, atoms_, w->style);
 }
 
 void X11Backend::destroy_native(NativeWindow& nw) {
-    free_image(nw);
+    free_segment(nw);
     if (nw.xid) XDestroyWindow(dpy_, nw.xid);
     if (grabbed_ == nw.xid) grabbed_ = 0;
     if (focusXid_ == nw.xid) focusXid_ = 0;
@@ -285,10 +302,27 @@ void X11Backend::destroy_native(NativeWindow& nw) {
 void X11Backend::surface_created(HWND hwnd, Surface& surface) {
     const RECT r = screen_rect(hwnd);
     const int w = std::max<int>(r.right - r.left, 0), h = std::max<int>(r.bottom - r.top, 0);
+    NativeWindow& nw = windows_[hwnd];
+    if (!nw.xid) create_native(hwnd, nw);
+    nw.dirty = true;
+    if (surface.width == w && surface.height == h) return;
+    // The old pixels are of no use at the new size: the layer paints the window again.
+    nw.damage.clear();
+    lend_segment(nw, surface, w, h);
     if (surface.width != w || surface.height != h) surface.resize(w, h, 0);
-    auto [it, added] = windows_.try_emplace(hwnd);
-    if (added) create_native(hwnd, it->second);
-    it->second.dirty = true;
+}
+
+void X11Backend::surface_described(HWND hwnd, const SurfaceDescription& d) {
+    NativeWindow& nw = windows_[hwnd];
+    if (nw.description == d) return;
+    const bool fixedChanged = nw.xid && nw.managed && d.fixedSize != nw.description.fixedSize;
+    nw.description = d;
+    nw.dirty = true;
+    grabDirty_ = true;
+    if (fixedChanged) {
+        nw.fixedSize = d.fixedSize;
+        set_size_hints(dpy_, nw.xid, nw.native, nw.fixedSize);
+    }
 }
 
 void X11Backend::surface_destroyed(HWND hwnd) {
@@ -303,13 +337,9 @@ void X11Backend::surface_destroyed(HWND hwnd) {
 void X11Backend::present(HWND top, std::span<const RECT> damage) {
     NativeWindow* nw = native_of(top);
     if (!nw) return;
-    for (const RECT& dirty : damage) {
-        if (nw->damaged)
-            UnionRect(&nw->damage, &nw->damage, &dirty);
-        else
-            nw->damage = dirty;
-        nw->damaged = true;
-    }
+    nw->damage.insert(nw->damage.end(), damage.begin(), damage.end());
+    // The pixels are final now: the window is brought up to date and they go out.
+    update_all();
 }
 
 void X11Backend::cursor_changed(HCURSOR cursor) {
@@ -343,114 +373,147 @@ void X11Backend::cursor_changed(HCURSOR cursor) {
 
 // --- pixels -------------------------------------------------------------------------------
 
-void X11Backend::make_image(NativeWindow& nw, int width, int height) {
-    free_image(nw);
-    nw.shown = Surface(width, height, 0);
-    if (width <= 0 || height <= 0) return;
+// The surface moves into a fresh segment of exactly its size; without shared memory (or when
+// the server cannot reach ours) it keeps memory of its own.
+void X11Backend::lend_segment(NativeWindow& nw, Surface& surface, int width, int height) {
+    free_segment(nw);
+    if (!useShm_ || width <= 0 || height <= 0) return;
     const auto w = static_cast<unsigned>(width), h = static_cast<unsigned>(height);
-    if (useShm_) {
-        nw.image = XShmCreateImage(dpy_, visual_, static_cast<unsigned>(depth_), ZPixmap, nullptr,
-                                   &nw.shm, w, h);
-        if (nw.image) {
-            const std::size_t bytes =
-                static_cast<std::size_t>(nw.image->bytes_per_line) * static_cast<std::size_t>(h);
-            nw.shm.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-            void* at =
-                nw.shm.shmid >= 0 ? shmat(nw.shm.shmid, nullptr, 0) : reinterpret_cast<void*>(-1);
-            bool attached = false;
-            if (at != reinterpret_cast<void*>(-1)) {
-                nw.shm.shmaddr = nw.image->data = static_cast<char*>(at);
-                nw.shm.readOnly = False;
-                lastXError = 0;
-                attached = XShmAttach(dpy_, &nw.shm) && (XSync(dpy_, False), lastXError == 0);
-            }
-            // Marked for removal at once: the segment goes when both sides have detached,
-            // even if the process dies.
-            if (nw.shm.shmid >= 0) shmctl(nw.shm.shmid, IPC_RMID, nullptr);
-            if (attached) {
-                std::memset(nw.image->data, 0, bytes);
-                return;
-            }
-            // A server that offers the extension but cannot reach our memory (a remote one):
-            // plain images from now on.
-            if (at != reinterpret_cast<void*>(-1)) shmdt(at);
-            nw.image->data = nullptr;
-            XDestroyImage(nw.image);
-            nw.image = nullptr;
-            nw.shm = {};
-            useShm_ = false;
-        }
+    const std::size_t bytes = std::size_t{w} * h * sizeof(Pixel);
+    std::shared_ptr<x11::ShmSegment> segment = x11::attach_segment(dpy_, bytes);
+    if (!segment) {
+        useShm_ = false; // a server that cannot reach our memory: plain images from now on
+        return;
     }
-    nw.image = XCreateImage(dpy_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0, nullptr, w, h,
-                            32, 0);
-    if (!nw.image) return;
-    nw.image->data =
-        static_cast<char*>(std::calloc(static_cast<std::size_t>(nw.image->bytes_per_line), h));
+    XShmSegmentInfo& info = segment->info;
+    nw.shmImage = XShmCreateImage(dpy_, visual_, static_cast<unsigned>(depth_), ZPixmap,
+                                  info.shmaddr, &info, w, h);
+    if (!nw.shmImage || nw.shmImage->bytes_per_line != width * static_cast<int>(sizeof(Pixel))) {
+        if (nw.shmImage) XFree(nw.shmImage);
+        nw.shmImage = nullptr;
+        x11::detach_segment(dpy_, *segment);
+        useShm_ = false;
+        return;
+    }
+    nw.segment = segment;
+    surface = Surface(width, height, reinterpret_cast<Pixel*>(info.shmaddr), std::move(segment));
 }
 
-void X11Backend::free_image(NativeWindow& nw) {
-    if (!nw.image) return;
-    if (nw.shm.shmaddr) {
-        XShmDetach(dpy_, &nw.shm);
-        XSync(dpy_, False);
-        shmdt(nw.shm.shmaddr);
-        nw.image->data = nullptr;
-        nw.shm = {};
-    }
-    XDestroyImage(nw.image); // frees calloc'd data
-    nw.image = nullptr;
+void X11Backend::free_segment(NativeWindow& nw) {
+    // The image only describes the segment; the surface may still hold the memory.
+    if (nw.shmImage) XFree(nw.shmImage);
+    nw.shmImage = nullptr;
+    if (nw.segment) x11::detach_segment(dpy_, *nw.segment);
+    nw.segment.reset();
 }
 
-// Copies a rectangle of the shown pixels into the image and sends it to the window.
-void X11Backend::put(NativeWindow& nw, const RECT& r) {
-    XImage* img = nw.image;
-    if (format_.direct) {
-        for (int y = r.top; y < r.bottom; ++y)
-            std::memcpy(img->data + static_cast<std::ptrdiff_t>(y) * img->bytes_per_line +
-                            static_cast<std::ptrdiff_t>(r.left) * 4,
-                        nw.shown.row(y) + r.left,
-                        static_cast<std::size_t>(r.right - r.left) * sizeof(Pixel));
-    } else {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) {
-                const Pixel p = nw.shown.at(x, y);
-                XPutPixel(img, x, y,
-                          scale_channel((p >> 16) & 0xFF, format_.red) |
-                              scale_channel((p >> 8) & 0xFF, format_.green) |
-                              scale_channel(p & 0xFF, format_.blue));
-            }
-    }
-    if (!nw.viewable) return;
-    const Window* w = lookup(hwnd_of(nw.xid));
-    if (!w) return;
-    const RECT part = x11::native_part(w->rect, w->style, w->exStyle, w->menu != nullptr);
+unsigned long X11Backend::x_pixel(Pixel p) const {
+    if (format_.direct) return p;
+    return scale_channel((p >> 16) & 0xFF, format_.red) |
+           scale_channel((p >> 8) & 0xFF, format_.green) | scale_channel(p & 0xFF, format_.blue);
+}
+
+// Sends a rectangle of the surface to the part of the window shown natively.
+void X11Backend::send(NativeWindow& nw, const Window& w, const RECT& r) {
+    const RECT part = x11::native_part(w.rect, w.style, w.exStyle, w.menu != nullptr);
     RECT visible;
     if (!IntersectRect(&visible, &r, &part)) return;
-    const int dx = visible.left - part.left, dy = visible.top - part.top;
-    const auto width = static_cast<unsigned>(visible.right - visible.left);
-    const auto height = static_cast<unsigned>(visible.bottom - visible.top);
-    GC gc = DefaultGC(dpy_, screen_);
-    if (nw.shm.shmaddr)
-        XShmPutImage(dpy_, nw.xid, gc, img, visible.left, visible.top, dx, dy, width, height,
-                     False);
-    else
-        XPutImage(dpy_, nw.xid, gc, img, visible.left, visible.top, dx, dy, width, height);
+    if (!gc_) gc_ = XCreateGC(dpy_, nw.xid, 0, nullptr);
+    const Surface& s = w.surface;
+    // The image over the surface's own rows, for the plain request.
+    XImage plain{};
+    if (!nw.shmImage && format_.direct) {
+        plain.width = s.width;
+        plain.height = s.height;
+        plain.format = ZPixmap;
+        plain.data = reinterpret_cast<char*>(const_cast<Pixel*>(s.pixels.data()));
+        plain.byte_order = LSBFirst;
+        plain.bitmap_unit = 32;
+        plain.bitmap_bit_order = LSBFirst;
+        plain.bitmap_pad = 32;
+        plain.depth = depth_;
+        plain.bytes_per_line = s.width * static_cast<int>(sizeof(Pixel));
+        plain.bits_per_pixel = 32;
+        plain.red_mask = format_.red;
+        plain.green_mask = format_.green;
+        plain.blue_mask = format_.blue;
+        XInitImage(&plain);
+    }
+    for (const x11::Transfer& t : x11::plan_transfers(s, visible)) {
+        const RECT& b = t.rect;
+        const int dx = b.left - part.left, dy = b.top - part.top;
+        const auto width = static_cast<unsigned>(b.right - b.left);
+        const auto height = static_cast<unsigned>(b.bottom - b.top);
+        if (t.fill) {
+            XSetForeground(dpy_, gc_, x_pixel(t.colour));
+            XFillRectangle(dpy_, nw.xid, gc_, dx, dy, width, height);
+        } else if (nw.shmImage) {
+            XShmPutImage(dpy_, nw.xid, gc_, nw.shmImage, b.left, b.top, dx, dy, width, height,
+                         False);
+            shmPut_ = true;
+        } else if (format_.direct) {
+            XPutImage(dpy_, nw.xid, gc_, &plain, b.left, b.top, dx, dy, width, height);
+        } else {
+            put_converted(nw, s, b, dx, dy);
+        }
+    }
+    framesSent_ = true;
 }
 
-void X11Backend::update_damage(HWND hwnd) {
+// A visual with another pixel layout: the band is converted into an image of its own size.
+void X11Backend::put_converted(NativeWindow& nw, const Surface& s, const RECT& r, int dx, int dy) {
+    const auto width = static_cast<unsigned>(r.right - r.left);
+    const auto height = static_cast<unsigned>(r.bottom - r.top);
+    XImage* img = XCreateImage(dpy_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0, nullptr,
+                               width, height, 32, 0);
+    if (!img) return;
+    img->data =
+        static_cast<char*>(std::malloc(static_cast<std::size_t>(img->bytes_per_line) * height));
+    if (!img->data) {
+        XDestroyImage(img);
+        return;
+    }
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            XPutPixel(img, x - r.left, y - r.top, x_pixel(s.at(x, y)));
+    XPutImage(dpy_, nw.xid, gc_, img, 0, 0, dx, dy, width, height);
+    XDestroyImage(img); // frees the malloc'd data
+}
+
+void X11Backend::send_damage(HWND hwnd) {
     NativeWindow* nw = native_of(hwnd);
     const Window* w = lookup(hwnd);
-    if (!nw || !w) return;
-    const Surface& s = w->surface;
-    if (!nw->image || nw->shown.width != s.width || nw->shown.height != s.height) {
-        make_image(*nw, s.width, s.height);
-        nw->damage = {0, 0, s.width, s.height};
-        nw->damaged = true;
+    if (!nw || nw->damage.empty()) return;
+    // A window that is not viewable gets all its pixels with its next Expose.
+    if (w && nw->viewable) {
+        // Many small rectangles cost more in requests than their bounds in pixels.
+        constexpr std::size_t ManyRects = 32;
+        if (nw->damage.size() > ManyRects) {
+            RECT bounds = nw->damage.front();
+            for (const RECT& r : nw->damage)
+                UnionRect(&bounds, &bounds, &r);
+            nw->damage.assign(1, bounds);
+        }
+        for (const RECT& r : nw->damage)
+            send(*nw, *w, r);
     }
-    if (!nw->damaged || !nw->image) return;
-    nw->damaged = false;
-    for (const RECT& r : x11::take_damage(s, nw->shown, nw->damage))
-        put(*nw, r);
+    nw->damage.clear();
+}
+
+// Shared images are read by the server later, and the layer may paint into them at any time,
+// so the server has read them before the program goes on.
+void X11Backend::finish_requests() {
+    if (shmPut_ || (framesSent_ && exitAfterFirstFrame_))
+        XSync(dpy_, False);
+    else
+        XFlush(dpy_);
+    shmPut_ = false;
+    if (framesSent_ && exitAfterFirstFrame_) {
+        // The first frame is on the server: the start-up benchmark has what it measures.
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    framesSent_ = false;
 }
 
 // --- bringing X up to date ----------------------------------------------------------------
@@ -460,8 +523,8 @@ void X11Backend::update_window(HWND hwnd) {
     const Window* w = lookup(hwnd);
     if (!nw || !w || !nw->dirty) return;
     nw->dirty = false;
-    if (!nw->titleSet || nw->title != w->text) {
-        nw->title = w->text;
+    if (!nw->titleSet || nw->title != nw->description.title) {
+        nw->title = nw->description.title;
         nw->titleSet = true;
         set_title(dpy_, nw->xid, atoms_, nw->title);
     }
@@ -492,8 +555,7 @@ void X11Backend::update_window(HWND hwnd) {
     }
     if (visible && !nw->mapRequested) {
         nw->mapRequested = true;
-        update_damage(hwnd); // the first picture is ready before the window appears
-        XMapRaised(dpy_, nw->xid);
+        XMapRaised(dpy_, nw->xid); // its first Expose shows the picture painted by now
         if (minimized) XIconifyWindow(dpy_, nw->xid, screen_);
     } else if (visible && minimized && !nw->iconic) {
         XIconifyWindow(dpy_, nw->xid, screen_);
@@ -523,6 +585,8 @@ void X11Backend::update_focus() {
     if (!nw || !nw->viewable) return; // tried again once it is mapped
     lastActive_ = active;
     if (nw->xid == focusXid_) return;
+    // Focus changes the server made before it saw this request are out of date once they arrive.
+    focusRequest_ = NextRequest(dpy_);
     if (wmPresent_ && nw->managed) {
         request_activation(dpy_, root_, nw->xid, atoms_);
     } else {
@@ -536,11 +600,12 @@ void X11Backend::update_focus() {
 // pointer event to us, so a click outside our windows reaches the layer and closes the menu.
 void X11Backend::update_grab() {
     HWND target = GetCapture();
-    while (target && lookup(target) && (lookup(target)->style & WS_CHILD))
-        target = lookup(target)->parent;
+    while (target && (GetWindowLongPtrA(target, GWL_STYLE) & WS_CHILD))
+        target = GetParent(target);
     if (!target)
         for (HWND top : top_level_order())
-            if (IsWindowVisible(top) && is_menu_like(top)) {
+            if (const NativeWindow* nw = native_of(top);
+                nw && nw->description.grabsPointer && IsWindowVisible(top)) {
                 target = top;
                 break;
             }
@@ -574,20 +639,11 @@ void X11Backend::update_all() {
         update_window(hwnd);
     }
     if (changed) restack_popups();
-    bool shmPut = false;
-    for (HWND hwnd : handles) {
-        NativeWindow* nw = native_of(hwnd);
-        if (!nw || !nw->damaged) continue;
-        update_damage(hwnd);
-        shmPut |= nw->shm.shmaddr != nullptr;
-    }
+    for (HWND hwnd : handles)
+        send_damage(hwnd);
     update_focus();
     if (grabDirty_) update_grab();
-    // The server reads shared images later; they are not written again before it has.
-    if (shmPut)
-        XSync(dpy_, False);
-    else
-        XFlush(dpy_);
+    finish_requests();
 }
 
 // --- events -------------------------------------------------------------------------------
@@ -644,36 +700,24 @@ void X11Backend::handle(XEvent& e) {
             if (next.type != MotionNotify) break;
             XNextEvent(dpy_, &e);
         }
-        inject_mouse_move({e.xmotion.x_root, e.xmotion.y_root});
+        input_sink().pointer({e.xmotion.x_root, e.xmotion.y_root}, -1, false);
         break;
     }
     case EnterNotify:
         pointerWindow_ = e.xcrossing.window;
         if (NativeWindow* nw = native_of(hwnd)) nw->cursor = 0; // defined again on the next move
-        inject_mouse_move({e.xcrossing.x_root, e.xcrossing.y_root});
+        input_sink().pointer({e.xcrossing.x_root, e.xcrossing.y_root}, -1, false);
         break;
     case Expose:
-        if (NativeWindow* nw = native_of(hwnd); nw && nw->image) {
+        // From the surface itself: the program is not asked to paint again.
+        if (NativeWindow* nw = native_of(hwnd); nw && lookup(hwnd)) {
             const Window* w = lookup(hwnd);
             const RECT part = x11::native_part(w->rect, w->style, w->exStyle, w->menu != nullptr);
-            RECT r{e.xexpose.x + part.left, e.xexpose.y + part.top,
-                   e.xexpose.x + e.xexpose.width + part.left,
-                   e.xexpose.y + e.xexpose.height + part.top};
-            const RECT whole{0, 0, nw->shown.width, nw->shown.height};
-            if (IntersectRect(&r, &r, &whole)) {
-                // From the pixels already shown: the program is not asked to paint again.
-                GC gc = DefaultGC(dpy_, screen_);
-                const int dx = r.left - part.left, dy = r.top - part.top;
-                const auto width = static_cast<unsigned>(r.right - r.left);
-                const auto height = static_cast<unsigned>(r.bottom - r.top);
-                if (nw->shm.shmaddr) {
-                    XShmPutImage(dpy_, nw->xid, gc, nw->image, r.left, r.top, dx, dy, width, height,
-                                 False);
-                    XSync(dpy_, False);
-                } else {
-                    XPutImage(dpy_, nw->xid, gc, nw->image, r.left, r.top, dx, dy, width, height);
-                }
-            }
+            const RECT r{e.xexpose.x + part.left, e.xexpose.y + part.top,
+                         e.xexpose.x + e.xexpose.width + part.left,
+                         e.xexpose.y + e.xexpose.height + part.top};
+            send(*nw, *w, r);
+            if (e.xexpose.count == 0) finish_requests();
         }
         break;
     case ConfigureNotify:
@@ -697,7 +741,7 @@ void X11Backend::handle(XEvent& e) {
         if (hwnd && e.xproperty.atom == atoms_._NET_WM_STATE) on_net_wm_state(hwnd);
         break;
     case FocusIn:
-        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd);
+        if (hwnd && e.xfocus.detail != NotifyPointer) on_focus_in(hwnd, e.xfocus.serial);
         break;
     case FocusOut:
         if (hwnd && e.xfocus.detail != NotifyPointer && e.xfocus.detail != NotifyInferior) {
@@ -742,7 +786,7 @@ void X11Backend::on_key(XKeyEvent& e) {
     // The scan code: X keycodes are the PC set-1 codes plus 8 on the main block.
     const unsigned scan = e.keycode >= 8 && e.keycode < 8 + 0x59 ? e.keycode - 8 : 0;
     const LPARAM extra = static_cast<LPARAM>((scan << 16) | (key.extended ? 1u << 24 : 0));
-    inject_key(key.vk, c, pressed, extra);
+    input_sink().key(key.vk, c, pressed, extra);
 }
 
 void X11Backend::on_button(const XButtonEvent& e) {
@@ -750,18 +794,18 @@ void X11Backend::on_button(const XButtonEvent& e) {
     const bool pressed = e.type == ButtonPress;
     switch (e.button) {
     case Button1:
-        inject_mouse(p, 0, pressed);
+        input_sink().pointer(p, 0, pressed);
         break;
     case Button2:
-        inject_mouse(p, 2, pressed);
+        input_sink().pointer(p, 2, pressed);
         break;
     case Button3:
-        inject_mouse(p, 1, pressed);
+        input_sink().pointer(p, 1, pressed);
         break;
     case Button4:
     case Button5:
         // Each notch is a press and release; the press turns the wheel.
-        if (pressed) inject_wheel(p, e.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
+        if (pressed) input_sink().wheel(p, e.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA);
         break;
     default:
         break;
@@ -832,7 +876,7 @@ void X11Backend::on_client_message(HWND hwnd, const XClientMessageEvent& e) {
     }
 }
 
-void X11Backend::on_focus_in(HWND hwnd) {
+void X11Backend::on_focus_in(HWND hwnd, unsigned long serial) {
     NativeWindow* nw = native_of(hwnd);
     if (!nw) return;
     focusXid_ = nw->xid;
@@ -840,22 +884,29 @@ void X11Backend::on_focus_in(HWND hwnd) {
     XkbStateRec keyboard{};
     if (XkbGetState(dpy_, XkbUseCoreKbd, &keyboard) == Success)
         sync_lock_keys(keyboard.locked_mods);
-    // A frame disabled by its modal dialog hands activation to that dialog.
-    HWND target = hwnd;
-    if (!IsWindowEnabled(hwnd))
-        for (HWND top : top_level_order())
-            if (GetWindow(top, GW_OWNER) == hwnd && IsWindowVisible(top) && IsWindowEnabled(top)) {
-                target = top;
-                break;
-            }
-    lastActive_ = target == hwnd ? hwnd : nullptr;
-    if (GetActiveWindow() != target && IsWindowEnabled(target)) SetActiveWindow(target);
+    // A focus the server gave before it saw our latest request, or while the program has
+    // activated a window X has not been told of yet (it is waiting to be mapped), is out of date:
+    // the focus is on its way to the program's choice. Obeying it would hand activation back.
+    if (const HWND active = GetActiveWindow(); active != hwnd) {
+        const bool outdated = static_cast<long>(serial - focusRequest_) < 0;
+        const NativeWindow* pending = native_of(active);
+        const bool unsent = active != lastActive_ && pending && pending->mapRequested;
+        if (outdated || unsent) return;
+    }
+    input_sink().focus_in(hwnd);
+    // When a modal dialog took activation in its disabled owner's place, X is told next.
+    lastActive_ = GetActiveWindow() == hwnd ? hwnd : nullptr;
 }
 
 void X11Backend::sync_lock_keys(unsigned state) {
-    set_key_toggled(VK_CAPITAL, state & LockMask);
-    if (numLockMask_) set_key_toggled(VK_NUMLOCK, state & numLockMask_);
-    if (scrollLockMask_) set_key_toggled(VK_SCROLL, state & scrollLockMask_);
+    input_sink().lock_key(VK_CAPITAL, state & LockMask);
+    if (!lockMasksKnown_) {
+        lockMasksKnown_ = true;
+        numLockMask_ = XkbKeysymToModifiers(dpy_, XK_Num_Lock);
+        scrollLockMask_ = XkbKeysymToModifiers(dpy_, XK_Scroll_Lock);
+    }
+    if (numLockMask_) input_sink().lock_key(VK_NUMLOCK, state & numLockMask_);
+    if (scrollLockMask_) input_sink().lock_key(VK_SCROLL, state & scrollLockMask_);
 }
 
 // The keyboard went to another program: no window of ours stays active.
@@ -866,7 +917,7 @@ void X11Backend::focus_left() {
     if (hwnd_of(focus)) return;
     focusXid_ = 0;
     lastActive_ = nullptr;
-    deactivate_application();
+    input_sink().focus_lost();
 }
 
 } // namespace

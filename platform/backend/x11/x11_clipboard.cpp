@@ -85,21 +85,32 @@ std::string latin1_of(const std::string& cp1252) {
 
 } // namespace
 
-X11Clipboard::X11Clipboard(Display* dpy) : dpy_(dpy) {
-    window_ = XCreateSimpleWindow(dpy_, DefaultRootWindow(dpy_), 0, 0, 1, 1, 0, 0, 0);
-    clipboard_ = XInternAtom(dpy_, "CLIPBOARD", False);
-    targets_ = XInternAtom(dpy_, "TARGETS", False);
-    utf8_ = XInternAtom(dpy_, "UTF8_STRING", False);
-    string_ = XA_STRING;
-    property_ = XInternAtom(dpy_, "TESS_CLIPBOARD", False);
-    incr_ = XInternAtom(dpy_, "INCR", False);
-}
+X11Clipboard::X11Clipboard(Display* dpy) : dpy_(dpy) {}
 
 X11Clipboard::~X11Clipboard() {
-    XDestroyWindow(dpy_, window_);
+    if (window_) XDestroyWindow(dpy_, window_);
+}
+
+// The window and atoms are made at the first use, so a program that never copies or pastes
+// costs the server nothing at start-up.
+void X11Clipboard::prepare() {
+    if (window_) return;
+    window_ = XCreateSimpleWindow(dpy_, DefaultRootWindow(dpy_), 0, 0, 1, 1, 0, 0, 0);
+    std::array<char*, 5> names{const_cast<char*>("CLIPBOARD"), const_cast<char*>("TARGETS"),
+                               const_cast<char*>("UTF8_STRING"),
+                               const_cast<char*>("TESS_CLIPBOARD"), const_cast<char*>("INCR")};
+    std::array<Atom, 5> atoms{};
+    XInternAtoms(dpy_, names.data(), static_cast<int>(names.size()), False, atoms.data());
+    clipboard_ = atoms[0];
+    targets_ = atoms[1];
+    utf8_ = atoms[2];
+    property_ = atoms[3];
+    incr_ = atoms[4];
+    string_ = XA_STRING;
 }
 
 void X11Clipboard::claim(const std::string& text) {
+    prepare();
     text_ = text;
     XSetSelectionOwner(dpy_, clipboard_, window_, CurrentTime);
     owned_ = XGetSelectionOwner(dpy_, clipboard_) == window_;
@@ -107,6 +118,7 @@ void X11Clipboard::claim(const std::string& text) {
 }
 
 bool X11Clipboard::handle(const XEvent& e) {
+    if (!window_) return false;
     if (e.xany.window != window_ &&
         !(e.type == SelectionRequest && e.xselectionrequest.owner == window_))
         return false;
@@ -196,6 +208,7 @@ bool X11Clipboard::read(Atom target, std::string* text) {
 }
 
 bool X11Clipboard::foreign_text(std::string* text) {
+    prepare();
     const ::Window owner = XGetSelectionOwner(dpy_, clipboard_);
     if (owner == None || owner == window_) return false;
     return read(utf8_, text) || read(string_, text);

@@ -23,13 +23,15 @@ public:
     bool handle(const XEvent& e);
 
 private:
+    void prepare();
     void answer(const XSelectionRequestEvent& request);
     bool wait_for_notify(XEvent* out);
     bool read(Atom target, std::string* text);
 
     Display* dpy_;
-    ::Window window_;
-    Atom clipboard_, targets_, utf8_, string_, property_, incr_;
+    ::Window window_ = 0;
+    Atom clipboard_ = None, targets_ = None, utf8_ = None, string_ = None, property_ = None,
+         incr_ = None;
     std::string text_; // what the program put on the clipboard, Windows-1252
     bool owned_ = false;
 };

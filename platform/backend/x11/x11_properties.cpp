@@ -24,12 +24,6 @@ void set_atom_list(Display* dpy, ::Window xid, Atom property, const std::vector<
                     static_cast<int>(atoms.size()));
 }
 
-std::string class_name(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 // The program's own name, from the kernel (argv[0] is not at hand here).
 std::string program_name() {
     char path[4096];
@@ -77,7 +71,8 @@ Atoms intern_atoms(Display* dpy) {
                            "UTF8_STRING",
                            "_NET_WM_STATE",
                            "_NET_WM_STATE_MAXIMIZED_VERT",
-                           "_NET_WM_STATE_MAXIMIZED_HORZ"};
+                           "_NET_WM_STATE_MAXIMIZED_HORZ",
+                           "_MOTIF_WM_HINTS"};
     constexpr int count = sizeof names / sizeof names[0];
     static_assert(sizeof(Atoms) == count * sizeof(Atom));
     Atom values[count];
@@ -117,8 +112,8 @@ std::string utf8_from_cp1252(const std::string& text) {
     return out;
 }
 
-void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWND hwnd,
-                             bool managed, ::Window owner) {
+void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, SurfaceKind kind,
+                             ::Window owner) {
     std::string instance = program_name();
     std::string klass = instance;
     if (!klass.empty() && klass[0] >= 'a' && klass[0] <= 'z')
@@ -145,14 +140,24 @@ void set_identity_properties(Display* dpy, ::Window xid, const Atoms& atoms, HWN
     wm.initial_state = NormalState;
     XSetWMHints(dpy, xid, &wm);
 
-    const std::string cls = class_name(hwnd);
     Atom type = atoms._NET_WM_WINDOW_TYPE_NORMAL;
-    if (!managed)
-        type = cls == "#32768"             ? atoms._NET_WM_WINDOW_TYPE_POPUP_MENU
-               : cls == "tooltips_class32" ? atoms._NET_WM_WINDOW_TYPE_TOOLTIP
-                                           : atoms._NET_WM_WINDOW_TYPE_DROPDOWN_MENU;
-    else if (owner)
+    switch (kind) {
+    case SurfaceKind::PopupMenu:
+        type = atoms._NET_WM_WINDOW_TYPE_POPUP_MENU;
+        break;
+    case SurfaceKind::Tooltip:
+        type = atoms._NET_WM_WINDOW_TYPE_TOOLTIP;
+        break;
+    case SurfaceKind::DropDownList:
+        type = atoms._NET_WM_WINDOW_TYPE_DROPDOWN_MENU;
+        break;
+    case SurfaceKind::Dialog:
         type = atoms._NET_WM_WINDOW_TYPE_DIALOG;
+        break;
+    case SurfaceKind::Frame:
+    case SurfaceKind::Child:
+        break;
+    }
     set_atom_list(dpy, xid, atoms._NET_WM_WINDOW_TYPE, {type});
     if (owner) XSetTransientForHint(dpy, xid, owner);
 }
@@ -174,7 +179,7 @@ void set_size_hints(Display* dpy, ::Window xid, const RECT& native, bool fixed) 
     XFree(hints);
 }
 
-void set_frame_functions(Display* dpy, ::Window xid, DWORD style) {
+void set_frame_functions(Display* dpy, ::Window xid, const Atoms& atoms, DWORD style) {
     // The Motif hints: flags, functions, decorations, input mode, status.
     constexpr long FunctionsFlag = 1, DecorationsFlag = 2;
     constexpr long Resize = 2, Move = 4, Minimize = 8, Maximize = 16, Close = 32;
@@ -184,8 +189,7 @@ void set_frame_functions(Display* dpy, ::Window xid, DWORD style) {
     if (style & WS_MINIMIZEBOX) functions |= Minimize;
     if ((style & WS_MAXIMIZEBOX) && (style & WS_THICKFRAME)) functions |= Maximize;
     const long hints[5] = {FunctionsFlag | DecorationsFlag, functions, AllDecorations, 0, 0};
-    const Atom motif = XInternAtom(dpy, "_MOTIF_WM_HINTS", False);
-    XChangeProperty(dpy, xid, motif, motif, 32, PropModeReplace,
+    XChangeProperty(dpy, xid, atoms._MOTIF_WM_HINTS, atoms._MOTIF_WM_HINTS, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(hints), 5);
 }
 
@@ -273,11 +277,6 @@ long read_wm_state(Display* dpy, ::Window xid, const Atoms& atoms) {
         state = reinterpret_cast<long*>(data)[0];
     if (data) XFree(data);
     return state == WithdrawnState ? -1 : state;
-}
-
-bool is_menu_like(HWND hwnd) {
-    const std::string cls = class_name(hwnd);
-    return cls == "#32768" || cls == "ComboLBox";
 }
 
 } // namespace plat

@@ -4,6 +4,7 @@
 #include "types.h"
 
 // Messages.
+constexpr UINT WM_QUERYOPEN = 0x0013;
 constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOVE = 0x0003,
                WM_SIZE = 0x0005, WM_ACTIVATE = 0x0006, WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008,
                WM_ENABLE = 0x000A, WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D,
@@ -45,6 +46,7 @@ constexpr DWORD WS_OVERLAPPED = 0x00000000, WS_POPUP = 0x80000000, WS_CHILD = 0x
 constexpr DWORD WS_EX_TOPMOST = 0x00000008, WS_EX_NOPARENTNOTIFY = 0x00000004,
                 WS_EX_APPWINDOW = 0x00040000, WS_EX_CLIENTEDGE = 0x00000200,
                 WS_EX_WINDOWEDGE = 0x00000100, WS_EX_TOOLWINDOW = 0x00000080;
+constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 constexpr UINT CS_VREDRAW = 0x0001, CS_HREDRAW = 0x0002, CS_DBLCLKS = 0x0008, CS_SAVEBITS = 0x0800,
                CS_GLOBALCLASS = 0x4000;
 constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
@@ -341,6 +343,7 @@ constexpr int WHEEL_DELTA = 120;
 HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR name);
 HACCEL CreateAcceleratorTableA(const struct ACCEL* entries, int count);
 BOOL DestroyAcceleratorTable(HACCEL table);
+int CopyAcceleratorTableA(HACCEL table, struct ACCEL* entries, int count);
 int TranslateAcceleratorA(HWND hwnd, HACCEL table, const MSG* msg);
 
 // Images from resources.

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
+#include "core/context.h"
 #include "core/winmain.h"
 #include "core/wwindow.h"
-#include "public/tessar01.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -35,7 +35,7 @@ public:
         }
         // A script that runs out closes the program rather than leave the test hanging.
         if (idle > 1000) ADD_FAILURE() << "the program did not end";
-        if (HWND root = tess::core.wWindow[0]) PostMessageA(root, WM_CLOSE, 0, 0);
+        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
         return HeadlessBackend::wait_for_input(timeoutMs);
     }
 };
@@ -74,10 +74,10 @@ TEST_F(Demo, OpensCentredAtEightyPercentWithItsTitle) {
     RECT frame{}, client{};
     char title[100] = {};
     at_start([&] {
-        GetWindowRect(tess::core.wWindow[0], &frame);
-        GetWindowRect(tess::core.hClient[0], &client);
-        GetWindowTextA(tess::core.wWindow[0], title, sizeof title);
-        PostMessageA(tess::core.wWindow[0], WM_CLOSE, 0, 0);
+        GetWindowRect(tess::window(0).frame, &frame);
+        GetWindowRect(tess::window(0).client, &client);
+        GetWindowTextA(tess::window(0).frame, title, sizeof title);
+        PostMessageA(tess::window(0).frame, WM_CLOSE, 0, 0);
     });
     run();
     EXPECT_STREQ(title, "Formaldrix - Pellarin GmbH, Altbruck");
@@ -87,7 +87,7 @@ TEST_F(Demo, OpensCentredAtEightyPercentWithItsTitle) {
     EXPECT_EQ(frame.left, 512 - 409);
     EXPECT_EQ(frame.top, 384 - 307);
     EXPECT_EQ(live_windows(), 0);
-    EXPECT_EQ(tess::tessar01.rootOpen, 0);
+    EXPECT_EQ(tess::tk().tessar01.rootOpen, 0);
 }
 
 TEST_F(Demo, AltF4EndsItAndReleasesEverything) {
@@ -98,13 +98,13 @@ TEST_F(Demo, AltF4EndsItAndReleasesEverything) {
     });
     run();
     EXPECT_EQ(live_windows(), 0);
-    EXPECT_EQ(tess::core.wDC, nullptr);
+    EXPECT_EQ(tess::current_window().dc, nullptr);
 }
 
 TEST_F(Demo, TheCloseBoxEndsIt) {
     at_start([] {
         RECT w;
-        GetWindowRect(tess::core.wWindow[0], &w);
+        GetWindowRect(tess::window(0).frame, &w);
         const POINT close{w.right - 4 - 9, w.top + 4 + 9};
         plat::inject_mouse(close, 0, true);
         plat::inject_mouse(close, 0, false);
@@ -118,7 +118,7 @@ TEST_F(Demo, TheMenuBarHasItsThreeTitlesAndSaveIsGreyed) {
     std::vector<std::string> titles;
     UINT save = 0, load = 0;
     at_start([&] {
-        HMENU bar = GetMenu(tess::core.wWindow[0]);
+        HMENU bar = GetMenu(tess::window(0).frame);
         for (int i = 0; i < GetMenuItemCount(bar); ++i) {
             char text[64];
             GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
@@ -126,7 +126,7 @@ TEST_F(Demo, TheMenuBarHasItsThreeTitlesAndSaveIsGreyed) {
         }
         save = GetMenuState(bar, 40011, MF_BYCOMMAND);
         load = GetMenuState(bar, 40003, MF_BYCOMMAND);
-        PostMessageA(tess::core.wWindow[0], WM_CLOSE, 0, 0);
+        PostMessageA(tess::window(0).frame, WM_CLOSE, 0, 0);
     });
     run();
     EXPECT_EQ(titles, (std::vector<std::string>{"&Datei", "&Berechnung", "&Hilfe"}));
@@ -155,22 +155,22 @@ TEST_F(Demo, EndFromTheMenuByMouseAndSaveCannotBeChosen) {
     };
     HMENU file = nullptr;
     at_start([&] {
-        HMENU bar = GetMenu(tess::core.wWindow[0]);
+        HMENU bar = GetMenu(tess::window(0).frame);
         file = GetSubMenu(bar, 0);
         RECT title;
-        GetMenuItemRect(tess::core.wWindow[0], bar, 0, &title);
+        GetMenuItemRect(tess::window(0).frame, bar, 0, &title);
         click(title);
     });
     // The menu loop is idle with "&Datei" open: a click on the greyed "&Speichern" does
     // nothing, then "&Ende".
     screen->steps.push_back([&] {
         RECT item;
-        ASSERT_TRUE(GetMenuItemRect(tess::core.wWindow[0], file, 1, &item));
+        ASSERT_TRUE(GetMenuItemRect(tess::window(0).frame, file, 1, &item));
         click(item);
     });
     screen->steps.push_back([&] {
         RECT item;
-        ASSERT_TRUE(GetMenuItemRect(tess::core.wWindow[0], file, 3, &item));
+        ASSERT_TRUE(GetMenuItemRect(tess::window(0).frame, file, 3, &item));
         click(item);
     });
     run();

@@ -19,11 +19,16 @@ namespace {
 class RecordingBackend : public plat::HeadlessBackend {
 public:
     void window_changed(HWND hwnd) override { ++changes[hwnd]; }
+    void surface_described(HWND hwnd, const plat::SurfaceDescription& d) override {
+        ++changes[hwnd];
+        descriptions[hwnd] = d;
+    }
     void cursor_changed(HCURSOR c) override { cursors.push_back(c); }
     void capture_changed(HWND hwnd) override { captures.push_back(hwnd); }
     void cursor_moved(POINT p) override { warps.push_back(p); }
 
     std::map<HWND, int> changes;
+    std::map<HWND, plat::SurfaceDescription> descriptions;
     std::vector<HCURSOR> cursors;
     std::vector<HWND> captures;
     std::vector<POINT> warps;
@@ -99,6 +104,45 @@ TEST_F(BackendHooks, ShowingMovingMinimisingAndRetitlingAreReported) {
         const int before = screen->changes[f];
         change(f);
         EXPECT_GT(screen->changes[f], before);
+    }
+}
+
+// What the backend is told a surface is, without looking at the window itself.
+TEST_F(BackendHooks, SurfacesAreDescribedByKindOwnerTitleSizingAndGrab) {
+    using plat::SurfaceKind;
+    const HWND owner = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    struct Row {
+        const char* className;
+        DWORD style;
+        bool owned;
+        SurfaceKind kind;
+        bool fixedSize;
+        bool grabs;
+    };
+    const Row rows[] = {
+        {"HookFrame", WS_OVERLAPPEDWINDOW, false, SurfaceKind::Frame, false, false},
+        {"HookFrame", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, false, SurfaceKind::Frame, true,
+         false},
+        {"HookFrame", WS_POPUP | WS_CAPTION | WS_SYSMENU, true, SurfaceKind::Dialog, true, false},
+        {"HookFrame", WS_POPUP, true, SurfaceKind::DropDownList, false, false},
+        {"#32768", WS_POPUP, true, SurfaceKind::PopupMenu, false, true},
+        {"tooltips_class32", WS_POPUP, true, SurfaceKind::Tooltip, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.className);
+        const HWND h = CreateWindowExA(0, r.className, "Title", r.style, 0, 0, 50, 40,
+                                       r.owned ? owner : nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(h);
+        ASSERT_EQ(screen->descriptions.count(h), 1u);
+        const plat::SurfaceDescription& d = screen->descriptions[h];
+        EXPECT_EQ(d.kind, r.kind);
+        EXPECT_EQ(d.owner, r.owned ? owner : nullptr);
+        EXPECT_EQ(d.fixedSize, r.fixedSize);
+        EXPECT_EQ(d.grabsPointer, r.grabs);
+        EXPECT_EQ(d.title, "Title");
+        SetWindowTextA(h, "Renamed");
+        EXPECT_EQ(screen->descriptions[h].title, "Renamed");
+        DestroyWindow(h);
     }
 }
 
@@ -182,7 +226,11 @@ TEST_F(BackendHooks, DeactivatingTheApplication) {
     EXPECT_EQ(GetFocus(), nullptr);
     std::vector<UINT> toB;
     for (const Seen& s : seen) {
-        EXPECT_NE(s.hwnd, a) << "the other frame is not activated";
+        // The other frame is not activated; it only hears, as every top-level window of the
+        // program does, that the program lost activation.
+        if (s.hwnd == a) {
+            EXPECT_EQ(s.message, WM_ACTIVATEAPP);
+        }
         if (s.hwnd == b) toB.push_back(s.message);
     }
     const std::vector<UINT> expected = {WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS};
@@ -198,6 +246,24 @@ TEST_F(BackendHooks, DeactivatingTheApplication) {
             break;
         }
     EXPECT_TRUE(appFirst);
+}
+
+// The native focus, as a backend reports it through the one sink.
+TEST_F(BackendHooks, NativeFocusMovesActivationAndADisabledOwnerPassesItToItsDialog) {
+    const HWND a = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND b = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND dialog = CreateWindowExA(0, "HookFrame", "Dialog", WS_POPUP | WS_CAPTION, 0, 0, 50,
+                                        40, a, nullptr, nullptr, nullptr);
+    SetActiveWindow(b);
+    plat::input_sink().focus_in(a);
+    EXPECT_EQ(GetActiveWindow(), a);
+    plat::input_sink().focus_lost();
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    ShowWindow(dialog, SW_SHOWNOACTIVATE);
+    EnableWindow(a, FALSE);
+    SetActiveWindow(b);
+    plat::input_sink().focus_in(a);
+    EXPECT_EQ(GetActiveWindow(), dialog);
 }
 
 TEST(TraceLines, InputCommandsAndClosing) {

@@ -162,6 +162,24 @@ TEST_F(DcViewTest, StaleDcHandlesAreRefused) {
     DeleteObject(brush);
 }
 
+// Window, object and context handles come from one scheme with separate tags: one kind of
+// handle is never taken for another.
+TEST_F(DcViewTest, HandlesOfOneKindAreRefusedAsAnother) {
+    const HWND top = window(WS_POPUP | WS_VISIBLE, 0, 0, 60, 40);
+    HDC dc = GetDC(top);
+    const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    const RECT r{0, 0, 5, 5};
+    EXPECT_FALSE(FillRect(reinterpret_cast<HDC>(top), &r, brush));
+    EXPECT_FALSE(FillRect(reinterpret_cast<HDC>(brush), &r, brush));
+    EXPECT_FALSE(FillRect(dc, &r, reinterpret_cast<HBRUSH>(dc)));
+    EXPECT_FALSE(DeleteObject(reinterpret_cast<HGDIOBJ>(dc)));
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(dc)));
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(brush)));
+    EXPECT_TRUE(FillRect(dc, &r, brush));
+    ReleaseDC(top, dc);
+    DeleteObject(brush);
+}
+
 TEST_F(DcViewTest, DeleteObjectRefusesWhatIsSelected) {
     const HWND top = window(WS_POPUP | WS_VISIBLE, 0, 0, 60, 40);
     HDC windowDc = GetDC(top);
@@ -198,6 +216,25 @@ TEST_F(DcViewTest, DeleteObjectRefusesWhatIsSelected) {
     ReleaseDC(top, windowDc);
     EXPECT_TRUE(DeleteObject(shared));
     DeleteDC(memoryDc);
+}
+
+// A state restored after its bitmap was deleted draws nowhere, not into the bitmap that took
+// the deleted one's place.
+TEST_F(DcViewTest, RestoringAStateWhoseBitmapWasDeletedDrawsNowhere) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    const HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+    const HGDIOBJ own = SelectObject(memory, first);
+    ASSERT_NE(SaveDC(memory), 0);
+    SelectObject(memory, own);
+    ASSERT_TRUE(DeleteObject(first));
+    const HBITMAP next = CreateBitmap(4, 4, 1, 32, nullptr);
+    ASSERT_TRUE(RestoreDC(memory, -1));
+    fill(memory, RECT{0, 0, 4, 4}, RGB(255, 0, 0));
+    const auto* b = plat::find<plat::BitmapObject>(next);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->pixels.at(1, 1), 0u);
+    DeleteDC(memory);
+    DeleteObject(next);
 }
 
 TEST_F(DcViewTest, SelectedClipFollowsAMovedChild) {

@@ -28,7 +28,7 @@ protected:
     }
     // Columns [left, right) of pixels that are not white, over the whole height.
     std::pair<int, int> ink_columns() {
-        const plat::Surface& s = plat::lookup(top)->surface;
+        const plat::Surface s = testsupport::presented_surface(top);
         int left = s.width, right = -1;
         for (int y = 0; y < s.height; ++y)
             for (int x = 0; x < s.width; ++x)
@@ -64,7 +64,7 @@ TEST_F(DrawTextTest, MnemonicIsUnderlinedAndTheAmpersandVanishes) {
     DrawTextA(dc, "&Datei", -1, &box, DT_SINGLELINE);
     SIZE d;
     GetTextExtentPoint32A(dc, "D", 1, &d);
-    const plat::Surface& s = plat::lookup(top)->surface;
+    const plat::Surface s = testsupport::presented_surface(top);
     const int underline = tm.tmAscent + 1;
     for (int x = 0; x < d.cx; ++x)
         EXPECT_EQ(s.at(x, underline), 0u) << x;
@@ -94,7 +94,7 @@ TEST_F(DrawTextTest, LinesStackAndClippedTextStaysInItsRectangle) {
     SetBkColor(dc, RGB(0, 0, 255));
     RECT band{100, 40, 150, 50};
     ExtTextOutA(dc, 100, 40, ETO_OPAQUE, &band, "", 0, nullptr);
-    EXPECT_EQ(plat::lookup(top)->surface.at(149, 49), 0x0000FFu);
+    EXPECT_EQ(at(149, 49), 0x0000FFu);
 }
 
 TEST_F(DrawTextTest, WindowSnapshotIsAPngOrAReportedFailure) {
@@ -137,7 +137,7 @@ TEST_F(DrawTextTest, UnderlineAndStrikeOutRunTheLengthOfTheText) {
         GetTextMetricsA(dc, &tm);
         SIZE extent;
         GetTextExtentPoint32A(dc, text, 4, &extent);
-        const plat::Surface& s = surface();
+        const plat::Surface s = testsupport::presented_surface(top);
         const int baseline = 5 + tm.tmAscent;
         const int under = black_in_row(s, baseline + 1, 10, 10 + extent.cx);
         const int strike = black_in_row(s, baseline - tm.tmAscent / 3, 10, 10 + extent.cx);

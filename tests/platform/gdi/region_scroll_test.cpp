@@ -26,11 +26,11 @@ TEST_F(RegionScrollTest, CombinedRegionsClipExactly) {
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool inside = x < 20 && y < 20 && !(x >= 10 && y >= 10);
-            ASSERT_EQ(surface().at(x, y), inside ? 0u : 0xFFFFFFu) << x << "," << y;
+            ASSERT_EQ(at(x, y), inside ? 0u : 0xFFFFFFu) << x << "," << y;
         }
     SelectClipRgn(dc, nullptr);
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(surface().at(39, 29), 0u);
+    EXPECT_EQ(at(39, 29), 0u);
     ReleaseDC(top, dc);
     EXPECT_EQ(CombineRgn(r, a, reinterpret_cast<HRGN>(0x55), RGN_AND), ERROR);
     DeleteObject(a);

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_ABOUT 100
+#define IDD_MIXED 110
 #define IDM_MAIN 200
 #define IDA_MAIN 300
 #define IDR_TABLE 400

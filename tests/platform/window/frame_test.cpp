@@ -1,5 +1,6 @@
 // The frame: dragging and sizing with the pointer, placement, and the pixels of the frame.
 #include "message_recorder.h"
+#include "support/presented.h"
 #include "window/window_table.h"
 
 using namespace testmsg;
@@ -114,7 +115,7 @@ TEST_F(FrameTest, MinimisedChildrenLineUpAlongTheParentsBottom) {
 TEST_F(FrameTest, CaptionIsDrawnActiveOrInactiveAndTheClientErased) {
     const HWND a = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE, "A");
     pump();
-    const plat::Surface& s = plat::lookup(a)->surface;
+    const plat::Surface s = testsupport::presented_surface(a);
     const plat::Pixel active = plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVECAPTION));
     const plat::Pixel inactive = plat::pixel_from_colorref(GetSysColor(COLOR_INACTIVECAPTION));
     EXPECT_EQ(s.at(60, 10), active);
@@ -124,8 +125,8 @@ TEST_F(FrameTest, CaptionIsDrawnActiveOrInactiveAndTheClientErased) {
     const HWND b = CreateWindowExA(0, "TestFrame", "B", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100,
                                    300, 200, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(b);
-    EXPECT_EQ(s.at(60, 10), inactive);
-    EXPECT_EQ(plat::lookup(b)->surface.at(60, 10), active);
+    EXPECT_EQ(testsupport::presented_pixel(a, 60, 10), inactive);
+    EXPECT_EQ(testsupport::presented_pixel(b, 60, 10), active);
 }
 
 TEST_F(FrameTest, SizeMessagesDescribeTheNewState) {
@@ -197,7 +198,7 @@ namespace {
 TEST_F(FrameTest, CaptionShowsTheTitleInTheCaptionTextColour) {
     const HWND f = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE, "Formaldrix");
     pump();
-    const plat::Surface& s = plat::lookup(f)->surface;
+    const plat::Surface s = testsupport::presented_surface(f);
     const plat::Pixel text = plat::pixel_from_colorref(GetSysColor(COLOR_CAPTIONTEXT));
     int ink = 0;
     for (int y = 4; y < 4 + 18; ++y)
@@ -222,7 +223,7 @@ TEST_F(FrameTest, MenuBarShowsItsItemsGreyedOnesInGrey) {
     AppendMenuA(bar, MF_STRING | MF_GRAYED, 2, "&Berechnung");
     SetMenu(f, bar);
     pump();
-    const plat::Surface& s = plat::lookup(f)->surface;
+    const plat::Surface s = testsupport::presented_surface(f);
     const int top = 4 + 18, bottom = top + 19; // below the caption, the bar's row
     bool normal = false, grey = false;
     for (int y = top; y < bottom; ++y)

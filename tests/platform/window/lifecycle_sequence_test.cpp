@@ -10,11 +10,12 @@ namespace {
 const std::vector<Message> WmCreateOverlappedSeq = {
     {WM_GETMINMAXINFO}, {WM_NCCREATE}, {WM_NCCALCSIZE, sent | wparam, 0}, {WM_CREATE}};
 
-// ShowWindow(SW_SHOW) of a hidden overlapped frame: shown, activated, focused, then sized.
+// ShowWindow(SW_SHOW) of a hidden overlapped frame: shown, painted and activated inside
+// SetWindowPos (bringing it to the top adds no second WM_WINDOWPOSCHANGING), then sized by
+// ShowWindow itself.
 const std::vector<Message> WmShowOverlappedSeq = {{WM_SHOWWINDOW, sent | wparam, 1},
                                                   {WM_WINDOWPOSCHANGING},
                                                   {WM_NCPAINT, sent | optional},
-                                                  {WM_WINDOWPOSCHANGING},
                                                   {WM_ACTIVATEAPP, sent | wparam, 1},
                                                   {WM_NCACTIVATE, sent | wparam, 1},
                                                   {WM_ACTIVATE, sent | wparam, WA_ACTIVE},
@@ -35,32 +36,45 @@ const std::vector<Message> WmShowChildSeq = {{WM_SHOWWINDOW, sent | wparam, 1},
                                              {WM_NCPAINT, sent | optional},
                                              {WM_WINDOWPOSCHANGED}};
 
-// MoveWindow of a child to a new size: the client is recalculated and both changes reported.
-const std::vector<Message> WmResizeChildSeq = {
-    {WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, sent | wparam, 1},       {WM_NCPAINT, sent | optional},
-    {WM_WINDOWPOSCHANGED},  {WM_SIZE, sent | wparam, SIZE_RESTORED}, {WM_MOVE}};
+// MoveWindow of a child to a new size: the client is recalculated, and DefWindowProc reports
+// the move, then the size.
+const std::vector<Message> WmResizeChildSeq = {{WM_WINDOWPOSCHANGING},
+                                               {WM_NCCALCSIZE, sent | wparam, 1},
+                                               {WM_NCPAINT, sent | optional},
+                                               {WM_WINDOWPOSCHANGED},
+                                               {WM_MOVE},
+                                               {WM_SIZE, sent | wparam, SIZE_RESTORED}};
 
-// ShowWindow(SW_SHOWMAXIMIZED) of a visible, active frame.
-const std::vector<Message> WmMaximizeSeq = {
-    {WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, sent | wparam, 1},        {WM_NCPAINT, sent | optional},
-    {WM_WINDOWPOSCHANGED},  {WM_SIZE, sent | wparam, SIZE_MAXIMIZED}, {WM_MOVE}};
-
-// ShowWindow(SW_RESTORE) of a maximised frame.
-const std::vector<Message> WmRestoreSeq = {
-    {WM_WINDOWPOSCHANGING}, {WM_NCCALCSIZE, sent | wparam, 1},       {WM_NCPAINT, sent | optional},
-    {WM_WINDOWPOSCHANGED},  {WM_SIZE, sent | wparam, SIZE_RESTORED}, {WM_MOVE}};
-
-// ShowWindow(SW_MINIMIZE) of the only, active frame: it loses activation and focus.
-const std::vector<Message> WmMinimizeSeq = {{WM_WINDOWPOSCHANGING},
+// ShowWindow(SW_SHOWMAXIMIZED) of a visible, active frame: the limits are asked for the
+// maximised rectangle, and again by DefWindowProc for the size change.
+const std::vector<Message> WmMaximizeSeq = {{WM_GETMINMAXINFO},
+                                            {WM_WINDOWPOSCHANGING},
+                                            {WM_GETMINMAXINFO},
                                             {WM_NCCALCSIZE, sent | wparam, 1},
                                             {WM_NCPAINT, sent | optional},
                                             {WM_WINDOWPOSCHANGED},
-                                            {WM_SIZE, sent | wparam, SIZE_MINIMIZED},
                                             {WM_MOVE},
-                                            {WM_NCACTIVATE, sent | wparam, 0},
-                                            {WM_ACTIVATE, sent | wparam, WA_INACTIVE},
-                                            {WM_ACTIVATEAPP, sent | wparam, 0},
-                                            {WM_KILLFOCUS}};
+                                            {WM_SIZE, sent | wparam, SIZE_MAXIMIZED}};
+
+// ShowWindow(SW_RESTORE) of a maximised frame.
+const std::vector<Message> WmRestoreSeq = {{WM_WINDOWPOSCHANGING},
+                                           {WM_GETMINMAXINFO},
+                                           {WM_NCCALCSIZE, sent | wparam, 1},
+                                           {WM_NCPAINT, sent | optional},
+                                           {WM_WINDOWPOSCHANGED},
+                                           {WM_MOVE},
+                                           {WM_SIZE, sent | wparam, SIZE_RESTORED}};
+
+// ShowWindow(SW_MINIMIZE) of the only, active frame: the focus goes first; with no other window
+// to activate the icon stays active.
+const std::vector<Message> WmMinimizeSeq = {{WM_KILLFOCUS},
+                                            {WM_WINDOWPOSCHANGING},
+                                            {WM_GETMINMAXINFO},
+                                            {WM_NCCALCSIZE, sent | wparam, 1},
+                                            {WM_NCPAINT, sent | optional},
+                                            {WM_WINDOWPOSCHANGED},
+                                            {WM_MOVE},
+                                            {WM_SIZE, sent | wparam, SIZE_MINIMIZED}};
 
 // DestroyWindow of a visible, active frame holding a client child: hidden, deactivated, then
 // WM_DESTROY from the top down and WM_NCDESTROY from the bottom up.
@@ -124,7 +138,9 @@ TEST_F(LifecycleTest, FrameWithClientChildThroughItsWholeLife) {
     ShowWindow(f, SW_SHOWMAXIMIZED);
     CHECK_SEQUENCE(recorder, WmMaximizeSeq);
     GetWindowRect(f, &rc);
-    EXPECT_EQ(rc.right - rc.left, 1024);
+    // The sizing border lies outside the 1024-pixel screen.
+    EXPECT_EQ(rc.left, -4);
+    EXPECT_EQ(rc.right - rc.left, 1024 + 2 * 4);
     EXPECT_TRUE(GetWindowLongPtrA(f, GWL_STYLE) & WS_MAXIMIZE);
 
     ShowWindow(f, SW_RESTORE);
@@ -135,7 +151,8 @@ TEST_F(LifecycleTest, FrameWithClientChildThroughItsWholeLife) {
 
     ShowWindow(f, SW_MINIMIZE);
     CHECK_SEQUENCE(recorder, WmMinimizeSeq);
-    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), f);
+    EXPECT_EQ(GetFocus(), nullptr);
     ShowWindow(f, SW_RESTORE);
     EXPECT_EQ(GetActiveWindow(), f);
     GetWindowRect(f, &rc);

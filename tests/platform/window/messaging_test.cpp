@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "message_recorder.h"
+#include "window/modal_loop.h"
 
 using namespace testmsg;
 
@@ -173,11 +174,14 @@ TEST_F(MessagingTest, ModalLoopKeepsServingOtherWindows) {
     PostMessageA(other, WM_USER, 3, 0);
     PostMessageA(other, WM_USER, 3, 0);
     int rounds = 0;
-    EXPECT_TRUE(plat::run_modal_loop([&] { return log.size() >= 4 || ++rounds > 1000; }));
+    plat::ModalLoop loop;
+    loop.done = [&] { return log.size() >= 4 || ++rounds > 1000; };
+    EXPECT_EQ(plat::run_modal_loop(loop), plat::ModalEnd::Done);
     EXPECT_EQ(log.size(), 4u);
     // WM_QUIT ends the modal loop and stays for the outer one.
     PostQuitMessage(3);
-    EXPECT_FALSE(plat::run_modal_loop([] { return false; }));
+    loop.done = [] { return false; };
+    EXPECT_EQ(plat::run_modal_loop(loop), plat::ModalEnd::Quit);
     MSG msg;
     EXPECT_FALSE(GetMessageA(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.wParam, 3u);

@@ -1,4 +1,6 @@
-// The core's text output: pixels drawn through core.wDC, the colour table and the text font.
+// The core's text output: pixels drawn through current_window().dc, the colour table and the text
+// font.
+#include "core/context.h"
 #include "core/textout.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +26,15 @@ protected:
         yycreatefont_(4, 0, 0, width, height);
     }
     Pixel colour(int index) const {
-        return pixel_from_colorref(coreText.wColour[static_cast<std::size_t>(index)]);
+        return pixel_from_colorref(tk().text.wColour[static_cast<std::size_t>(index)]);
     }
 };
 
 TEST_F(TextCoreTest, ColourTableStartsWithItsFixedColoursAndTheSystemPair) {
-    coreText.wForeCol = 3;
-    coreText.wBackCol = 4;
-    coreText.wUnderline = 1;
-    coreText.wColour.fill(RGB(1, 1, 1));
+    tk().text.wForeCol = 3;
+    tk().text.wBackCol = 4;
+    tk().text.wUnderline = 1;
+    tk().text.wColour.fill(RGB(1, 1, 1));
     yyinittextcolours_();
     const std::array<COLORREF, ColourEntries> expected{RGB(0, 0, 0),
                                                        RGB(180, 0, 0),
@@ -52,31 +54,31 @@ TEST_F(TextCoreTest, ColourTableStartsWithItsFixedColoursAndTheSystemPair) {
                                                        RGB(255, 255, 255),
                                                        GetSysColor(COLOR_WINDOWTEXT),
                                                        GetSysColor(COLOR_WINDOW)};
-    EXPECT_EQ(coreText.wColour, expected);
-    EXPECT_EQ(coreText.wForeCol, 0);
-    EXPECT_EQ(coreText.wBackCol, 15);
-    EXPECT_EQ(coreText.wUnderline, 0);
+    EXPECT_EQ(tk().text.wColour, expected);
+    EXPECT_EQ(tk().text.wForeCol, 0);
+    EXPECT_EQ(tk().text.wBackCol, 15);
+    EXPECT_EQ(tk().text.wUnderline, 0);
 }
 
 TEST_F(TextCoreTest, ColourIndicesOutsideTheTableAreRefused) {
     yysetfontcolour_(3, 16); // background 16 is the system window colour, entry 17
-    EXPECT_EQ(coreText.wForeCol, 3);
-    EXPECT_EQ(coreText.wBackCol, 17);
+    EXPECT_EQ(tk().text.wForeCol, 3);
+    EXPECT_EQ(tk().text.wBackCol, 17);
     yysetfontcolour_(-1, 18);
-    EXPECT_EQ(coreText.wForeCol, 3);
-    EXPECT_EQ(coreText.wBackCol, 17);
+    EXPECT_EQ(tk().text.wForeCol, 3);
+    EXPECT_EQ(tk().text.wBackCol, 17);
     yysetfontcolour_(17, 0);
-    EXPECT_EQ(coreText.wForeCol, 17);
-    EXPECT_EQ(coreText.wBackCol, 0);
+    EXPECT_EQ(tk().text.wForeCol, 17);
+    EXPECT_EQ(tk().text.wBackCol, 0);
 
     yysetfontcolourrgb_(17, 10, 20, 30);
-    EXPECT_EQ(coreText.wColour[17], RGB(10, 20, 30));
+    EXPECT_EQ(tk().text.wColour[17], RGB(10, 20, 30));
     yysetfontcolourrgb_(0, 256 + 1, 2, 3); // only the low byte counts
-    EXPECT_EQ(coreText.wColour[0], RGB(1, 2, 3));
-    const auto before = coreText.wColour;
+    EXPECT_EQ(tk().text.wColour[0], RGB(1, 2, 3));
+    const auto before = tk().text.wColour;
     yysetfontcolourrgb_(18, 1, 2, 3);
     yysetfontcolourrgb_(-1, 1, 2, 3);
-    EXPECT_EQ(coreText.wColour, before);
+    EXPECT_EQ(tk().text.wColour, before);
 }
 
 TEST_F(TextCoreTest, ClearedAreaIncludesBothCorners) {
@@ -98,7 +100,7 @@ TEST_F(TextCoreTest, EmptyTextLeavesPositionAndPixels) {
 }
 
 TEST_F(TextCoreTest, DrawingLeavesTheContextAsItFoundIt) {
-    const HDC dc = core.wDC;
+    const HDC dc = current_window().dc;
     const HGDIOBJ font = GetStockObject(ANSI_VAR_FONT);
     SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
@@ -174,11 +176,11 @@ TEST_F(TextCoreTest, StockTypefacesIgnoreSizeAndStyle) {
         SCOPED_TRACE(c.typeface);
         int w = 30, h = 60;
         yycreatefont_(c.typeface, 1, 1, w, h);
-        EXPECT_EQ(coreText.hTextFont, GetStockObject(c.stock));
-        const HGDIOBJ old = SelectObject(core.wDC, GetStockObject(c.stock));
+        EXPECT_EQ(tk().text.hTextFont, GetStockObject(c.stock));
+        const HGDIOBJ old = SelectObject(current_window().dc, GetStockObject(c.stock));
         TEXTMETRICA stock{};
-        GetTextMetricsA(core.wDC, &stock);
-        SelectObject(core.wDC, old);
+        GetTextMetricsA(current_window().dc, &stock);
+        SelectObject(current_window().dc, old);
         EXPECT_EQ(w, stock.tmAveCharWidth);
         EXPECT_EQ(h, stock.tmHeight);
     }
@@ -189,15 +191,15 @@ TEST_F(TextCoreTest, NamedTypefacesAreNewFontsReplacedOnEachCreation) {
         SCOPED_TRACE(typeface);
         int w = 0, h = 20;
         yycreatefont_(typeface, 0, 0, w, h);
-        EXPECT_NE(coreText.hTextFont, GetStockObject(SYSTEM_FONT));
+        EXPECT_NE(tk().text.hTextFont, GetStockObject(SYSTEM_FONT));
         EXPECT_EQ(h, 20);
         EXPECT_GT(w, 0);
     }
-    const HFONT previous = coreText.hTextFont;
+    const HFONT previous = tk().text.hTextFont;
     int w = 0, h = 20;
     yycreatefont_(0, 0, 0, w, h);
     // The replaced font is gone: selecting it fails.
-    EXPECT_EQ(SelectObject(core.wDC, previous), nullptr);
+    EXPECT_EQ(SelectObject(current_window().dc, previous), nullptr);
 }
 
 // A stand-in for the status bar that keeps the texts it is sent.
@@ -223,12 +225,12 @@ TEST_F(TextCoreTest, StatusTextGoesToThePartOfTheCurrentWindowsBar) {
     yysetstatustext_(1, "without a bar");
     EXPECT_TRUE(statusTexts.empty());
 
-    core.wMessLine[0] = bar;
+    window(0).statusBar = bar;
     yysetstatustext_(1, "first");
     yysetstatustext_(3, "third");
     yysetstatustext_(0, "no part 0");
     yysetstatustext_(256, "too far");
-    core.wIndex = 21;
+    tk().core.wIndex = 21;
     yysetstatustext_(1, "no such window");
     const std::vector<std::pair<WPARAM, std::string>> expected{{0, "first"}, {2, "third"}};
     EXPECT_EQ(statusTexts, expected);
@@ -237,17 +239,17 @@ TEST_F(TextCoreTest, StatusTextGoesToThePartOfTheCurrentWindowsBar) {
 }
 
 TEST_F(TextCoreTest, WithoutAContextNothingIsDrawn) {
-    ReleaseDC(client, core.wDC);
-    core.wDC = nullptr;
+    ReleaseDC(client, current_window().dc);
+    current_window().dc = nullptr;
     int x = 3, y = 20;
     yystringout_(x, y, "abc", 4);
     EXPECT_EQ(x, 3);
     yycleararea_(0, 0, 10, 10);
     int w = 7, h = 9;
     yycreatefont_(4, 0, 0, w, h);
-    EXPECT_NE(coreText.hTextFont, nullptr);
+    EXPECT_NE(tk().text.hTextFont, nullptr);
     EXPECT_EQ(count({0, 0, 50, 50}, Unpainted), 50 * 50);
-    core.wDC = GetDC(client);
+    current_window().dc = GetDC(client);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "menu_fixture.h"
+#include "core/context.h"
 
 #include <string>
 
@@ -32,15 +33,15 @@ constexpr char ClientClass[] = "MenuTestClient";
 void lay_out(HWND hwnd) {
     RECT r{};
     GetClientRect(hwnd, &r);
-    const HWND tb = tess::coreMenus.hWndToolbar;
+    const HWND tb = tess::tk().menus.hWndToolbar;
     if (IsWindow(tb)) {
         SendMessageA(tb, TB_AUTOSIZE, 0, 0);
         RECT bar{};
         GetWindowRect(tb, &bar);
         r.top += bar.bottom - bar.top;
     }
-    if (IsWindow(tess::core.hClient[0]))
-        SetWindowPos(tess::core.hClient[0], nullptr, r.left, r.top, r.right - r.left,
+    if (IsWindow(tess::window(0).client))
+        SetWindowPos(tess::window(0).client, nullptr, r.left, r.top, r.right - r.left,
                      r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -82,10 +83,9 @@ LRESULT CALLBACK frame_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 void MenuTest::SetUp() {
     screen = &plat::use_headless_backend({800, 600});
     frame_log() = FrameLog{};
-    tess::errorRecord = {};
-    tess::core = tess::CoreWindows{};
-    tess::coreMenus = tess::CoreMenus{};
-    tess::core.wInstance = plat::default_module();
+    tess::tk().errors = {};
+    tess::tk().reset();
+    tess::tk().core.wInstance = plat::default_module();
 
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
@@ -97,20 +97,20 @@ void MenuTest::SetUp() {
     wc.lpszClassName = ClientClass;
     RegisterClassExA(&wc);
 
-    const HMENU menu = LoadMenuA(tess::core.wInstance, MAKEINTRESOURCEA(IDM_DEMO));
+    const HMENU menu = LoadMenuA(tess::tk().core.wInstance, MAKEINTRESOURCEA(IDM_DEMO));
     ASSERT_NE(menu, nullptr);
     frame = CreateWindowExA(0, FrameClass, "Menus", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100,
-                            400, 300, nullptr, menu, tess::core.wInstance, nullptr);
+                            400, 300, nullptr, menu, tess::tk().core.wInstance, nullptr);
     ASSERT_NE(frame, nullptr);
     RECT r{};
     GetClientRect(frame, &r);
     client = CreateWindowExA(0, ClientClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                              r.right, r.bottom, frame, reinterpret_cast<HMENU>(-1),
-                             tess::core.wInstance, nullptr);
-    tess::core.wWindow[0] = frame;
-    tess::core.hClient[0] = client;
-    tess::core.hWinCur = frame;
-    tess::core.wWindowOpen = 1;
+                             tess::tk().core.wInstance, nullptr);
+    tess::window(0).frame = frame;
+    tess::window(0).client = client;
+    tess::tk().core.hWinCur = frame;
+    tess::tk().core.wWindowOpen = 1;
     ShowWindow(frame, SW_SHOWNORMAL);
     yymnloadresources_(IDM_DEMO);
     pump();
@@ -119,7 +119,7 @@ void MenuTest::SetUp() {
 void MenuTest::TearDown() {
     if (IsWindow(frame)) DestroyWindow(frame);
     yymnshutdown_();
-    tess::core = tess::CoreWindows{};
+    tess::tk().reset();
     plat::reset_queue();
     plat::reset_input();
     UnregisterClassA(FrameClass, nullptr);

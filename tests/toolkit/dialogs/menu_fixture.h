@@ -15,9 +15,11 @@
 #include <commctrl.h>
 
 #include "backend/headless/headless_backend.h"
+#include "core/context.h"
 #include "core/wwindow.h"
 #include "dialogs/wmenu.h"
 #include "menu_ids.h"
+#include "public/infoerr.h"
 #include "util/error_record.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -49,8 +51,8 @@ protected:
 
     UINT state(HMENU menu, UINT position) { return GetMenuState(menu, position, MF_BYPOSITION); }
     std::string text(HMENU menu, UINT position);
-    HMENU bar() const { return tess::core.wRootMenu; }
-    HMENU file() const { return GetSubMenu(tess::core.wRootMenu, 0); }
+    HMENU bar() const { return tess::tk().menus.rootMenu; }
+    HMENU file() const { return GetSubMenu(tess::tk().menus.rootMenu, 0); }
 
     plat::HeadlessBackend* screen = nullptr;
     HWND frame = nullptr;

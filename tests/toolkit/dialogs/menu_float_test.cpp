@@ -1,9 +1,9 @@
 // Floating menus: shown at a point of the current window, mirroring the root menu, and the
 // chosen item arriving as a command on the frame.
+#include "core/context.h"
 #include "menu_fixture.h"
 
 using namespace menutest;
-using tess::core;
 
 namespace {
 
@@ -32,10 +32,10 @@ std::function<void()> look(Seen& seen, int choose = -1) {
             seen.texts.push_back(buffer);
             seen.states.push_back(GetMenuState(seen.menu, static_cast<UINT>(i), MF_BYPOSITION));
         }
-        GetMenuItemRect(tess::core.wWindow[0], seen.menu, 0, &seen.first);
+        GetMenuItemRect(tess::window(0).frame, seen.menu, 0, &seen.first);
         RECT r{};
         if (choose >= 0 &&
-            GetMenuItemRect(tess::core.wWindow[0], seen.menu, static_cast<UINT>(choose), &r))
+            GetMenuItemRect(tess::window(0).frame, seen.menu, static_cast<UINT>(choose), &r))
             click(centre(r));
         else
             key(VK_ESCAPE);
@@ -86,7 +86,7 @@ TEST_F(FloatingMenu, AMissingMenuIsNotShown) {
     EXPECT_TRUE(frame_log().popups.empty());
 
     // Nor is one for a current window that is not open.
-    core.wIndex = 3;
+    tess::tk().core.wIndex = 3;
     id = IDM_FLOAT;
     yymnflot_(id, 0, 0);
     EXPECT_EQ(id, -1);

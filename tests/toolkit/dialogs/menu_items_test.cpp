@@ -2,7 +2,6 @@
 #include "menu_fixture.h"
 
 using namespace menutest;
-using tess::core;
 
 namespace {
 

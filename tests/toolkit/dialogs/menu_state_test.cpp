@@ -1,19 +1,19 @@
 // Loading the root menu's resources, addressing items and pop-ups by identifier, and the item
 // states WMenuSetState sets, with the redraws of the menu bar they need.
+#include "core/context.h"
 #include "menu_fixture.h"
 
 using namespace menutest;
-using tess::core;
-using tess::coreMenus;
 
 namespace {
 
 using MenuState = MenuTest;
 
 TEST_F(MenuState, LoadingTakesTheFramesMenuItsAcceleratorsAndItsTable) {
-    EXPECT_EQ(core.wRootMenu, GetMenu(frame));
-    ASSERT_NE(core.wAccel, nullptr);
-    EXPECT_EQ(coreMenus.rootTable, (std::vector<WORD>{40001, 1, 0, 40002, 2, 0, 40004, 3, 0, 0}));
+    EXPECT_EQ(tess::tk().menus.rootMenu, GetMenu(frame));
+    ASSERT_NE(tess::tk().menus.accel, nullptr);
+    EXPECT_EQ(tess::tk().menus.rootTable,
+              (std::vector<WORD>{40001, 1, 0, 40002, 2, 0, 40004, 3, 0, 0}));
 
     // Ctrl+O goes through the accelerators to the load command.
     plat::inject_key(VK_CONTROL, 0, true);
@@ -21,7 +21,7 @@ TEST_F(MenuState, LoadingTakesTheFramesMenuItsAcceleratorsAndItsTable) {
     MSG msg;
     bool translated = false;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (TranslateAcceleratorA(frame, core.wAccel, &msg)) {
+        if (TranslateAcceleratorA(frame, tess::tk().menus.accel, &msg)) {
             translated = true;
             continue;
         }
@@ -36,12 +36,12 @@ TEST_F(MenuState, LoadingTakesTheFramesMenuItsAcceleratorsAndItsTable) {
 
 TEST_F(MenuState, LoadingAMenuWithoutResourcesLeavesNoAcceleratorsOrTable) {
     yymnloadresources_(IDM_BARE);
-    EXPECT_EQ(core.wRootMenu, GetMenu(frame));
-    EXPECT_EQ(core.wAccel, nullptr);
-    EXPECT_TRUE(coreMenus.rootTable.empty());
+    EXPECT_EQ(tess::tk().menus.rootMenu, GetMenu(frame));
+    EXPECT_EQ(tess::tk().menus.accel, nullptr);
+    EXPECT_TRUE(tess::tk().menus.rootTable.empty());
     yymnloadresources_(0);
-    EXPECT_EQ(core.wAccel, nullptr);
-    EXPECT_TRUE(coreMenus.rootTable.empty());
+    EXPECT_EQ(tess::tk().menus.accel, nullptr);
+    EXPECT_TRUE(tess::tk().menus.rootTable.empty());
 }
 
 TEST_F(MenuState, GreyingAnItemInsideAPopupLeavesTheBarAlone) {
@@ -107,7 +107,7 @@ TEST_F(MenuState, OtherItemCodesAndStatesAreIgnoredWithoutError) {
 }
 
 TEST_F(MenuState, WithoutAnIdentifierTableOnlyCommandItemsCanBeAddressed) {
-    coreMenus.rootTable.clear();
+    tess::tk().menus.rootTable.clear();
     WMenuSetState(POP_CALC, 1, 0);
     EXPECT_EQ(InfoError(1), tess::ErrorMenuItem);
     EXPECT_FALSE(state(bar(), 1) & MF_GRAYED);
@@ -148,22 +148,22 @@ protected:
 };
 
 TEST_F(OtherRoot, ReplacingTheRootMenuTakesItsTableAndGreysDisabledItems) {
-    EXPECT_EQ(GetMenu(frame), core.wRootMenu);
+    EXPECT_EQ(GetMenu(frame), tess::tk().menus.rootMenu);
     EXPECT_EQ(GetMenuItemCount(bar()), 2);
-    EXPECT_EQ(core.wAccel, nullptr); // the new menu has none
+    EXPECT_EQ(tess::tk().menus.accel, nullptr); // the new menu has none
     const HMENU deep = GetSubMenu(GetSubMenu(bar(), 0), 1);
     ASSERT_NE(deep, nullptr);
     EXPECT_TRUE(state(deep, 0) & MF_GRAYED);
 
     // The nested path reaches "&Tiefer" inside "&Extra".
     EXPECT_EQ(yymnhpos(POP_DEEP), 1);
-    EXPECT_EQ(coreMenus.lookupMenu, GetSubMenu(bar(), 0));
+    EXPECT_EQ(tess::tk().menus.lookupMenu, GetSubMenu(bar(), 0));
     // The first of two entries counts: POP_EXTRA is position 0 of the bar, not 1.
     EXPECT_EQ(yymnhpos(POP_EXTRA), 0);
-    EXPECT_EQ(coreMenus.lookupMenu, bar());
+    EXPECT_EQ(tess::tk().menus.lookupMenu, bar());
     // A path through a position that holds no pop-up leads nowhere.
     EXPECT_EQ(yymnhpos(POP_MISSING), -1);
-    EXPECT_EQ(coreMenus.lookupMenu, nullptr);
+    EXPECT_EQ(tess::tk().menus.lookupMenu, nullptr);
     WMenuSetState(POP_MISSING, 1, 0);
     EXPECT_EQ(InfoError(1), tess::ErrorMenuItem);
 }
@@ -182,18 +182,18 @@ TEST_F(OtherRoot, AMenuWithoutATableKeepsThePreviousAndAMissingMenuChangesNothin
     yymnroot_(id);
     EXPECT_EQ(id, IDM_BARE);
     EXPECT_EQ(GetMenuItemCount(bar()), 1);
-    EXPECT_EQ(coreMenus.rootTable.front(), POP_EXTRA);
+    EXPECT_EQ(tess::tk().menus.rootTable.front(), POP_EXTRA);
 
-    const HMENU before = core.wRootMenu;
+    const HMENU before = tess::tk().menus.rootMenu;
     id = 999;
     yymnroot_(id);
     EXPECT_EQ(id, -1);
-    EXPECT_EQ(core.wRootMenu, before);
+    EXPECT_EQ(tess::tk().menus.rootMenu, before);
     EXPECT_EQ(GetMenu(frame), before);
 
     id = 0;
     yymnroot_(id);
-    EXPECT_EQ(core.wRootMenu, nullptr);
+    EXPECT_EQ(tess::tk().menus.rootMenu, nullptr);
     EXPECT_EQ(GetMenu(frame), nullptr);
     EXPECT_FALSE(IsMenu(before));
     WMenuSetState(CMD_BARE, 1, 0);
@@ -202,15 +202,15 @@ TEST_F(OtherRoot, AMenuWithoutATableKeepsThePreviousAndAMissingMenuChangesNothin
 
 // Tables as the resource compiler would never write them.
 TEST_F(MenuState, TablesCutShortOrWithEmptyPathsNameNothingBeyondTheirData) {
-    coreMenus.rootTable = {POP_FILE, 1, 0, POP_HELP, 3}; // no terminator after the last path
+    tess::tk().menus.rootTable = {POP_FILE, 1, 0, POP_HELP, 3}; // no terminator after the last path
     EXPECT_EQ(yymnhpos(POP_HELP), 2);
     EXPECT_EQ(yymnhpos(POP_CALC), -1);
-    coreMenus.rootTable = {POP_CALC, 0, POP_HELP, 3, 0, 0}; // an empty path
+    tess::tk().menus.rootTable = {POP_CALC, 0, POP_HELP, 3, 0, 0}; // an empty path
     EXPECT_EQ(yymnhpos(POP_CALC), -1);
     EXPECT_EQ(yymnhpos(POP_HELP), 2);
-    coreMenus.rootTable = {0, POP_HELP, 3, 0}; // ends before any entry
+    tess::tk().menus.rootTable = {0, POP_HELP, 3, 0}; // ends before any entry
     EXPECT_EQ(yymnhpos(POP_HELP), -1);
-    coreMenus.rootTable = {POP_HELP};
+    tess::tk().menus.rootTable = {POP_HELP};
     EXPECT_EQ(yymnhpos(POP_HELP), -1);
 }
 

@@ -2,11 +2,10 @@
 #include <cstring>
 #include <string>
 
+#include "core/context.h"
 #include "menu_fixture.h"
 
 using namespace menutest;
-using tess::core;
-using tess::coreMenus;
 
 namespace {
 
@@ -19,7 +18,7 @@ protected:
         int id = IDT_BAR;
         yymntbar_(id, width, height);
         ASSERT_EQ(id, IDT_BAR);
-        tb = coreMenus.hWndToolbar;
+        tb = tess::tk().menus.hWndToolbar;
         ASSERT_TRUE(IsWindow(tb));
         pump();
     }
@@ -69,8 +68,8 @@ TEST_F(Toolbar, ButtonsFollowTheEntriesAndTheMenuStates) {
     EXPECT_EQ(button_state(CMD_INFO), TBSTATE_ENABLED | TBSTATE_CHECKED);
     EXPECT_EQ(button_state(CMD_BUTTON_ONLY), TBSTATE_ENABLED); // no menu item
     EXPECT_EQ(SendMessageA(tb, TB_GETBUTTONSIZE, 0, 0), MAKELONG(22, 21));
-    EXPECT_EQ(coreMenus.nTooltip, 5);
-    EXPECT_EQ(coreMenus.pTooltip.size(), 5u);
+    EXPECT_EQ(tess::tk().menus.nTooltip, 5);
+    EXPECT_EQ(tess::tk().menus.pTooltip.size(), 5u);
 }
 
 TEST_F(Toolbar, ANewBarHeightLaysTheClientOutAgainAndReportsItsSize) {
@@ -95,16 +94,16 @@ TEST_F(Toolbar, ANewBarHeightLaysTheClientOutAgainAndReportsItsSize) {
     id = IDT_PLAIN;
     yymntbar_(id, width, height);
     EXPECT_EQ(id, IDT_PLAIN);
-    GetWindowRect(coreMenus.hWndToolbar, &bar);
+    GetWindowRect(tess::tk().menus.hWndToolbar, &bar);
     EXPECT_EQ(height, inFrame.bottom - (bar.bottom - bar.top));
-    EXPECT_EQ(coreMenus.nTooltip, 1);
+    EXPECT_EQ(tess::tk().menus.nTooltip, 1);
 
     // Removed: the client has the whole frame again.
     id = 0;
     yymntbar_(id, width, height);
     EXPECT_EQ(id, 0);
-    EXPECT_EQ(coreMenus.hWndToolbar, nullptr);
-    EXPECT_EQ(coreMenus.nTooltip, 0);
+    EXPECT_EQ(tess::tk().menus.hWndToolbar, nullptr);
+    EXPECT_EQ(tess::tk().menus.nTooltip, 0);
     EXPECT_EQ(height, inFrame.bottom);
     EXPECT_EQ(width, inFrame.right);
 }
@@ -116,8 +115,8 @@ TEST_F(Toolbar, AMissingResourceLeavesNoBar) {
     EXPECT_EQ(width, -1);
     EXPECT_EQ(height, -1);
     EXPECT_FALSE(IsWindow(tb));
-    EXPECT_EQ(coreMenus.hWndToolbar, nullptr);
-    EXPECT_TRUE(coreMenus.pTooltip.empty());
+    EXPECT_EQ(tess::tk().menus.hWndToolbar, nullptr);
+    EXPECT_TRUE(tess::tk().menus.pTooltip.empty());
     id = CMD_LOAD;
     yytooltip_(id, "Laden", 6);
     EXPECT_EQ(id, -1);
@@ -147,17 +146,17 @@ TEST_F(Toolbar, ATipSetTwiceKeepsItsEntryAndAFreedEntryIsReused) {
     tip(CMD_LOAD, "Laden");
     tip(CMD_LOAD, "Ergebnisse laden");
     int held = 0;
-    for (const auto& e : coreMenus.pTooltip)
+    for (const auto& e : tess::tk().menus.pTooltip)
         held += e.id == CMD_LOAD;
     EXPECT_EQ(held, 1);
     EXPECT_EQ(tip_for(CMD_LOAD), "Ergebnisse laden");
     // Free entries are taken from the end.
-    EXPECT_EQ(coreMenus.pTooltip.back().id, CMD_LOAD);
+    EXPECT_EQ(tess::tk().menus.pTooltip.back().id, CMD_LOAD);
 
     tip(CMD_LOAD, "");
-    EXPECT_EQ(coreMenus.pTooltip.back().id, 0);
+    EXPECT_EQ(tess::tk().menus.pTooltip.back().id, 0);
     tip(CMD_SAVE, "Speichern");
-    EXPECT_EQ(coreMenus.pTooltip.back().id, CMD_SAVE);
+    EXPECT_EQ(tess::tk().menus.pTooltip.back().id, CMD_SAVE);
     EXPECT_EQ(tip_for(CMD_LOAD), "");
 
     int id = CMD_END; // in the menu but not on the bar
@@ -177,7 +176,7 @@ TEST_F(Toolbar, TipTextsAreCutTo79Characters) {
 }
 
 TEST_F(Toolbar, TipRequestsTakeTheLastEntryElseTheStringResource) {
-    auto& tips = coreMenus.pTooltip;
+    auto& tips = tess::tk().menus.pTooltip;
     tips[1].id = CMD_LOAD;
     std::strcpy(tips[1].text.data(), "alt");
     tips[3].id = CMD_LOAD;

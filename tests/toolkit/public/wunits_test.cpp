@@ -1,22 +1,19 @@
 // Window units against pixels of the current window's client area.
+#include "core/context.h"
 #include "public/wunits.h"
 
 #include <climits>
 #include <gtest/gtest.h>
-
-#include "public/tessar01.h"
-
-using tess::tessar01;
 
 namespace {
 
 class WindowUnitsTest : public ::testing::Test {
 protected:
     void SetUp() override { size(1000, 800); }
-    void TearDown() override { tessar01 = {}; }
+    void TearDown() override { tess::tk().tessar01 = {}; }
     static void size(int w, int h) {
-        tessar01.windowWidth = w;
-        tessar01.windowHeight = h;
+        tess::tk().tessar01.windowWidth = w;
+        tess::tk().tessar01.windowHeight = h;
     }
     static std::pair<int, int> to_pixels(int x, int y) {
         int px = -7, py = -7;

@@ -1,15 +1,13 @@
 // Start-up settings: defaults, environment variables and the configuration file.
+#include "core/context.h"
 #include "public/wwinit.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
-#include "core/config_file.h"
+#include "core/settings.h"
 #include "core/wmiscel.h"
-#include "public/settings.h"
-#include "public/tessar01.h"
-#include "public/tessar04.h"
-#include "public/tessar05.h"
+#include "public/config_file.h"
 #include "support/temp_dir.h"
 #include "util/error_record.h"
 
@@ -24,14 +22,14 @@ namespace {
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings = ToolkitSettings{};
-        settings.charSet = "";
-        settings.plotterFile = "";
-        errorRecord = {};
-        tessar01 = {};
-        tessar04 = {};
-        tessar05 = {};
-        iRing = 0;
+        tk().reset();
+        tk().settings = ToolkitSettings{};
+        tk().settings.charSet = "";
+        tk().settings.plotterFile = "";
+        tk().errors = {};
+        tk().tessar01 = {};
+        tk().tessar05 = {};
+        tk().bell = 0;
     }
     TempDir cwd{true};
     EnvGuard init{"TESSINIT", nullptr};
@@ -40,40 +38,40 @@ protected:
 };
 
 TEST_F(StartupTest, DefaultsWithoutFileOrEnvironment) {
-    tessar04.currentDialog = 101;
-    tessar01.rootOpen = 1;
+    tk().tessar04.currentDialog = 101;
+    tk().tessar01.rootOpen = 1;
     xxerror_(12);
     WInitialise(" ");
-    EXPECT_EQ(settings.initialised, -9999);
-    EXPECT_EQ(settings.lfnGen, 40);
-    EXPECT_EQ(settings.lfnPlotOut, 41);
-    EXPECT_EQ(settings.lfnPlotIn, 42);
-    EXPECT_EQ(settings.printer, 0);
-    EXPECT_EQ(settings.plotter, 0);
-    EXPECT_TRUE(settings.plotterFile == "tessadef.plt");
-    EXPECT_TRUE(settings.charSet == "standard.chr");
-    EXPECT_TRUE(settings.charDir == "");
-    EXPECT_EQ(errorRecord.debug_level, 0);
-    EXPECT_EQ(errorRecord.error, 0);
-    EXPECT_EQ(tessar01.rootOpen, 0);
-    EXPECT_EQ(tessar04.currentDialog, 0);
-    EXPECT_EQ(tessar05.directorySeparator, '/');
-    EXPECT_EQ(iRing, 1);
+    EXPECT_EQ(tk().settings.initialised, -9999);
+    EXPECT_EQ(tk().settings.lfnGen, 40);
+    EXPECT_EQ(tk().settings.lfnPlotOut, 41);
+    EXPECT_EQ(tk().settings.lfnPlotIn, 42);
+    EXPECT_EQ(tk().settings.printer, 0);
+    EXPECT_EQ(tk().settings.plotter, 0);
+    EXPECT_TRUE(tk().settings.plotterFile == "tessadef.plt");
+    EXPECT_TRUE(tk().settings.charSet == "standard.chr");
+    EXPECT_TRUE(tk().settings.charDir == "");
+    EXPECT_EQ(tk().errors.debug_level, 0);
+    EXPECT_EQ(tk().errors.error, 0);
+    EXPECT_EQ(tk().tessar01.rootOpen, 0);
+    EXPECT_EQ(tk().tessar04.currentDialog, 0);
+    EXPECT_EQ(tk().tessar05.directorySeparator, '/');
+    EXPECT_EQ(tk().bell, 1);
 }
 
 TEST_F(StartupTest, SecondCallChangesNothing) {
     cwd.write("other.ini", "PRINTER=7\n");
     WInitialise(" ");
     WInitialise("other.ini");
-    EXPECT_EQ(settings.printer, 0);
+    EXPECT_EQ(tk().settings.printer, 0);
 }
 
 TEST_F(StartupTest, IniFileArgumentComesFirst) {
     cwd.write("tessar.ini", "PRINTER=1\n");
     cwd.write("mine.ini", "PLOTTER=2\n");
     WInitialise("mine.ini     ");
-    EXPECT_EQ(settings.plotter, 2);
-    EXPECT_EQ(settings.printer, 0); // tessar.ini was not consulted
+    EXPECT_EQ(tk().settings.plotter, 2);
+    EXPECT_EQ(tk().settings.printer, 0); // tessar.ini was not consulted
 }
 
 TEST_F(StartupTest, TessinitNamesTheFileAndDefaultIsOnlyForABlankOne) {
@@ -82,19 +80,19 @@ TEST_F(StartupTest, TessinitNamesTheFileAndDefaultIsOnlyForABlankOne) {
     {
         EnvGuard g("TESSINIT", "env.ini");
         WInitialise("absent.ini");
-        EXPECT_EQ(settings.printer, 3);
+        EXPECT_EQ(tk().settings.printer, 3);
     }
     SetUp();
     {
         EnvGuard g("TESSINIT", "absent-too.ini");
         WInitialise("absent.ini");
-        EXPECT_EQ(settings.printer, 0); // tessar.ini exists but is not the default any more
+        EXPECT_EQ(tk().settings.printer, 0); // tessar.ini exists but is not the default any more
     }
     SetUp();
     {
         EnvGuard g("TESSINIT", "   ");
         WInitialise(" ");
-        EXPECT_EQ(settings.printer, 1);
+        EXPECT_EQ(tk().settings.printer, 1);
     }
 }
 
@@ -102,8 +100,8 @@ TEST_F(StartupTest, EnvironmentSeedsCharDirAndDebugLevel) {
     EnvGuard d("TSRCHDIR", "/usr/share/tess");
     EnvGuard l("TESSDEBUG", "2");
     WInitialise(" ");
-    EXPECT_TRUE(settings.charDir == "/usr/share/tess/");
-    EXPECT_EQ(errorRecord.debug_level, 2);
+    EXPECT_TRUE(tk().settings.charDir == "/usr/share/tess/");
+    EXPECT_EQ(tk().errors.debug_level, 2);
 }
 
 TEST_F(StartupTest, TessdebugMustBeOneDigitOfZeroToFour) {
@@ -111,7 +109,7 @@ TEST_F(StartupTest, TessdebugMustBeOneDigitOfZeroToFour) {
         SetUp();
         EnvGuard l("TESSDEBUG", value);
         WInitialise(" ");
-        EXPECT_EQ(errorRecord.debug_level, 0) << value;
+        EXPECT_EQ(tk().errors.debug_level, 0) << value;
     }
 }
 
@@ -120,8 +118,8 @@ TEST_F(StartupTest, FileOverridesEnvironment) {
     EnvGuard l("TESSDEBUG", "1");
     cwd.write("tessar.ini", "CHARDIR = /from/file\nDEBUG=4\n");
     WInitialise(" ");
-    EXPECT_TRUE(settings.charDir == "/from/file/");
-    EXPECT_EQ(errorRecord.debug_level, 4);
+    EXPECT_TRUE(tk().settings.charDir == "/from/file/");
+    EXPECT_EQ(tk().errors.debug_level, 4);
 }
 
 TEST_F(StartupTest, OverlongEnvironmentValueCountsAsUnset) {
@@ -129,21 +127,21 @@ TEST_F(StartupTest, OverlongEnvironmentValueCountsAsUnset) {
     EnvGuard i("TESSINIT", std::string(161, 'i').c_str());
     cwd.write("tessar.ini", "PRINTER=9\n");
     WInitialise(" ");
-    EXPECT_TRUE(settings.charDir == "");
-    EXPECT_EQ(settings.printer, 9); // an unset TESSINIT falls back to tessar.ini
+    EXPECT_TRUE(tk().settings.charDir == "");
+    EXPECT_EQ(tk().settings.printer, 9); // an unset TESSINIT falls back to tessar.ini
 }
 
 TEST_F(StartupTest, CharDirFillingTheWholeFieldGetsNoSeparator) {
     const std::string full(140, 'c');
     EnvGuard d("TSRCHDIR", full.c_str());
     WInitialise(" ");
-    EXPECT_EQ(settings.charDir.view(), full);
+    EXPECT_EQ(tk().settings.charDir.view(), full);
 }
 
 TEST_F(StartupTest, OverlongIniFileNameIsHarmless) {
     cwd.write("tessar.ini", "PRINTER=5\n");
     WInitialise(std::string(4000, 'n'));
-    EXPECT_EQ(settings.printer, 5);
+    EXPECT_EQ(tk().settings.printer, 5);
 }
 
 TEST(OsVariable, BlankPaddedValueOrBlank) {

@@ -1,5 +1,6 @@
 // Text output in the current window through the public routines: positions in window units,
 // the text cursor, opaque cells, the font and colour settings and their query.
+#include "core/context.h"
 #include "public/wwtext.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ protected:
         yytextwindowopen_();
     }
     static Pixel colour(int index) {
-        return pixel_from_colorref(coreText.wColour[static_cast<std::size_t>(index)]);
+        return pixel_from_colorref(tk().text.wColour[static_cast<std::size_t>(index)]);
     }
     // Courier New, 8 × 16 pixels in the 1000 × 800 window.
     static FontDescription courier(int foreground = 0, int background = 15) {
@@ -44,30 +45,30 @@ protected:
 };
 
 TEST_F(WindowTextTest, OpeningSetsTheStartStateWithTheStockFont) {
-    EXPECT_EQ(tessar02.textMode[0], 'R');
-    EXPECT_EQ(tessar02.textMode[1], ' ');
-    EXPECT_EQ(coreText.hTextFont, GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(tk().tessar02.textMode[0], 'R');
+    EXPECT_EQ(tk().tessar02.textMode[1], ' ');
+    EXPECT_EQ(tk().text.hTextFont, GetStockObject(SYSTEM_FONT));
     const TEXTMETRICA tm = text_metrics();
-    EXPECT_EQ(tessar03.charWidthPixels, tm.tmAveCharWidth);
-    EXPECT_EQ(tessar03.charHeightPixels, tm.tmHeight);
+    EXPECT_EQ(tk().tessar03.charWidthPixels, tm.tmAveCharWidth);
+    EXPECT_EQ(tk().tessar03.charHeightPixels, tm.tmHeight);
     int wu = 0, hu = 0;
     WindowUnitsFromPixels(tm.tmAveCharWidth, tm.tmHeight, wu, hu);
-    EXPECT_EQ(tessar03.charWidth, wu);
-    EXPECT_EQ(tessar03.charHeight, hu);
+    EXPECT_EQ(tk().tessar03.charWidth, wu);
+    EXPECT_EQ(tk().tessar03.charHeight, hu);
     const int expected[] = {0, 0, 0, 0, 0, 0, 15, 0, wu, hu};
     for (int item = 1; item <= 10; ++item)
         EXPECT_EQ(WInfoFont(item), expected[item - 1]) << "item " << item;
-    EXPECT_EQ(coreText.wColour[16], GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(coreText.wColour[17], GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(coreText.wForeCol, 0);
-    EXPECT_EQ(coreText.wBackCol, 15);
+    EXPECT_EQ(tk().text.wColour[16], GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(tk().text.wColour[17], GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(tk().text.wForeCol, 0);
+    EXPECT_EQ(tk().text.wBackCol, 15);
 }
 
 TEST_F(WindowTextTest, StringSitsOnItsBaselineAndMovesTheCursorToItsEnd) {
     FontDescription f = courier(9, 13);
     f.Underline = 1;
     WindowFont(f);
-    ASSERT_EQ(tessar03.charWidthPixels, 8);
+    ASSERT_EQ(tk().tessar03.charWidthPixels, 8);
     // 300, 600 units are 30, 48 pixels; 30 cells of 8 pixels end at 270, which is 2702 units.
     const FixedString<30> text{"Tessaramond"};
     WindowOutString(300, 600, text);
@@ -106,11 +107,11 @@ TEST_F(WindowTextTest, StringWrittenAtTheCursorContinuesTheLine) {
 }
 
 TEST_F(WindowTextTest, NothingIsWrittenBeforeWindowOpen) {
-    tessar02 = {};
+    tk().tessar02 = {};
     WindowOutString(300, 600, "early");
     EXPECT_EQ(WInfoFont(1), 0);
     EXPECT_EQ(count({0, 0, Width, Height}, Unpainted), Width * Height);
-    tessar02.textMode = {'R', 'X'};
+    tk().tessar02.textMode = {'R', 'X'};
     WindowOutString(300, 600, "early");
     EXPECT_EQ(count({0, 0, Width, Height}, Unpainted), Width * Height);
 }
@@ -119,7 +120,7 @@ TEST_F(WindowTextTest, BackgroundSixteenDrawsTheSystemWindowColour) {
     yysetfontcolourrgb_(16, 10, 20, 30); // entry 16 must not be used for backgrounds
     WindowFont(courier(1, 16));
     EXPECT_EQ(WInfoFont(7), 16);
-    EXPECT_EQ(coreText.wBackCol, 17);
+    EXPECT_EQ(tk().text.wBackCol, 17);
     WindowOutString(0, 5000, "    ");
     const RECT blanks = cells(0, 400, 32);
     EXPECT_EQ(count(blanks, pixel_from_colorref(GetSysColor(COLOR_WINDOW))), area(blanks));
@@ -130,8 +131,8 @@ TEST_F(WindowTextTest, ColoursOutsideZeroToSixteenLeaveThePreviousOnes) {
     WindowFont(courier(17, -1));
     EXPECT_EQ(WInfoFont(6), 9);
     EXPECT_EQ(WInfoFont(7), 12);
-    EXPECT_EQ(coreText.wForeCol, 9);
-    EXPECT_EQ(coreText.wBackCol, 12);
+    EXPECT_EQ(tk().text.wForeCol, 9);
+    EXPECT_EQ(tk().text.wBackCol, 12);
     WindowFont(courier(-1, 17));
     EXPECT_EQ(WInfoFont(6), 9);
     EXPECT_EQ(WInfoFont(7), 12);
@@ -142,7 +143,7 @@ TEST_F(WindowTextTest, ColoursOutsideZeroToSixteenLeaveThePreviousOnes) {
 
 TEST_F(WindowTextTest, TypefaceOutOfRangeKeepsTheFontButRecordsTheRest) {
     WindowFont(courier(0, 15));
-    const HFONT courierFont = coreText.hTextFont;
+    const HFONT courierFont = tk().text.hTextFont;
     FontDescription f;
     f.Typeface = 7;
     f.CharWidth = 120;  // 12 pixels
@@ -152,15 +153,15 @@ TEST_F(WindowTextTest, TypefaceOutOfRangeKeepsTheFontButRecordsTheRest) {
     f.Foreground = 3;
     f.Background = 11;
     WindowFont(f);
-    EXPECT_EQ(coreText.hTextFont, courierFont);
+    EXPECT_EQ(tk().text.hTextFont, courierFont);
     EXPECT_EQ(WInfoFont(8), 4);
     EXPECT_EQ(WInfoFont(3), 1);
     EXPECT_EQ(WInfoFont(5), 1);
     EXPECT_EQ(WInfoFont(6), 3);
     EXPECT_EQ(WInfoFont(7), 11);
     // The size asked for is reported in place of the font's.
-    EXPECT_EQ(tessar03.charWidthPixels, 12);
-    EXPECT_EQ(tessar03.charHeightPixels, 24);
+    EXPECT_EQ(tk().tessar03.charWidthPixels, 12);
+    EXPECT_EQ(tk().tessar03.charHeightPixels, 24);
     EXPECT_EQ(WInfoFont(9), 120);  // 12 × 9999 / 999, truncated
     EXPECT_EQ(WInfoFont(10), 300); // 24 × 9999 / 799
     // Text still comes in the old font, in the new colours.
@@ -169,11 +170,11 @@ TEST_F(WindowTextTest, TypefaceOutOfRangeKeepsTheFontButRecordsTheRest) {
     EXPECT_EQ(count({0, 402, 80, 403}, colour(3)), 80);
 
     // The recorded settings take effect when the font is next made, e.g. by WindowSelect.
-    yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
-    EXPECT_NE(coreText.hTextFont, courierFont);
+    yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
+    EXPECT_NE(tk().text.hTextFont, courierFont);
     EXPECT_EQ(text_metrics().tmWeight, FW_BOLD);
-    EXPECT_EQ(tessar03.charWidthPixels, 12);
-    EXPECT_EQ(tessar03.charHeightPixels, text_metrics().tmHeight);
+    EXPECT_EQ(tk().tessar03.charWidthPixels, 12);
+    EXPECT_EQ(tk().tessar03.charHeightPixels, text_metrics().tmHeight);
 }
 
 TEST_F(WindowTextTest, StockTypefaceReportsItsOwnSizeNotTheRequestedOne) {
@@ -183,15 +184,15 @@ TEST_F(WindowTextTest, StockTypefaceReportsItsOwnSizeNotTheRequestedOne) {
     f.CharHeight = 900;
     WindowFont(f);
     const TEXTMETRICA tm = text_metrics();
-    EXPECT_EQ(coreText.hTextFont, GetStockObject(SYSTEM_FIXED_FONT));
+    EXPECT_EQ(tk().text.hTextFont, GetStockObject(SYSTEM_FIXED_FONT));
     int wu = 0, hu = 0;
     WindowUnitsFromPixels(tm.tmAveCharWidth, tm.tmHeight, wu, hu);
     EXPECT_EQ(WInfoFont(9), wu);
     EXPECT_EQ(WInfoFont(10), hu);
     EXPECT_NE(WInfoFont(9), 500);
     // The window-unit size asked for is kept for the next creation.
-    EXPECT_EQ(tessar03.charWidth, 500);
-    EXPECT_EQ(tessar03.charHeight, 900);
+    EXPECT_EQ(tk().tessar03.charWidth, 500);
+    EXPECT_EQ(tk().tessar03.charHeight, 900);
 }
 
 TEST_F(WindowTextTest, InfoItemsFollowWindowFont) {
@@ -214,7 +215,7 @@ TEST_F(WindowTextTest, InfoItemsFollowWindowFont) {
     const int expected[] = {x, 4317, 1, 1, 1, 14, 16, 3, wu, hu}; // y: 345 pixels
     for (int item = 1; item <= 10; ++item)
         EXPECT_EQ(WInfoFont(item), expected[item - 1]) << "item " << item;
-    EXPECT_EQ(coreText.wUnderline, 5);
+    EXPECT_EQ(tk().text.wUnderline, 5);
     EXPECT_NE(tm.tmItalic, 0);
     EXPECT_EQ(tm.tmWeight, FW_BOLD);
     for (int item : {0, 11, -1, 1000})
@@ -231,8 +232,8 @@ TEST_F(WindowTextTest, ClearFillsTheWholeWindowAndLeavesTheCursor) {
     EXPECT_EQ(WInfoFont(2), y);
 
     // The recorded size of the current window is what is cleared.
-    tessar01.windowWidth = 100;
-    tessar01.windowHeight = 50;
+    tk().tessar01.windowWidth = 100;
+    tk().tessar01.windowHeight = 50;
     WindowFont(courier(0, 10));
     WindowClear();
     EXPECT_EQ(count({0, 0, Width, Height}, colour(10)), 100 * 50);
@@ -241,15 +242,15 @@ TEST_F(WindowTextTest, ClearFillsTheWholeWindowAndLeavesTheCursor) {
 
 TEST_F(WindowTextTest, FontSizeFollowsTheCurrentWindowSize) {
     WindowFont(courier());
-    EXPECT_EQ(tessar03.charWidthPixels, 8);
-    tessar01.windowWidth = 500;
-    tessar01.windowHeight = 400;
-    yyfntsiz_(tessar03.charWidth, tessar03.charHeight);
-    EXPECT_EQ(tessar03.charWidth, 80);
-    EXPECT_EQ(tessar03.charHeight, 200);
-    EXPECT_EQ(tessar03.charWidthPixels, 4);
+    EXPECT_EQ(tk().tessar03.charWidthPixels, 8);
+    tk().tessar01.windowWidth = 500;
+    tk().tessar01.windowHeight = 400;
+    yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
+    EXPECT_EQ(tk().tessar03.charWidth, 80);
+    EXPECT_EQ(tk().tessar03.charHeight, 200);
+    EXPECT_EQ(tk().tessar03.charWidthPixels, 4);
     EXPECT_EQ(text_metrics().tmAveCharWidth, 4);
-    EXPECT_EQ(tessar03.charHeightPixels, text_metrics().tmHeight);
+    EXPECT_EQ(tk().tessar03.charHeightPixels, text_metrics().tmHeight);
 }
 
 } // namespace

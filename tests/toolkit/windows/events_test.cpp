@@ -1,9 +1,9 @@
 // Input becomes events: key codes, pending redraws and resizes, enable flags, timers and frame
 // clicks.
+#include "core/context.h"
 #include "window_fixture.h"
 
 using namespace testtk;
-using tess::tessar01;
 
 namespace {
 
@@ -133,7 +133,7 @@ TEST_F(Events, AParkedAndALiveRedrawOfOneWindowArriveOnce) {
     tess::EventRecord m;
     ASSERT_EQ(next_event(m), tess::EventRedraw);
     EXPECT_EQ(m.Value1, 9999); // widened to the whole client area
-    EXPECT_EQ(tess::events.pending[0].type, 0);
+    EXPECT_EQ(tess::window(0).pending.type, 0);
     EXPECT_EQ(next_event(m), -1);
 }
 
@@ -152,7 +152,7 @@ TEST_F(Events, AResizeOfAHiddenWindowIsRecordedButNotDelivered) {
     EXPECT_EQ(type, tess::EventKey);
     RECT r;
     GetClientRect(client(child), &r);
-    EXPECT_EQ(tessar01.windowWidth, r.right);
+    EXPECT_EQ(tess::tk().tessar01.windowWidth, r.right);
     EXPECT_NE(r.right, 200);
 }
 
@@ -266,13 +266,13 @@ TEST_F(Events, WaitKeepsServingTheWindowsUntilItsTimerFires) {
     press({}, {'A', 'a'});
     xxwait_(0); // the shortest timer: due after one tick
 
-    EXPECT_EQ(tess::TimerEnabled, 0);
+    EXPECT_EQ(tess::tk().waitTimer, 0);
     tess::EventRecord m;
     EXPECT_EQ(next_event(m), -1);
     // Without a window there is nothing to wait on.
     WindowClose();
     xxwait_(100);
-    EXPECT_EQ(tess::TimerEnabled, 0);
+    EXPECT_EQ(tess::tk().waitTimer, 0);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // Window services: display information, the bell, pointer shapes and window lookup.
+#include "core/context.h"
 #include "core/wmiscel.h"
+#include "support/pump.h"
 #include "window_fixture.h"
 
 using namespace testtk;
@@ -20,24 +22,24 @@ TEST_F(ToolkitWindows, DisplayInformationFollowsTheScreenDepth) {
         EXPECT_EQ(colours, c.colours) << c.bits;
         EXPECT_EQ(graphics, c.graphics) << c.bits;
     }
-    EXPECT_EQ(tess::display.WinNT, 1);
-    EXPECT_EQ(tess::display.Win9x, 0);
+    EXPECT_EQ(tess::tk().display.WinNT, 1);
+    EXPECT_EQ(tess::tk().display.Win9x, 0);
 }
 
 TEST_F(ToolkitWindows, WindowBellLooksAtThreeCharactersOnly) {
     const int before = screen->bells();
     WindowBell("on");
-    EXPECT_EQ(tess::iRing, 1);
+    EXPECT_EQ(tess::tk().bell, 1);
     WindowBell(" ");
     EXPECT_EQ(screen->bells(), before + 1);
     WindowBell("OFFICE");
-    EXPECT_EQ(tess::iRing, 0);
+    EXPECT_EQ(tess::tk().bell, 0);
     WindowBell(" ");
     WindowBell("");
     EXPECT_EQ(screen->bells(), before + 1); // silent while off
     WindowBell("On");
     WindowBell("ONE"); // not "ON ": rings
-    EXPECT_EQ(tess::iRing, 1);
+    EXPECT_EQ(tess::tk().bell, 1);
     EXPECT_EQ(screen->bells(), before + 2);
 }
 
@@ -62,15 +64,18 @@ TEST_F(ToolkitWindows, WindowIndexOfFrameAndClientAgree) {
 TEST_F(ToolkitWindows, PointerShapesShowOverClientWindows) {
     open_root(400, 300);
     yychangecursor_(3);
-    EXPECT_EQ(tess::core.wCursor, LoadCursorA(nullptr, IDC_CROSS));
+    EXPECT_EQ(tess::tk().core.wCursor, LoadCursorA(nullptr, IDC_CROSS));
     POINT p{50, 50};
     ClientToScreen(client(0), &p);
+    // The shape is chosen when the program reads the move.
     plat::inject_mouse_move(p);
+    testsupport::pump_messages();
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_CROSS));
     // A code without a cursor resource forgets the shape; the class arrow returns.
     yychangecursor_(4711);
-    EXPECT_EQ(tess::core.wCursor, nullptr);
+    EXPECT_EQ(tess::tk().core.wCursor, nullptr);
     plat::inject_mouse_move({p.x + 1, p.y});
+    testsupport::pump_messages();
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
     yysetcursorpos_(10, 20);
     POINT now;

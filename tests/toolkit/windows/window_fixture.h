@@ -10,14 +10,13 @@
 #include <commctrl.h>
 
 #include "backend/headless/headless_backend.h"
+#include "core/context.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
 #include "graphics/oswin.h"
-#include "public/tessar01.h"
-#include "public/tessar03.h"
 #include "public/tessaramond.h"
 #include "support/presented.h"
 #include "support/temp_dir.h"
@@ -93,8 +92,8 @@ protected:
         GetWindowRect(top, &w);
         return testsupport::presented_pixel(top, p.x - w.left, p.y - w.top);
     }
-    HWND client(int n) const { return tess::core.hClient[static_cast<std::size_t>(n)]; }
-    HWND frame(int n) const { return tess::core.wWindow[static_cast<std::size_t>(n)]; }
+    HWND client(int n) const { return tess::window(n).client; }
+    HWND frame(int n) const { return tess::window(n).frame; }
 
     testsupport::TempDir dir{true}; // no tessar.ini of the developer's is read
     plat::HeadlessBackend* screen = nullptr;

@@ -1,8 +1,8 @@
 // Root and child windows: geometry, the window table, selection and closing.
+#include "core/context.h"
 #include "window_fixture.h"
 
 using namespace testtk;
-using tess::tessar01;
 
 namespace {
 
@@ -14,9 +14,9 @@ RECT screen_rect_of(HWND hwnd) {
 
 TEST_F(ToolkitWindows, RootOpensWithTheClientSizeAskedFor) {
     open_root(1000, 800);
-    EXPECT_EQ(tessar01.rootOpen, 1);
-    EXPECT_EQ(tessar01.windowWidth, 1000);
-    EXPECT_EQ(tessar01.windowHeight, 800);
+    EXPECT_EQ(tess::tk().tessar01.rootOpen, 1);
+    EXPECT_EQ(tess::tk().tessar01.windowWidth, 1000);
+    EXPECT_EQ(tess::tk().tessar01.windowHeight, 800);
     RECT c;
     GetClientRect(client(0), &c);
     EXPECT_EQ(c.right, 1000);
@@ -29,8 +29,8 @@ TEST_F(ToolkitWindows, RootOpensWithTheClientSizeAskedFor) {
 }
 
 TEST_F(ToolkitWindows, UnitConversionsOfAThousandByEightHundredClient) {
-    tessar01.windowWidth = 1000;
-    tessar01.windowHeight = 800;
+    tess::tk().tessar01.windowWidth = 1000;
+    tess::tk().tessar01.windowHeight = 800;
     int x = 0, y = 0;
     WindowUnitsToPixels(300, 600, x, y);
     EXPECT_EQ(x, 30);
@@ -46,7 +46,7 @@ TEST_F(ToolkitWindows, UnitConversionsOfAThousandByEightHundredClient) {
     WindowUnitsToPixels(6500, -100, x, y);
     EXPECT_EQ(x, 650);
     EXPECT_LT(y, 0);
-    tessar01.windowWidth = 1;
+    tess::tk().tessar01.windowWidth = 1;
     WindowUnitsFromPixels(5, 5, x, y);
     EXPECT_EQ(x, 0);
 }
@@ -55,9 +55,9 @@ TEST_F(ToolkitWindows, TheTwentyFirstChildIsRefusedAndTheLowestFreeSlotIsReused)
     open_root(600, 400);
     for (int i = 1; i <= 20; ++i)
         ASSERT_EQ(open_child(1, 10 * i, 10 * i, 100, 80), i);
-    const int before = tessar01.currentWindow;
+    const int before = tess::tk().tessar01.currentWindow;
     EXPECT_EQ(open_child(1, 0, 0, 100, 80), -1);
-    EXPECT_EQ(tessar01.currentWindow, before);
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, before);
     WindowCloseChild(7);
     WindowCloseChild(3);
     EXPECT_EQ(open_child(1, 0, 0, 100, 80), 3);
@@ -95,15 +95,15 @@ TEST_F(ToolkitWindows, ClosingTheCurrentChildSelectsTheRootButClosingAnotherDoes
     open_root(600, 400);
     const int a = open_child(1, 0, 0, 100, 80);
     const int b = open_child(1, 0, 0, 120, 90);
-    EXPECT_EQ(tessar01.currentWindow, b);
-    const HDC dc = tess::core.wDC;
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, b);
+    const HDC dc = tess::current_window().dc;
     WindowCloseChild(a);
-    EXPECT_EQ(tessar01.currentWindow, b);
-    EXPECT_EQ(tess::core.wDC, dc);
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, b);
+    EXPECT_EQ(tess::current_window().dc, dc);
     WindowCloseChild(b);
-    EXPECT_EQ(tessar01.currentWindow, 0);
-    EXPECT_EQ(tessar01.windowWidth, 600);
-    EXPECT_EQ(tessar01.windowFlags[static_cast<std::size_t>(b)], -1);
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, 0);
+    EXPECT_EQ(tess::tk().tessar01.windowWidth, 600);
+    EXPECT_EQ(tess::tk().tessar01.windowFlags[static_cast<std::size_t>(b)], -1);
     EXPECT_EQ(frame(b), nullptr);
 }
 
@@ -113,7 +113,7 @@ TEST_F(ToolkitWindows, BadWindowNumbersRecordTheErrorAndChangeNothing) {
     for (int bad : {-1, 21, 5, 1000}) {
         WindowSelect(bad);
         EXPECT_EQ(InfoError(1), 1003) << bad;
-        EXPECT_EQ(tessar01.currentWindow, 0);
+        EXPECT_EQ(tess::tk().tessar01.currentWindow, 0);
     }
     for (int bad : {0, -3, 21, 4}) {
         WindowCloseChild(bad);
@@ -139,15 +139,15 @@ TEST_F(ToolkitWindows, CloseReleasesEveryWindow) {
     const HWND root = frame(0);
     WindowClose();
     EXPECT_FALSE(IsWindow(root));
-    EXPECT_EQ(tessar01.rootOpen, 0);
-    EXPECT_EQ(tessar01.windowFlags[0], -1);
+    EXPECT_EQ(tess::tk().tessar01.rootOpen, 0);
+    EXPECT_EQ(tess::tk().tessar01.windowFlags[0], -1);
     int live = 0;
     plat::for_each_window([&](HWND, const plat::Window&) { ++live; });
     EXPECT_EQ(live, 0);
-    EXPECT_EQ(tess::core.wDC, nullptr);
+    EXPECT_EQ(tess::current_window().dc, nullptr);
     // A second root may be opened afterwards.
     open_root(300, 200);
-    EXPECT_EQ(tessar01.rootOpen, 1);
+    EXPECT_EQ(tess::tk().tessar01.rootOpen, 1);
 }
 
 TEST_F(ToolkitWindows, MaximisingAndRestoringAnInsideRootChildKeepsItsRectangle) {
@@ -169,10 +169,10 @@ namespace {
 TEST_F(ToolkitWindows, SelectingAWindowResetsTheTextCursorEvenWhenItIsCurrent) {
     open_root(1000, 800);
     WindowOutString(100, 100, "Hallo");
-    EXPECT_GT(tess::tessar03.cursorX, 100);
+    EXPECT_GT(tess::tk().tessar03.cursorX, 100);
     WindowSelect(0);
-    EXPECT_EQ(tess::tessar03.cursorX, 0);
-    EXPECT_EQ(tess::tessar03.cursorY, 0);
+    EXPECT_EQ(tess::tk().tessar03.cursorX, 0);
+    EXPECT_EQ(tess::tk().tessar03.cursorY, 0);
 }
 
 TEST_F(ToolkitWindows, ScrollingFillsTheBandAndOnlyAOneSidedBandCountsAsDrawn) {
@@ -194,7 +194,7 @@ namespace {
 
 TEST_F(ToolkitWindows, AStatusBarAddsToTheFrameAndKeepsTheClientSize) {
     open_root(400, 300, 7 | 32);
-    const HWND bar = tess::core.wMessLine[0];
+    const HWND bar = tess::window(0).statusBar;
     ASSERT_NE(bar, nullptr);
     RECT c, b, f;
     GetClientRect(client(0), &c);
@@ -208,8 +208,8 @@ TEST_F(ToolkitWindows, AStatusBarAddsToTheFrameAndKeepsTheClientSize) {
     WindowClose();
     open_root(400, 300);
     const int n = open_child(1 | 32, 10, 10, 200, 100);
-    ASSERT_NE(tess::core.wMessLine[static_cast<std::size_t>(n)], nullptr);
-    GetWindowRect(tess::core.wMessLine[static_cast<std::size_t>(n)], &b);
+    ASSERT_NE(tess::window(n).statusBar, nullptr);
+    GetWindowRect(tess::window(n).statusBar, &b);
     GetWindowRect(client(n), &f);
     EXPECT_EQ(b.top, f.bottom);
     EXPECT_EQ(b.right - b.left, 200);
@@ -218,9 +218,9 @@ TEST_F(ToolkitWindows, AStatusBarAddsToTheFrameAndKeepsTheClientSize) {
     yysetstatuspart_(2, -1);
     yysetstatusbar_(2);
     int edges[2] = {};
-    EXPECT_EQ(SendMessageA(tess::core.wMessLine[static_cast<std::size_t>(n)], SB_GETPARTS, 2,
-                           reinterpret_cast<LPARAM>(edges)),
-              2);
+    EXPECT_EQ(
+        SendMessageA(tess::window(n).statusBar, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges)),
+        2);
     EXPECT_EQ(edges[0], 50);
 }
 
