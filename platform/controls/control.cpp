@@ -35,7 +35,7 @@ void register_control_class(const ControlClass& row) {
     wc.style = CS_GLOBALCLASS | row.style;
     wc.lpfnWndProc = row.proc;
     wc.cbWndExtra = row.extraBytes;
-    wc.hCursor = LoadCursorA(nullptr, row.cursor ? row.cursor : IDC_ARROW);
+    wc.hCursor = LoadCursorA(nullptr, row.cursor ? MAKEINTRESOURCEA(row.cursor) : IDC_ARROW);
     if (row.background >= 0)
         wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(row.background + 1));
     wc.lpszClassName = row.name;

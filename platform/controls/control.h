@@ -19,7 +19,7 @@ struct ControlClass {
     int extraBytes; // at least StateBytes when the class keeps a state pointer
     int background;
     SurfaceKind surface;
-    LPCSTR cursor = nullptr; // IDC_... ; nullptr is the arrow
+    WORD cursor = 0; // the number of a system pointer (32513 the I-beam); 0 the arrow
 };
 constexpr int StateBytes = static_cast<int>(sizeof(void*));
 

@@ -1,8 +1,6 @@
 // The list of the system's control classes, registered before the first class lookup.
 #include "controls/system_classes.h"
 
-#include <array>
-
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,9 +11,10 @@ namespace plat {
 
 void register_system_classes() {
     register_menu_popup_class(); // "#32768", the pop-up menus
-    const std::array<const ControlClass*, 6> rows{
-        &dialog_class,  &statusbar_class, &toolbar_class,
-        &tooltip_class, &button_class,    &static_class,
+    // One row per class file.
+    static const ControlClass* const rows[] = {
+        &dialog_class, &statusbar_class, &toolbar_class, &tooltip_class,
+        &button_class, &static_class,    &edit_class,    &listbox_class,
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);

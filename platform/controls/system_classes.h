@@ -20,6 +20,8 @@ extern const ControlClass toolbar_class;
 extern const ControlClass tooltip_class;
 extern const ControlClass button_class;
 extern const ControlClass static_class;
+extern const ControlClass edit_class;
+extern const ControlClass listbox_class;
 // "#32770", the dialogs, with the dialog manager.
 extern const ControlClass dialog_class;
 

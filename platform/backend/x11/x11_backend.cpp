@@ -28,8 +28,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <vector>
 
+#include "backend/x11/x11_clipboard.h"
 #include "backend/x11/x11_cursor.h"
 #include "backend/x11/x11_geometry.h"
 #include "backend/x11/x11_keys.h"
@@ -118,6 +120,8 @@ public:
         XkbSetDetectableAutoRepeat(dpy_, True, &supported);
         detectableRepeat_ = supported;
         wmPresent_ = window_manager_present(dpy_, root_, atoms_);
+        clipboard_ = std::make_unique<x11::X11Clipboard>(dpy_);
+        set_clipboard_share(clipboard_.get());
     }
 
     ~X11Backend() override {
@@ -125,6 +129,8 @@ public:
             destroy_native(nw);
         for (auto& [id, c] : cursors_)
             XFreeCursor(dpy_, c);
+        set_clipboard_share(nullptr);
+        clipboard_.reset();
         if (gc_) XFreeGC(dpy_, gc_);
         XCloseDisplay(dpy_);
     }
@@ -223,6 +229,7 @@ private:
     void sync_lock_keys(unsigned state);
 
     Display* dpy_;
+    std::unique_ptr<x11::X11Clipboard> clipboard_;
     int screen_ = 0;
     XWindow root_ = 0;
     Visual* visual_ = nullptr;
@@ -674,6 +681,7 @@ bool X11Backend::process_pending() {
 }
 
 void X11Backend::handle(XEvent& e) {
+    if (clipboard_->handle(e)) return;
     const HWND hwnd = hwnd_of(e.xany.window);
     switch (e.type) {
     case KeyPress:

@@ -1,6 +1,7 @@
 #include "controls_fixture.h"
 
 #include "support/presented.h"
+#include "window/clipboard.h"
 
 #include <cstring>
 
@@ -74,6 +75,7 @@ void ControlsTest::TearDown() {
         DestroyWindow(h);
     plat::reset_queue();
     plat::reset_input();
+    plat::reset_clipboard();
     UnregisterClassA("ControlsFrame", nullptr);
 }
 
