@@ -269,17 +269,8 @@ void draw_group(HWND hwnd, HDC hdc, const Button& b, RECT client, HBRUSH backgro
 }
 
 void draw_owner(HWND hwnd, HDC hdc, const Button& b, UINT action) {
-    DRAWITEMSTRUCT dis{};
-    dis.CtlType = ODT_BUTTON;
-    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
-    dis.itemAction = action;
-    dis.itemState = (b.pushed ? ODS_SELECTED : 0) | (b.focused ? ODS_FOCUS : 0) |
-                    (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
-    dis.hwndItem = hwnd;
-    dis.hDC = hdc;
-    GetClientRect(hwnd, &dis.rcItem);
-    if (const HWND parent = GetParent(hwnd))
-        SendMessageA(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+    ask_owner_to_draw(hwnd, hdc, ODT_BUTTON, action,
+                      (b.pushed ? ODS_SELECTED : 0) | (b.focused ? ODS_FOCUS : 0));
 }
 
 LRESULT on_paint(HWND hwnd, Button& b) {

@@ -79,6 +79,19 @@ bool notify_parent(HWND control, NMHDR& hdr, LRESULT* result) {
     return control_alive(control, state);
 }
 
+void ask_owner_to_draw(HWND control, HDC hdc, UINT type, UINT action, UINT state) {
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = type;
+    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(control));
+    dis.itemAction = action;
+    dis.itemState = state | (IsWindowEnabled(control) ? 0 : ODS_DISABLED);
+    dis.hwndItem = control;
+    dis.hDC = hdc;
+    GetClientRect(control, &dis.rcItem);
+    if (const HWND parent = GetParent(control))
+        SendMessageA(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
 HBRUSH control_colours(HWND control, HDC hdc, UINT message) {
     const HWND parent = GetParent(control);
     const WPARAM w = reinterpret_cast<WPARAM>(hdc);

@@ -64,6 +64,10 @@ bool notify_parent(HWND control, NMHDR& hdr, LRESULT* result = nullptr);
 // DefWindowProcA. nullptr when the control is gone afterwards.
 HBRUSH control_colours(HWND control, HDC hdc, UINT message);
 
+// WM_DRAWITEM to the parent for an owner-drawn control drawn whole (type ODT_BUTTON,
+// ODT_STATIC, ...), over its client area.
+void ask_owner_to_draw(HWND control, HDC hdc, UINT type, UINT action, UINT state);
+
 // DefWindowProcA's answer to the WM_CTLCOLOR* messages: system colours into hdc, and the
 // system brush for that kind of control.
 LRESULT default_control_colours(HDC hdc, UINT message);

@@ -253,16 +253,7 @@ bool draw_shape(HDC hdc, DWORD kind, RECT client) {
 }
 
 void draw_owner(HWND hwnd, HDC hdc) {
-    DRAWITEMSTRUCT dis{};
-    dis.CtlType = ODT_STATIC;
-    dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED;
-    dis.hwndItem = hwnd;
-    dis.hDC = hdc;
-    GetClientRect(hwnd, &dis.rcItem);
-    if (const HWND parent = GetParent(hwnd))
-        SendMessageA(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+    ask_owner_to_draw(hwnd, hdc, ODT_STATIC, ODA_DRAWENTIRE, 0);
 }
 
 // All drawing happens in WM_PAINT, the background included, so that a parent's brush shows.
