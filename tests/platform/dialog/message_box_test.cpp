@@ -211,7 +211,17 @@ TEST_F(MessageBoxTest, SizedToItsTextAndCentred) {
     const SIZE screenSize{1024, 768};
     auto shown = [&](const std::string& text) {
         Shown s;
-        idle().look = [&](HWND box) { s = measure(box); };
+        idle().look = [&](HWND box) {
+            s = measure(box);
+            if (text.size() > 2000) return;
+            // Saved to be looked at: the wrapped line and the screen-high box.
+            GdiFlush();
+            const char* dir = std::getenv("TESS_PNG_DIR");
+            const std::string path =
+                (dir ? std::string(dir) : std::filesystem::temp_directory_path().string()) +
+                "/message_box_text_" + std::to_string(text.size()) + ".png";
+            EXPECT_TRUE(screen->save_window_png(box, path));
+        };
         EXPECT_EQ(show(MB_OK, {Enter}, text.c_str()), IDOK);
         return s;
     };
