@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -212,6 +213,11 @@ void lay_out(HWND dialog, const Box& box) {
         widestButton = std::max<int>(widestButton, size.cx + 2 * margin);
     }
     const int rowW = box.set->count * widestButton + (box.set->count - 1) * buttonGap;
+    // Wide enough for the caption beside the close box (the caption's bold font runs wider).
+    SIZE captionSize{};
+    GetTextExtentPoint32A(hdc, box.caption, static_cast<int>(std::strlen(box.caption)),
+                          &captionSize);
+    const int captionW = std::min<int>(captionSize.cx * 5 / 4 + 3 * lineH, screen.cx * 5 / 8);
 
     const int maxTextW = std::max(8 * lineH, screen.cx * 5 / 8 - iconArea - 2 * margin);
     const std::vector<std::string> lines = wrap_text(hdc, box.text, maxTextW);
@@ -233,7 +239,7 @@ void lay_out(HWND dialog, const Box& box) {
     const int textH = static_cast<int>(shown) * lineH;
 
     const int bodyH = std::max(textH, box.icon ? MessageBoxIconSize : 0);
-    const int clientW = std::max(iconArea + textW + 2 * margin, rowW + 2 * margin);
+    const int clientW = std::max({iconArea + textW + 2 * margin, rowW + 2 * margin, captionW});
     const int clientH = margin + bodyH + margin + buttonH + margin;
 
     if (box.icon)
