@@ -361,4 +361,19 @@ TEST_F(MessageBoxTest, PresentedImage) {
     }
 }
 
+// A click on a button answers with that button, whichever is the default.
+TEST_F(MessageBoxTest, ClickOnAButton) {
+    for (int id : {IDYES, IDNO, IDCANCEL}) {
+        idle().look = [id](HWND box) {
+            RECT r;
+            GetWindowRect(GetDlgItem(box, id), &r);
+            const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            plat::inject_mouse_move(centre);
+            plat::inject_mouse(centre, 0, true);
+            plat::inject_mouse(centre, 0, false);
+        };
+        EXPECT_EQ(show(MB_YESNOCANCEL | MB_ICONQUESTION, {}), id);
+    }
+}
+
 } // namespace
