@@ -97,3 +97,16 @@ BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+
+// Message boxes: the button set, icon, default button and modality of MessageBoxA's type.
+constexpr UINT MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3,
+               MB_YESNO = 0x4, MB_RETRYCANCEL = 0x5, MB_TYPEMASK = 0xF;
+constexpr UINT MB_ICONHAND = 0x10, MB_ICONQUESTION = 0x20, MB_ICONEXCLAMATION = 0x30,
+               MB_ICONASTERISK = 0x40, MB_ICONMASK = 0xF0, MB_ICONSTOP = MB_ICONHAND,
+               MB_ICONERROR = MB_ICONHAND, MB_ICONWARNING = MB_ICONEXCLAMATION,
+               MB_ICONINFORMATION = MB_ICONASTERISK;
+constexpr UINT MB_DEFBUTTON1 = 0x000, MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200,
+               MB_DEFMASK = 0xF00;
+constexpr UINT MB_APPLMODAL = 0x0000, MB_SYSTEMMODAL = 0x1000, MB_TASKMODAL = 0x2000,
+               MB_MODEMASK = 0x3000;
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);

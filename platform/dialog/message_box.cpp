@@ -1,0 +1,333 @@
+// MessageBoxA: a dialog template built in memory (icon, text, a row of push buttons) run through
+// DialogBoxIndirectParamA, so the box is modal on the one modal loop with its owner disabled. The
+// template carries only the controls; their texts and pixel layout are set in WM_INITDIALOG, where
+// the dialog's own font measures the message.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "backend/backend.h"
+#include "dialog/message_box_icon.h"
+
+namespace plat {
+namespace {
+
+constexpr int IconId = 20, TextId = 0xFFFF;
+constexpr WORD ButtonClass = 0x80, StaticClass = 0x82;
+
+struct ButtonSpec {
+    int id;
+    const char* text;
+};
+
+struct ButtonSet {
+    std::array<ButtonSpec, 3> buttons;
+    int count;
+};
+
+// Indexed by the type's low four bits.
+constexpr std::array<ButtonSet, 6> buttonSets = {{
+    {{{{IDOK, "OK"}}}, 1},
+    {{{{IDOK, "OK"}, {IDCANCEL, "Cancel"}}}, 2},
+    {{{{IDABORT, "&Abort"}, {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}}}, 3},
+    {{{{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}}}, 3},
+    {{{{IDYES, "&Yes"}, {IDNO, "&No"}}}, 2},
+    {{{{IDRETRY, "&Retry"}, {IDCANCEL, "Cancel"}}}, 2},
+}};
+
+struct Box {
+    const ButtonSet* set;
+    int defaultIndex;
+    UINT icon; // MB_ICON* kind, or 0
+    std::string_view text;
+    const char* caption;
+    HWND owner;
+};
+
+// ---- the template -------------------------------------------------------------------------
+
+void put16(std::vector<std::byte>& out, unsigned v) {
+    out.push_back(static_cast<std::byte>(v & 0xFF));
+    out.push_back(static_cast<std::byte>((v >> 8) & 0xFF));
+}
+void put32(std::vector<std::byte>& out, DWORD v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+void put_text(std::vector<std::byte>& out, std::string_view s) {
+    for (unsigned char c : s)
+        put16(out, c); // ASCII button texts only; the message and caption are set afterwards
+    put16(out, 0);
+}
+void put_item(std::vector<std::byte>& out, DWORD style, int id, WORD cls, std::string_view text) {
+    while (out.size() % 4)
+        out.push_back(std::byte{0});
+    put32(out, style | WS_CHILD | WS_VISIBLE);
+    put32(out, 0);
+    for (int i = 0; i < 4; ++i)
+        put16(out, 0); // placed in WM_INITDIALOG
+    put16(out, static_cast<unsigned>(id));
+    put16(out, 0xFFFF);
+    put16(out, cls);
+    put_text(out, text);
+    put16(out, 0);
+}
+
+std::vector<std::byte> build_template(const Box& box, UINT type) {
+    std::vector<std::byte> out;
+    const DWORD style =
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE;
+    put32(out, style);
+    put32(out, (type & MB_MODEMASK) == MB_SYSTEMMODAL ? WS_EX_TOPMOST : 0);
+    put16(out, static_cast<unsigned>(box.set->count + 1 + (box.icon ? 1 : 0)));
+    for (int i = 0; i < 4; ++i)
+        put16(out, 0);
+    put16(out, 0); // no menu
+    put16(out, 0); // the dialog class
+    put16(out, 0); // caption set in WM_INITDIALOG
+    put16(out, 8); // point size
+    put_text(out, "MS Shell Dlg");
+    if (box.icon) put_item(out, SS_OWNERDRAW, IconId, StaticClass, "");
+    put_item(out, SS_LEFT | SS_NOPREFIX, TextId, StaticClass, "");
+    for (int i = 0; i < box.set->count; ++i) {
+        DWORD s = WS_TABSTOP | (i == box.defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        if (i == 0) s |= WS_GROUP;
+        put_item(out, s, box.set->buttons[static_cast<std::size_t>(i)].id, ButtonClass,
+                 box.set->buttons[static_cast<std::size_t>(i)].text);
+    }
+    return out;
+}
+
+// ---- the text -----------------------------------------------------------------------------
+
+// Breaks the message into lines no wider than maxWidth: at line ends first, then between words;
+// a word wider than a whole line is broken between characters. Widths come from a table of the
+// font's character advances, so that a long message is measured in one pass.
+std::vector<std::string> wrap_text(HDC hdc, std::string_view text, int maxWidth) {
+    std::array<int, 256> advance{};
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        SIZE size{};
+        GetTextExtentPoint32A(hdc, &ch, 1, &size);
+        advance[static_cast<std::size_t>(c)] = size.cx;
+    }
+    auto width = [&](std::string_view s) {
+        int w = 0;
+        for (unsigned char c : s)
+            w += advance[c];
+        return w;
+    };
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view para = text.substr(start, end - start);
+        if (!para.empty() && para.back() == '\r') para.remove_suffix(1);
+        std::string line;
+        int lineWidth = 0;
+        std::size_t i = 0;
+        while (i < para.size()) {
+            // The next word with the blanks before it.
+            std::size_t j = i;
+            while (j < para.size() && para[j] == ' ')
+                ++j;
+            std::size_t k = j;
+            while (k < para.size() && para[k] != ' ')
+                ++k;
+            const std::string_view blanks = para.substr(i, j - i), word = para.substr(j, k - j);
+            const int needed = width(blanks) + width(word);
+            if (!line.empty() && lineWidth + needed > maxWidth) {
+                // A wrapped line starts at its word, without the blanks that separated it.
+                lines.push_back(std::move(line));
+                line.clear();
+                lineWidth = 0;
+            } else {
+                line.append(blanks);
+                lineWidth += width(blanks);
+            }
+            for (char c : word) {
+                const int w = advance[static_cast<unsigned char>(c)];
+                if (lineWidth + w > maxWidth && !line.empty()) {
+                    lines.push_back(std::move(line));
+                    line.clear();
+                    lineWidth = 0;
+                }
+                line.push_back(c);
+                lineWidth += w;
+            }
+            i = k;
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// ---- the dialog ---------------------------------------------------------------------------
+
+RECT dialog_units(HWND dialog, int x, int y, int cx, int cy) {
+    RECT r{x, y, x + cx, y + cy};
+    MapDialogRect(dialog, &r);
+    return r;
+}
+
+void place(HWND control, int x, int y, int cx, int cy) {
+    SetWindowPos(control, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void lay_out(HWND dialog, const Box& box) {
+    const SIZE screen = backend().screen_size();
+    const RECT unit = dialog_units(dialog, 7, 7, 50, 14);
+    const int margin = unit.left, buttonW = unit.right - unit.left,
+              buttonH = unit.bottom - unit.top;
+    const int buttonGap = dialog_units(dialog, 4, 0, 0, 0).left;
+    const int iconArea = box.icon ? MessageBoxIconSize + margin : 0;
+
+    RECT window{}, client{};
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &client);
+    const int frameW = (window.right - window.left) - client.right,
+              frameH = (window.bottom - window.top) - client.bottom;
+
+    const HWND textControl = GetDlgItem(dialog, TextId);
+    const HDC hdc = GetDC(dialog);
+    const HGDIOBJ oldFont =
+        SelectObject(hdc, reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    TEXTMETRICA tm{};
+    GetTextMetricsA(hdc, &tm);
+    const int lineH = std::max<int>(1, tm.tmHeight);
+
+    // Buttons as wide as their widest text needs, at least the usual width.
+    int widestButton = buttonW;
+    for (int i = 0; i < box.set->count; ++i) {
+        std::string label;
+        for (const char* p = box.set->buttons[static_cast<std::size_t>(i)].text; *p; ++p)
+            if (*p != '&') label.push_back(*p);
+        SIZE size{};
+        GetTextExtentPoint32A(hdc, label.data(), static_cast<int>(label.size()), &size);
+        widestButton = std::max<int>(widestButton, size.cx + 2 * margin);
+    }
+    const int rowW = box.set->count * widestButton + (box.set->count - 1) * buttonGap;
+    // Wide enough for the caption beside the close box (the caption's bold font runs wider).
+    SIZE captionSize{};
+    GetTextExtentPoint32A(hdc, box.caption, static_cast<int>(std::strlen(box.caption)),
+                          &captionSize);
+    const int captionW = std::min<int>(captionSize.cx * 5 / 4 + 3 * lineH, screen.cx * 5 / 8);
+
+    const int maxTextW = std::max(8 * lineH, screen.cx * 5 / 8 - iconArea - 2 * margin);
+    const std::vector<std::string> lines = wrap_text(hdc, box.text, maxTextW);
+    // Only as many lines as the screen can show; the box grows no taller than the screen.
+    const int maxTextH = std::max(lineH, screen.cy - frameH - 3 * margin - buttonH);
+    const std::size_t shown =
+        std::min(lines.size(), static_cast<std::size_t>(std::max(1, maxTextH / lineH)));
+    std::string joined;
+    int textW = 0;
+    for (std::size_t i = 0; i < shown; ++i) {
+        SIZE size{};
+        GetTextExtentPoint32A(hdc, lines[i].data(), static_cast<int>(lines[i].size()), &size);
+        textW = std::max<int>(textW, size.cx);
+        if (i) joined.push_back('\n');
+        joined += lines[i];
+    }
+    SelectObject(hdc, oldFont);
+    ReleaseDC(dialog, hdc);
+    const int textH = static_cast<int>(shown) * lineH;
+
+    const int bodyH = std::max(textH, box.icon ? MessageBoxIconSize : 0);
+    const int clientW = std::max({iconArea + textW + 2 * margin, rowW + 2 * margin, captionW});
+    const int clientH = margin + bodyH + margin + buttonH + margin;
+
+    if (box.icon)
+        place(GetDlgItem(dialog, IconId), margin, margin, MessageBoxIconSize, MessageBoxIconSize);
+    SetWindowTextA(textControl, joined.c_str());
+    place(textControl, margin + iconArea, margin + (bodyH - textH) / 2, textW + 1, textH);
+    int x = (clientW - rowW) / 2;
+    const int y = clientH - margin - buttonH;
+    for (int i = 0; i < box.set->count; ++i, x += widestButton + buttonGap)
+        place(GetDlgItem(dialog, box.set->buttons[static_cast<std::size_t>(i)].id), x, y,
+              widestButton, buttonH);
+
+    // Centred on the owner when it shows, else on the screen; always wholly on the screen.
+    const int w = std::min<int>(clientW + frameW, screen.cx),
+              h = std::min<int>(clientH + frameH, screen.cy);
+    RECT around{0, 0, screen.cx, screen.cy};
+    if (box.owner && IsWindowVisible(box.owner) && !IsIconic(box.owner))
+        GetWindowRect(box.owner, &around);
+    const int left =
+        std::clamp<int>(around.left + (around.right - around.left - w) / 2, 0, screen.cx - w);
+    const int top =
+        std::clamp<int>(around.top + (around.bottom - around.top - h) / 2, 0, screen.cy - h);
+    SetWindowPos(dialog, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool has_button(const Box& box, int id) {
+    for (int i = 0; i < box.set->count; ++i)
+        if (box.set->buttons[static_cast<std::size_t>(i)].id == id) return true;
+    return false;
+}
+
+INT_PTR CALLBACK box_proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        const Box& box = *reinterpret_cast<const Box*>(lParam);
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        SetWindowTextA(dialog, box.caption);
+        lay_out(dialog, box);
+        const int defId = box.set->buttons[static_cast<std::size_t>(box.defaultIndex)].id;
+        SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(defId), 0);
+        SetFocus(GetDlgItem(dialog, defId));
+        MessageBeep(box.icon);
+        return FALSE;
+    }
+    case WM_DRAWITEM: {
+        const auto* box = reinterpret_cast<const Box*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (!box || !item || item->CtlID != IconId) return FALSE;
+        draw_message_box_icon(item->hDC, item->rcItem, box->icon, GetSysColor(COLOR_BTNFACE));
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        const auto* box = reinterpret_cast<const Box*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (!box || HIWORD(wParam) != BN_CLICKED) return FALSE;
+        const int id = LOWORD(wParam);
+        // Esc and the close box send IDCANCEL: they answer Cancel where there is one, OK where OK
+        // stands alone, and do nothing otherwise.
+        if (has_button(*box, id))
+            EndDialog(dialog, id);
+        else if (id == IDCANCEL && box->set->count == 1)
+            EndDialog(dialog, IDOK);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+} // namespace plat
+
+using namespace plat;
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    const UINT setIndex = type & MB_TYPEMASK;
+    if (setIndex >= buttonSets.size()) return 0;
+    Box box{};
+    box.set = &buttonSets[setIndex];
+    const int wanted = static_cast<int>((type & MB_DEFMASK) >> 8);
+    box.defaultIndex = wanted < box.set->count ? wanted : 0;
+    const UINT icon = type & MB_ICONMASK;
+    box.icon = (icon >= MB_ICONHAND && icon <= MB_ICONASTERISK) ? icon : 0;
+    box.text = text ? std::string_view(text) : std::string_view();
+    box.caption = caption ? caption : "Error";
+    box.owner = owner && IsWindow(owner) ? owner : nullptr;
+    const std::vector<std::byte> bytes = build_template(box, type);
+    const INT_PTR answer =
+        DialogBoxIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), box.owner,
+                                box_proc, reinterpret_cast<LPARAM>(&box));
+    return answer > 0 ? static_cast<int>(answer) : 0;
+}
