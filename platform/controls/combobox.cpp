@@ -138,7 +138,9 @@ void drop_down(HWND hwnd, Combo& c) {
     SetWindowPos(c.list, HWND_TOPMOST, r.left, r.bottom, r.right - r.left, height,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     const int sel = cur_sel(c);
-    if (sel >= 0) to_list(c, LB_SETTOPINDEX, static_cast<WPARAM>(sel));
+    // Scrolled while it was hidden and one line high: shown from the top, the selection in view.
+    to_list(c, LB_SETTOPINDEX, 0);
+    if (sel >= 0) to_list(c, LB_SETCURSEL, static_cast<WPARAM>(sel));
     SetCapture(hwnd);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
