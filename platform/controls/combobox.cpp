@@ -216,6 +216,10 @@ LRESULT CALLBACK edit_subclass(HWND edit, UINT message, WPARAM wParam, LPARAM lP
     if (c && c->edit == edit && handled_by_combo(*c, message, wParam))
         return SendMessageA(combo, message, wParam, lParam);
     if (c && c->edit == edit && message == WM_CHAR && (wParam == '\r' || wParam == 0x1B)) return 0;
+    if (c && c->edit == edit && message == WM_GETDLGCODE) {
+        const LRESULT code = CallWindowProcA(editProc, edit, message, wParam, lParam);
+        return c->dropped ? code | DLGC_WANTALLKEYS : code; // Enter and Esc close the list
+    }
     return CallWindowProcA(editProc, edit, message, wParam, lParam);
 }
 
@@ -344,7 +348,10 @@ LRESULT on_create(HWND hwnd, Combo& c, const CREATESTRUCTA* cs) {
     const DWORD kind = style & CBS_TYPEMASK;
     c.droppedHeight = cs->cy;
     c.fieldHeight = text_height(hwnd, nullptr) + 8;
-    DWORD listStyle = LBS_NOTIFY | LBS_HASSTRINGS | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+    // The dropped list is worked through the combo box's capture and stays silent; its owner is
+    // the top-level window, which has no use for list notifications.
+    DWORD listStyle = LBS_HASSTRINGS | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+    if (kind == CBS_SIMPLE) listStyle |= LBS_NOTIFY;
     if (style & CBS_SORT) listStyle |= LBS_SORT;
     if (kind == CBS_SIMPLE)
         c.list = CreateWindowExA(0, "LISTBOX", "", listStyle | WS_CHILD | WS_VISIBLE | WS_BORDER, 0,
@@ -490,7 +497,7 @@ LRESULT combo_proc(HWND hwnd, Combo& c, UINT message, WPARAM wParam, LPARAM lPar
         c.edit = nullptr;
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (c.dropped ? DLGC_WANTALLKEYS : 0);
     case WM_PAINT:
         return on_paint(hwnd, c);
     case WM_ERASEBKGND:

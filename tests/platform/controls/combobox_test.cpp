@@ -273,6 +273,29 @@ TEST_F(ComboBoxTest, FocusAndSimpleListNotifications) {
     EXPECT_NE(std::find(dbl.begin(), dbl.end(), CBN_DBLCLK), dbl.end());
 }
 
+// The dialog manager leaves arrows and characters to the combo box, and while the list is down
+// every key (Enter and Esc close it rather than the dialog); the edit part keeps its own answer.
+TEST_F(ComboBoxTest, DialogCodesClosedAndDropped) {
+    const HWND list = combo(CBS_DROPDOWNLIST, {"one"});
+    EXPECT_EQ(SendMessageA(list, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
+    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_EQ(SendMessageA(list, WM_GETDLGCODE, 0, 0),
+              DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS);
+    SendMessageA(list, CB_SHOWDROPDOWN, FALSE, 0);
+
+    const HWND cb = combo(CBS_DROPDOWN, {"one"});
+    SetFocus(cb);
+    pump();
+    const HWND edit = GetFocus();
+    ASSERT_NE(edit, cb);
+    EXPECT_EQ(GetParent(edit), cb);
+    const LRESULT closed = SendMessageA(edit, WM_GETDLGCODE, 0, 0);
+    EXPECT_TRUE(closed & DLGC_HASSETSEL);
+    EXPECT_FALSE(closed & DLGC_WANTALLKEYS);
+    key(VK_F4);
+    EXPECT_TRUE(SendMessageA(edit, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS);
+}
+
 // What the user sees: the sunken field with its button; focused, the chosen item highlighted;
 // dropped down, a list below the field with the selection highlighted.
 TEST_F(ComboBoxTest, PresentedClosedFocusedAndDroppedDown) {
