@@ -19,8 +19,8 @@
 // drop-down list finds the next item starting with it.
 // Colours: the edit asks WM_CTLCOLOREDIT, the list WM_CTLCOLORLISTBOX, a disabled selection
 // field WM_CTLCOLORSTATIC; each is passed on to the parent.
-// Gaps: owner-drawn items, CB_DIR, the extended user interface, typed text selecting the
-// matching item of an open list.
+// Text typed while the list is down marks the first item it begins.
+// Gaps: owner-drawn items, CB_DIR, the extended user interface.
 #include <algorithm>
 #include <string>
 
@@ -382,6 +382,19 @@ LRESULT on_create(HWND hwnd, Combo& c, const CREATESTRUCTA* cs) {
     return 0;
 }
 
+// Text typed while the list is down marks the first item it begins, quietly: the edit keeps what
+// was typed.
+void follow_typing(const Combo& c) {
+    const int n = GetWindowTextLengthA(c.edit);
+    std::string typed(static_cast<std::size_t>(n) + 1, '\0');
+    GetWindowTextA(c.edit, typed.data(), n + 1);
+    typed.resize(static_cast<std::size_t>(n));
+    const LRESULT i = typed.empty() ? CB_ERR
+                                    : to_list(c, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>(typed.c_str()));
+    to_list(c, LB_SETCURSEL, static_cast<WPARAM>(i));
+}
+
 // The edit and the list report to us; the parent hears the combo box's own codes.
 LRESULT on_command(HWND hwnd, Combo& c, WPARAM wParam, LPARAM lParam) {
     const auto from = reinterpret_cast<HWND>(lParam);
@@ -398,6 +411,7 @@ LRESULT on_command(HWND hwnd, Combo& c, WPARAM wParam, LPARAM lParam) {
             c.focused = false;
             notify_parent(hwnd, CBN_KILLFOCUS);
         } else if ((code == EN_CHANGE || code == EN_UPDATE) && !c.settingText) {
+            if (code == EN_CHANGE && c.dropped) follow_typing(c);
             notify_parent(hwnd, code == EN_CHANGE ? CBN_EDITCHANGE : CBN_EDITUPDATE);
         }
         return 0;

@@ -127,6 +127,19 @@ TEST_F(ComboBoxTest, TypedTextInDropDownComboIsFound) {
     SendMessageA(cb, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
     EXPECT_EQ(s, 1u);
     EXPECT_EQ(e, 3u);
+
+    // With the list down, what is typed marks the first item it begins; Enter takes it.
+    SendMessageA(cb, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    key(VK_F4);
+    type("pe");
+    EXPECT_EQ(SendMessageA(cb, CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(text_of(cb), "pe");
+    type("x");
+    EXPECT_EQ(SendMessageA(cb, CB_GETCURSEL, 0, 0), CB_ERR);
+    key(VK_BACK, '\b');
+    key(VK_RETURN);
+    EXPECT_FALSE(dropped(cb));
+    EXPECT_EQ(SendMessageA(cb, CB_GETCURSEL, 0, 0), 3);
 }
 
 // CB_LIMITTEXT stops typing at the limit; the drop-down list has no edit to limit.
