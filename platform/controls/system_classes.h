@@ -22,6 +22,9 @@ extern const ControlClass button_class;
 extern const ControlClass static_class;
 extern const ControlClass edit_class;
 extern const ControlClass listbox_class;
+extern const ControlClass combobox_class;
+// "ComboLBox", the list a combo box drops down.
+extern const ControlClass combolbox_class;
 // "#32770", the dialogs, with the dialog manager.
 extern const ControlClass dialog_class;
 
