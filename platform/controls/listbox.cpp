@@ -13,7 +13,9 @@
 // LBN_SETFOCUS, LBN_KILLFOCUS.
 // Keys: Up/Down, Page Up/Down, Home/End, Space (multiple selection), a typed character finds
 // the next item starting with it. Painting asks WM_CTLCOLORLISTBOX.
-// Gaps: the scroll bar of WS_VSCROLL (the wheel and the keys scroll), owner-drawn items,
+// Scroll bar: WS_VSCROLL shows the layer's bar following the items (WM_VSCROLL codes scroll), shown
+// disabled when all fit with LBS_DISABLENOSCROLL.
+// Gaps: owner-drawn items,
 // LBS_USETABSTOPS and LB_SETTABSTOPS, LB_DIR, multiple columns, LBN_SELCANCEL.
 #include <algorithm>
 #include <cctype>
@@ -44,6 +46,8 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;
     HFONT font = nullptr;
+    bool vscroll = false; // created with WS_VSCROLL: the bar follows the items
+    int barCount = -1, barPage = -1, barTop = -1; // what the bar was last told
 };
 
 DWORD style_of(HWND hwnd) {
@@ -389,8 +393,82 @@ LRESULT on_get_text(const ListBox& lb, WPARAM index, char* buffer) {
     return static_cast<LRESULT>(t.size());
 }
 
+// ---- the vertical scroll bar
+
+// Range 0..count-1 with a page of the rows shown; LBS_DISABLENOSCROLL keeps it shown, disabled,
+// when everything fits.
+void sync_scroll_bar(HWND hwnd, ListBox& lb) {
+    if (!lb.vscroll) return;
+    const int page = page_of(hwnd, lb);
+    if (lb.barCount == count_of(lb) && lb.barPage == page && lb.barTop == lb.top) return;
+    lb.barCount = count_of(lb);
+    lb.barPage = page;
+    lb.barTop = lb.top;
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, std::max(0, count_of(lb) - 1), static_cast<UINT>(page),
+                  lb.top,    0};
+    if (style_of(hwnd) & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
+    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+}
+
+LRESULT on_vscroll(HWND hwnd, ListBox& lb, WPARAM wParam) {
+    const int page = page_of(hwnd, lb);
+    int top = lb.top;
+    switch (LOWORD(wParam)) {
+    case SB_LINEUP:
+        --top;
+        break;
+    case SB_LINEDOWN:
+        ++top;
+        break;
+    case SB_PAGEUP:
+        top -= std::max(1, page - 1);
+        break;
+    case SB_PAGEDOWN:
+        top += std::max(1, page - 1);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        top = HIWORD(wParam);
+        break;
+    case SB_TOP:
+        top = 0;
+        break;
+    case SB_BOTTOM:
+        top = count_of(lb);
+        break;
+    default:
+        return 0;
+    }
+    top = std::clamp(top, 0, std::max(0, count_of(lb) - page));
+    if (top != lb.top) {
+        lb.top = top;
+        redraw(hwnd);
+    }
+    return 0;
+}
+
+// Messages after which the items, the first row shown or the rows that fit may differ.
+bool may_move_rows(UINT message) {
+    return (message >= LB_ADDSTRING && message <= LB_ITEMFROMPOINT) || message == WM_SIZE ||
+           message == WM_KEYDOWN || message == WM_CHAR || message == WM_LBUTTONDOWN ||
+           message == WM_MOUSEMOVE || message == WM_MOUSEWHEEL || message == WM_SETFONT ||
+           message == WM_VSCROLL || message == WM_CREATE;
+}
+
+LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam);
+
 LRESULT listbox_proc(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) lb.vscroll = (style_of(hwnd) & WS_VSCROLL) != 0;
+    const void* self = &lb;
+    const LRESULT r = listbox_messages(hwnd, lb, message, wParam, lParam);
+    if (may_move_rows(message) && control_alive(hwnd, self)) sync_scroll_bar(hwnd, lb);
+    return r;
+}
+
+LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_VSCROLL:
+        return on_vscroll(hwnd, lb, wParam);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_PAINT:
