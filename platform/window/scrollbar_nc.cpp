@@ -90,6 +90,16 @@ void draw_arrow(HDC hdc, const RECT& box, int bar, bool low, int colour) {
     }
 }
 
+// The track: the scroll bar colour with every other pixel in the highlight, a checker that stays
+// apart from the face colour of the arrows and thumb at every depth.
+void fill_track(HDC hdc, const RECT& r) {
+    fill(hdc, r, COLOR_SCROLLBAR);
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left + ((r.left + y) & 1); x < r.right; x += 2)
+            SetPixel(hdc, x, y, light);
+}
+
 void draw_button(HDC hdc, RECT r) {
     fill(hdc, r, COLOR_BTNFACE);
     DrawEdge(hdc, &r, EDGE_RAISED, BF_RECT);
@@ -106,7 +116,7 @@ void paint_bar(HWND hwnd, HDC hdc, int bar) {
         track = {p.bar.left, p.lowArrow.bottom, p.bar.right, p.highArrow.top};
     else
         track = {p.lowArrow.right, p.bar.top, p.highArrow.left, p.bar.bottom};
-    fill(hdc, track, COLOR_SCROLLBAR);
+    fill_track(hdc, track);
     draw_button(hdc, p.lowArrow);
     draw_button(hdc, p.highArrow);
     draw_arrow(hdc, p.lowArrow, bar, true,
@@ -218,7 +228,8 @@ int position_for(HWND hwnd, int bar, int start) {
     const int free = along(p.bar, bar) - 2 * arrow - along(p.thumb, bar);
     if (free <= 0) return d.min;
     const std::int64_t steps = std::int64_t{max_pos(d)} - d.min;
-    const std::int64_t at = std::clamp(start - arrow, 0, free);
+    const int barStart = bar == SB_VERT ? p.bar.top : p.bar.left;
+    const std::int64_t at = std::clamp(start - barStart - arrow, 0, free);
     return static_cast<int>(d.min + (at * steps + free / 2) / free);
 }
 
@@ -318,8 +329,11 @@ int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redrawBar) {
         const bool needed = scrollable(d);
         if (info->fMask & SIF_DISABLENOSCROLL) {
             d.disabled = needed ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
+            d.autoDisabled = !needed;
             reframed = set_shown(hwnd, style_bit(bar), true);
         } else {
+            if (needed && d.autoDisabled) d.disabled = ESB_ENABLE_BOTH;
+            d.autoDisabled = false;
             reframed = set_shown(hwnd, style_bit(bar), needed);
         }
     }
@@ -388,6 +402,7 @@ BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
         if (bar != SB_BOTH && static_cast<int>(bar) != b) continue;
         changed |= w->scroll[b].disabled != arrows;
         w->scroll[b].disabled = arrows;
+        w->scroll[b].autoDisabled = false;
     }
     if (changed) redraw(hwnd);
     return changed ? TRUE : FALSE;

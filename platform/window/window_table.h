@@ -27,7 +27,8 @@ struct ScrollBarData {
     int pos = 0;
     int trackPos = 0;
     bool tracking = false;
-    UINT disabled = 0; // ESB_DISABLE_ flags
+    UINT disabled = 0;         // ESB_DISABLE_ flags
+    bool autoDisabled = false; // disabled by SIF_DISABLENOSCROLL for want of a range
 };
 
 struct Window {
