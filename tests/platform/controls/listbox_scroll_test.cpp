@@ -1,0 +1,132 @@
+// "LISTBOX" with WS_VSCROLL: the bar follows the items, the keys and LB_SETTOPINDEX, and the
+// bar's arrows, track and thumb scroll the list.
+#include <array>
+
+#include "controls_fixture.h"
+
+namespace ctltest {
+namespace {
+
+constexpr int Id = 71;
+
+class ListBoxScrollTest : public ControlsTest {
+protected:
+    HWND list(DWORD style, int count) {
+        if (!parentFrame) parentFrame = frame();
+        const HWND lb =
+            control(parentFrame, "LISTBOX", "", style | WS_VSCROLL, RECT{10, 10, 160, 130}, Id);
+        for (int i = 0; i < count; ++i) {
+            const std::string s = "item " + std::to_string(100 + i);
+            SendMessageA(lb, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+        }
+        pump();
+        return lb;
+    }
+    int page(HWND lb) { return 120 / static_cast<int>(SendMessageA(lb, LB_GETITEMHEIGHT, 0, 0)); }
+    static SCROLLINFO info(HWND lb) {
+        SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+        GetScrollInfo(lb, SB_VERT, &si);
+        return si;
+    }
+    static bool shown(HWND lb) { return GetWindowLongPtrA(lb, GWL_STYLE) & WS_VSCROLL; }
+    static LRESULT top(HWND lb) { return SendMessageA(lb, LB_GETTOPINDEX, 0, 0); }
+    void key(int vk) {
+        plat::inject_key(vk, 0, true);
+        plat::inject_key(vk, 0, false);
+        pump();
+    }
+    // A press and release at a point of the list's window (not client) area.
+    void click_window(HWND lb, int x, int y, int releaseY = -1) {
+        RECT r;
+        GetWindowRect(lb, &r);
+        const POINT p{r.left + x, r.top + y};
+        const POINT q{r.left + x, r.top + (releaseY < 0 ? y : releaseY)};
+        plat::inject_mouse_move(p);
+        plat::inject_mouse(p, 0, true);
+        plat::inject_mouse_move(q);
+        plat::inject_mouse(q, 0, false);
+        pump();
+        plat::advance_clock(1000);
+    }
+    HWND parentFrame = nullptr;
+};
+
+// Range 0..count-1, a page of the rows that fit; hidden when all fit unless
+// LBS_DISABLENOSCROLL keeps it (disabled). Keys move the top row and the bar with it.
+TEST_F(ListBoxScrollTest, BarFollowsItemsAndKeys) {
+    struct Row {
+        int count;
+        DWORD style;
+        bool shown;
+    };
+    constexpr std::array<Row, 5> rows{{
+        {0, 0, false},
+        {3, 0, false},
+        {40, 0, true},
+        {3, LBS_DISABLENOSCROLL, true},
+        {40, LBS_DISABLENOSCROLL, true},
+    }};
+    for (const Row& row : rows) {
+        const HWND lb = list(row.style, row.count);
+        const int rowsShown = page(lb);
+        ASSERT_LT(3, rowsShown);
+        EXPECT_EQ(shown(lb), row.shown) << row.count << " " << row.style;
+        SCROLLINFO si = info(lb);
+        EXPECT_EQ(si.nMax, std::max(0, row.count - 1));
+        EXPECT_EQ(si.nPage, static_cast<UINT>(std::min(rowsShown, std::max(row.count, 1))));
+        RECT c;
+        GetClientRect(lb, &c);
+        EXPECT_EQ(c.right, row.shown ? 150 - 16 : 150);
+        if (row.count == 40) {
+            SetFocus(lb);
+            key(VK_END);
+            EXPECT_EQ(top(lb), 40 - rowsShown);
+            EXPECT_EQ(info(lb).nPos, 40 - rowsShown);
+            key(VK_HOME);
+            EXPECT_EQ(info(lb).nPos, 0);
+            EXPECT_EQ(SendMessageA(lb, LB_SETTOPINDEX, 7, 0), LB_OKAY);
+            EXPECT_EQ(info(lb).nPos, 7);
+            EXPECT_EQ(SendMessageA(lb, LB_SETTOPINDEX, 40, 0), LB_ERR);
+            EXPECT_EQ(top(lb), 7);
+            // Emptied: the bar goes (or stays disabled).
+            SendMessageA(lb, LB_RESETCONTENT, 0, 0);
+            EXPECT_EQ(shown(lb), (row.style & LBS_DISABLENOSCROLL) != 0);
+            EXPECT_EQ(info(lb).nPos, 0);
+        }
+        DestroyWindow(lb);
+    }
+}
+
+// The bar works the list: an arrow a row, the track a page less one row, the thumb dragged to
+// the end shows the last page; the selection stays where it was.
+TEST_F(ListBoxScrollTest, BarScrollsTheList) {
+    const HWND lb = list(LBS_NOTIFY, 40);
+    SendMessageA(lb, LB_SETCURSEL, 2, 0);
+    const int rowsShown = page(lb);
+    const int x = 150 - 8;
+    click_window(lb, x, 120 - 8); // bottom arrow
+    EXPECT_EQ(top(lb), 1);
+    click_window(lb, x, 8); // top arrow
+    EXPECT_EQ(top(lb), 0);
+    click_window(lb, x, 120 - 20); // track below the thumb
+    EXPECT_EQ(top(lb), rowsShown - 1);
+    EXPECT_EQ(GetScrollPos(lb, SB_VERT), rowsShown - 1);
+    click_window(lb, x, 8); // top arrow again: one row back
+    EXPECT_EQ(top(lb), rowsShown - 2);
+    SendMessageA(lb, LB_SETTOPINDEX, 0, 0);
+    click_window(lb, x, 16 + 3, 400); // the thumb at the top, dragged far down
+    EXPECT_EQ(top(lb), 40 - rowsShown);
+    EXPECT_EQ(GetScrollPos(lb, SB_VERT), 40 - rowsShown);
+    EXPECT_EQ(SendMessageA(lb, LB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(GetCapture(), nullptr);
+    // A program's SB_TOP and SB_BOTTOM; SB_ENDSCROLL moves nothing.
+    SendMessageA(lb, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    EXPECT_EQ(top(lb), 40 - rowsShown);
+    SendMessageA(lb, WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
+    EXPECT_EQ(top(lb), 0);
+    SendMessageA(lb, WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), 0);
+    EXPECT_EQ(top(lb), 40 - rowsShown);
+}
+
+} // namespace
+} // namespace ctltest
