@@ -15,7 +15,9 @@
 // the next item starting with it. Painting asks WM_CTLCOLORLISTBOX.
 // Scroll bar: WS_VSCROLL shows the layer's bar following the items (WM_VSCROLL codes scroll), shown
 // disabled when all fit with LBS_DISABLENOSCROLL.
-// Gaps: owner-drawn items,
+// LBS_OWNERDRAWFIXED (strings kept as with LBS_HASSTRINGS): WM_MEASUREITEM to the parent at
+// creation, WM_DRAWITEM for each row painted.
+// Gaps: LBS_OWNERDRAWVARIABLE, owner-drawn lists without strings,
 // LBS_USETABSTOPS and LB_SETTABSTOPS, LB_DIR, multiple columns, LBN_SELCANCEL.
 #include <algorithm>
 #include <cctype>
@@ -47,6 +49,7 @@ struct ListBox {
     bool tracking = false;
     HFONT font = nullptr;
     bool vscroll = false; // created with WS_VSCROLL: the bar follows the items
+    int ownerHeight = 0;  // LBS_OWNERDRAWFIXED: the row height the parent measured
     int barCount = -1, barPage = -1, barTop = -1; // what the bar was last told
 };
 
@@ -68,6 +71,7 @@ HFONT font_of(const ListBox& lb) {
 }
 
 int item_height(HWND hwnd, const ListBox& lb) {
+    if (lb.ownerHeight > 0) return lb.ownerHeight;
     HDC hdc = GetDC(hwnd);
     const HGDIOBJ old = SelectObject(hdc, font_of(lb));
     TEXTMETRICA tm{};
@@ -147,6 +151,27 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
             const Item& item = lb.items[static_cast<std::size_t>(i)];
             RECT r = item_rect(hwnd, lb, i);
             const bool selected = multiple(hwnd) ? item.selected : i == lb.caret;
+            if (style_of(hwnd) & LBS_OWNERDRAWFIXED) {
+                // The parent draws the row: the DC is restored around it, and a parent that
+                // destroys the list ends the painting.
+                DRAWITEMSTRUCT dis{ODT_LISTBOX,
+                                   static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                                   static_cast<UINT>(i),
+                                   ODA_DRAWENTIRE,
+                                   (selected ? ODS_SELECTED : 0u) |
+                                       (lb.focused && i == lb.caret ? ODS_FOCUS : 0u) |
+                                       (enabled ? 0u : ODS_DISABLED),
+                                   hwnd,
+                                   hdc,
+                                   r,
+                                   item.data};
+                const int inner = SaveDC(hdc);
+                SendMessageA(GetParent(hwnd), WM_DRAWITEM, dis.CtlID,
+                             reinterpret_cast<LPARAM>(&dis));
+                if (!control_alive(hwnd, self)) return 0;
+                RestoreDC(hdc, inner);
+                continue;
+            }
             COLORREF old = 0;
             if (selected && enabled) {
                 FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -465,8 +490,28 @@ LRESULT listbox_proc(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM
     return r;
 }
 
+// LBS_OWNERDRAWFIXED: the parent is asked once, at creation, how high a row is.
+void measure_rows(HWND hwnd, ListBox& lb) {
+    if (!(style_of(hwnd) & LBS_OWNERDRAWFIXED)) return;
+    RECT c;
+    GetClientRect(hwnd, &c);
+    MEASUREITEMSTRUCT mis{ODT_LISTBOX,
+                          static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                          0,
+                          static_cast<UINT>(c.right),
+                          static_cast<UINT>(item_height(hwnd, lb)),
+                          0};
+    const void* self = &lb;
+    SendMessageA(GetParent(hwnd), WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    if (control_alive(hwnd, self))
+        lb.ownerHeight = std::clamp<int>(static_cast<int>(mis.itemHeight), 1, 255);
+}
+
 LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        measure_rows(hwnd, lb);
+        return 0;
     case WM_VSCROLL:
         return on_vscroll(hwnd, lb, wParam);
     case WM_GETDLGCODE:

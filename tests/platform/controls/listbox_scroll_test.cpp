@@ -130,3 +130,79 @@ TEST_F(ListBoxScrollTest, BarScrollsTheList) {
 
 } // namespace
 } // namespace ctltest
+
+namespace ctltest {
+namespace {
+
+struct DrawHeard {
+    UINT itemID;
+    UINT state;
+    RECT rc;
+};
+std::vector<MEASUREITEMSTRUCT> measured;
+std::vector<DrawHeard> drawn;
+WNDPROC ownerPrevious = nullptr;
+
+// A parent that measures rows 20 high and paints each row red when selected, else green.
+LRESULT CALLBACK owner_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MEASUREITEM) {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        measured.push_back(*mis);
+        mis->itemHeight = 20;
+        return TRUE;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        drawn.push_back({dis->itemID, dis->itemState, dis->rcItem});
+        HBRUSH b =
+            CreateSolidBrush((dis->itemState & ODS_SELECTED) ? RGB(255, 0, 0) : RGB(0, 255, 0));
+        FillRect(dis->hDC, &dis->rcItem, b);
+        DeleteObject(b);
+        return TRUE;
+    }
+    return CallWindowProcA(ownerPrevious, hwnd, message, wParam, lParam);
+}
+
+class ListBoxOwnerDrawTest : public ControlsTest {};
+
+// WM_MEASUREITEM once at creation sets the row height; each row shown is the parent's
+// WM_DRAWITEM, with the selection in itemState, and what the parent draws is what shows.
+TEST_F(ListBoxOwnerDrawTest, ParentMeasuresOnceAndDrawsEachRow) {
+    measured.clear();
+    drawn.clear();
+    const HWND f = frame();
+    ownerPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(f, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(owner_proc)));
+    const HWND lb =
+        control(f, "LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, RECT{10, 10, 160, 130}, Id);
+    ASSERT_EQ(measured.size(), 1u);
+    EXPECT_EQ(measured[0].CtlType, ODT_LISTBOX);
+    EXPECT_EQ(measured[0].CtlID, static_cast<UINT>(Id));
+    EXPECT_GT(measured[0].itemHeight, 0u);
+    EXPECT_EQ(SendMessageA(lb, LB_GETITEMHEIGHT, 0, 0), 20);
+    for (const char* s : {"a", "b", "c", "d", "e", "f", "g", "h"})
+        SendMessageA(lb, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+    SendMessageA(lb, LB_SETCURSEL, 2, 0);
+    char text[4];
+    SendMessageA(lb, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "c"); // the strings are kept
+    drawn.clear();
+    pump();
+    ASSERT_GE(drawn.size(), 6u);
+    for (UINT i = 0; i < 6; ++i) {
+        EXPECT_EQ(drawn[i].itemID, i);
+        EXPECT_EQ(drawn[i].rc.top, static_cast<LONG>(20 * i));
+        EXPECT_EQ(drawn[i].rc.bottom, static_cast<LONG>(20 * i + 20));
+        EXPECT_EQ((drawn[i].state & ODS_SELECTED) != 0, i == 2) << i;
+    }
+    EXPECT_EQ(measured.size(), 1u);
+    EXPECT_EQ(pixel(lb, 50, 50), plat::pixel_from_colorref(RGB(255, 0, 0))); // row 2
+    EXPECT_EQ(pixel(lb, 50, 10), plat::pixel_from_colorref(RGB(0, 255, 0)));
+    RECT r{};
+    SendMessageA(lb, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&r));
+    EXPECT_EQ(r.top, 60);
+    SetWindowLongPtrA(f, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownerPrevious));
+}
+
+} // namespace
+} // namespace ctltest
