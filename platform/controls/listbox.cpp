@@ -18,7 +18,8 @@
 // LBS_OWNERDRAWFIXED (strings kept as with LBS_HASSTRINGS): WM_MEASUREITEM to the parent at
 // creation, WM_DRAWITEM for each row painted.
 // Gaps: LBS_OWNERDRAWVARIABLE, owner-drawn lists without strings,
-// LBS_USETABSTOPS and LB_SETTABSTOPS, LB_DIR, multiple columns, LBN_SELCANCEL.
+// LBS_USETABSTOPS and LB_SETTABSTOPS, DDL_DRIVES and the file attributes of LB_DIR, multiple
+// columns, LBN_SELCANCEL.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/directory_listing.h"
 #include "controls/system_classes.h"
 
 namespace plat {
@@ -512,6 +514,17 @@ LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LP
     case WM_CREATE:
         measure_rows(hwnd, lb);
         return 0;
+    case LB_DIR: {
+        std::vector<std::string> names;
+        if (!list_directory(reinterpret_cast<const char*>(lParam), static_cast<UINT>(wParam),
+                            names) ||
+            names.empty())
+            return LB_ERR;
+        LRESULT last = LB_ERR;
+        for (const std::string& name : names)
+            last = insert(hwnd, lb, static_cast<WPARAM>(-1), name.c_str(), true);
+        return last;
+    }
     case WM_VSCROLL:
         return on_vscroll(hwnd, lb, wParam);
     case WM_GETDLGCODE:

@@ -1,7 +1,11 @@
-// "LISTBOX" with WS_VSCROLL: the bar follows the items, the keys and LB_SETTOPINDEX, and the
-// bar's arrows, track and thumb scroll the list.
+// "LISTBOX" completed: with WS_VSCROLL the bar follows the items, the keys and
+// LB_SETTOPINDEX, and its arrows, track and thumb scroll the list; owner-drawn rows; LB_DIR.
 #include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
 
+#include "../../support/temp_dir.h"
 #include "controls_fixture.h"
 
 namespace ctltest {
@@ -202,6 +206,60 @@ TEST_F(ListBoxOwnerDrawTest, ParentMeasuresOnceAndDrawsEachRow) {
     SendMessageA(lb, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&r));
     EXPECT_EQ(r.top, 60);
     SetWindowLongPtrA(f, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ownerPrevious));
+}
+
+} // namespace
+} // namespace ctltest
+
+namespace ctltest {
+namespace {
+
+class ListBoxDirTest : public ControlsTest {};
+
+// LB_DIR lists a directory's matching files, directories bracketed with DDL_DIRECTORY and
+// alone with DDL_EXCLUSIVE, answering the index of the last name added; LB_ERR when nothing
+// can be listed.
+TEST_F(ListBoxDirTest, ListsMatchingFilesAndDirectories) {
+    testsupport::TempDir dir(true);
+    dir.write("b.txt", "x");
+    dir.write("a.TXT", "x");
+    dir.write("c.doc", "x");
+    dir.write(".hidden.txt", "x");
+    std::filesystem::create_directory(dir.path() / "sub");
+    struct Row {
+        const char* pattern;
+        UINT attributes;
+        std::vector<std::string> names;
+    };
+    const std::string full = dir.file("*.doc");
+    const std::vector<Row> rows{
+        {"*.txt", DDL_READWRITE, {"a.TXT", "b.txt"}},
+        {"*.*", DDL_READWRITE, {"a.TXT", "b.txt", "c.doc"}},
+        {"?.doc", DDL_DIRECTORY, {"c.doc"}},
+        {"*", DDL_DIRECTORY, {"a.TXT", "b.txt", "c.doc", "[sub]"}},
+        {"*", DDL_DIRECTORY | DDL_EXCLUSIVE, {"[sub]"}},
+        {full.c_str(), DDL_READWRITE, {"c.doc"}},
+    };
+    const HWND f = frame();
+    for (const Row& row : rows) {
+        const HWND lb = control(f, "LISTBOX", "", 0, RECT{10, 10, 160, 130}, Id);
+        EXPECT_EQ(SendMessageA(lb, LB_DIR, row.attributes, reinterpret_cast<LPARAM>(row.pattern)),
+                  static_cast<LRESULT>(row.names.size()) - 1)
+            << row.pattern;
+        std::vector<std::string> got;
+        for (LRESULT i = 0; i < SendMessageA(lb, LB_GETCOUNT, 0, 0); ++i) {
+            char text[64] = {};
+            SendMessageA(lb, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            got.emplace_back(text);
+        }
+        EXPECT_EQ(got, row.names) << row.pattern;
+        DestroyWindow(lb);
+    }
+    const HWND lb = control(f, "LISTBOX", "", 0, RECT{10, 10, 160, 130}, Id);
+    EXPECT_EQ(SendMessageA(lb, LB_DIR, 0, 0), LB_ERR);
+    EXPECT_EQ(SendMessageA(lb, LB_DIR, 0, reinterpret_cast<LPARAM>("*.none")), LB_ERR);
+    EXPECT_EQ(SendMessageA(lb, LB_DIR, 0, reinterpret_cast<LPARAM>("/no/such/dir/*.*")), LB_ERR);
+    EXPECT_EQ(SendMessageA(lb, LB_GETCOUNT, 0, 0), 0);
 }
 
 } // namespace
