@@ -13,8 +13,13 @@
 // LBN_SETFOCUS, LBN_KILLFOCUS.
 // Keys: Up/Down, Page Up/Down, Home/End, Space (multiple selection), a typed character finds
 // the next item starting with it. Painting asks WM_CTLCOLORLISTBOX.
-// Gaps: the scroll bar of WS_VSCROLL (the wheel and the keys scroll), owner-drawn items,
-// LBS_USETABSTOPS and LB_SETTABSTOPS, LB_DIR, multiple columns, LBN_SELCANCEL.
+// Scroll bar: WS_VSCROLL shows the layer's bar following the items (WM_VSCROLL codes scroll), shown
+// disabled when all fit with LBS_DISABLENOSCROLL.
+// LBS_OWNERDRAWFIXED (strings kept as with LBS_HASSTRINGS): WM_MEASUREITEM to the parent at
+// creation, WM_DRAWITEM for each row painted.
+// Gaps: LBS_OWNERDRAWVARIABLE, owner-drawn lists without strings,
+// LBS_USETABSTOPS and LB_SETTABSTOPS, DDL_DRIVES and the file attributes of LB_DIR, multiple
+// columns, LBN_SELCANCEL.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -23,6 +28,7 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/directory_listing.h"
 #include "controls/system_classes.h"
 
 namespace plat {
@@ -44,6 +50,9 @@ struct ListBox {
     bool focused = false;
     bool tracking = false;
     HFONT font = nullptr;
+    bool vscroll = false; // created with WS_VSCROLL: the bar follows the items
+    int ownerHeight = 0;  // LBS_OWNERDRAWFIXED: the row height the parent measured
+    int barCount = -1, barPage = -1, barTop = -1; // what the bar was last told
 };
 
 DWORD style_of(HWND hwnd) {
@@ -64,6 +73,7 @@ HFONT font_of(const ListBox& lb) {
 }
 
 int item_height(HWND hwnd, const ListBox& lb) {
+    if (lb.ownerHeight > 0) return lb.ownerHeight;
     HDC hdc = GetDC(hwnd);
     const HGDIOBJ old = SelectObject(hdc, font_of(lb));
     TEXTMETRICA tm{};
@@ -143,6 +153,27 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
             const Item& item = lb.items[static_cast<std::size_t>(i)];
             RECT r = item_rect(hwnd, lb, i);
             const bool selected = multiple(hwnd) ? item.selected : i == lb.caret;
+            if (style_of(hwnd) & LBS_OWNERDRAWFIXED) {
+                // The parent draws the row: the DC is restored around it, and a parent that
+                // destroys the list ends the painting.
+                DRAWITEMSTRUCT dis{ODT_LISTBOX,
+                                   static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                                   static_cast<UINT>(i),
+                                   ODA_DRAWENTIRE,
+                                   (selected ? ODS_SELECTED : 0u) |
+                                       (lb.focused && i == lb.caret ? ODS_FOCUS : 0u) |
+                                       (enabled ? 0u : ODS_DISABLED),
+                                   hwnd,
+                                   hdc,
+                                   r,
+                                   item.data};
+                const int inner = SaveDC(hdc);
+                SendMessageA(GetParent(hwnd), WM_DRAWITEM, dis.CtlID,
+                             reinterpret_cast<LPARAM>(&dis));
+                if (!control_alive(hwnd, self)) return 0;
+                RestoreDC(hdc, inner);
+                continue;
+            }
             COLORREF old = 0;
             if (selected && enabled) {
                 FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
@@ -389,8 +420,113 @@ LRESULT on_get_text(const ListBox& lb, WPARAM index, char* buffer) {
     return static_cast<LRESULT>(t.size());
 }
 
+// ---- the vertical scroll bar
+
+// Range 0..count-1 with a page of the rows shown; LBS_DISABLENOSCROLL keeps it shown, disabled,
+// when everything fits.
+void sync_scroll_bar(HWND hwnd, ListBox& lb) {
+    if (!lb.vscroll) return;
+    const int page = page_of(hwnd, lb);
+    if (lb.barCount == count_of(lb) && lb.barPage == page && lb.barTop == lb.top) return;
+    lb.barCount = count_of(lb);
+    lb.barPage = page;
+    lb.barTop = lb.top;
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, std::max(0, count_of(lb) - 1), static_cast<UINT>(page),
+                  lb.top,    0};
+    if (style_of(hwnd) & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
+    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+}
+
+LRESULT on_vscroll(HWND hwnd, ListBox& lb, WPARAM wParam) {
+    const int page = page_of(hwnd, lb);
+    int top = lb.top;
+    switch (LOWORD(wParam)) {
+    case SB_LINEUP:
+        --top;
+        break;
+    case SB_LINEDOWN:
+        ++top;
+        break;
+    case SB_PAGEUP:
+        top -= std::max(1, page - 1);
+        break;
+    case SB_PAGEDOWN:
+        top += std::max(1, page - 1);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        top = HIWORD(wParam);
+        break;
+    case SB_TOP:
+        top = 0;
+        break;
+    case SB_BOTTOM:
+        top = count_of(lb);
+        break;
+    default:
+        return 0;
+    }
+    top = std::clamp(top, 0, std::max(0, count_of(lb) - page));
+    if (top != lb.top) {
+        lb.top = top;
+        redraw(hwnd);
+    }
+    return 0;
+}
+
+// Messages after which the items, the first row shown or the rows that fit may differ.
+bool may_move_rows(UINT message) {
+    return (message >= LB_ADDSTRING && message <= LB_ITEMFROMPOINT) || message == WM_SIZE ||
+           message == WM_KEYDOWN || message == WM_CHAR || message == WM_LBUTTONDOWN ||
+           message == WM_MOUSEMOVE || message == WM_MOUSEWHEEL || message == WM_SETFONT ||
+           message == WM_VSCROLL || message == WM_CREATE;
+}
+
+LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam);
+
 LRESULT listbox_proc(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) lb.vscroll = (style_of(hwnd) & WS_VSCROLL) != 0;
+    const void* self = &lb;
+    const LRESULT r = listbox_messages(hwnd, lb, message, wParam, lParam);
+    if (may_move_rows(message) && control_alive(hwnd, self)) sync_scroll_bar(hwnd, lb);
+    return r;
+}
+
+// LBS_OWNERDRAWFIXED: the parent is asked once, at creation, how high a row is.
+void measure_rows(HWND hwnd, ListBox& lb) {
+    if (!(style_of(hwnd) & LBS_OWNERDRAWFIXED)) return;
+    RECT c;
+    GetClientRect(hwnd, &c);
+    MEASUREITEMSTRUCT mis{ODT_LISTBOX,
+                          static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                          0,
+                          static_cast<UINT>(c.right),
+                          static_cast<UINT>(item_height(hwnd, lb)),
+                          0};
+    const void* self = &lb;
+    SendMessageA(GetParent(hwnd), WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    if (control_alive(hwnd, self))
+        lb.ownerHeight = std::clamp<int>(static_cast<int>(mis.itemHeight), 1, 255);
+}
+
+LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        measure_rows(hwnd, lb);
+        return 0;
+    case LB_DIR: {
+        std::vector<std::string> names;
+        if (!list_directory(reinterpret_cast<const char*>(lParam), static_cast<UINT>(wParam),
+                            names) ||
+            names.empty())
+            return LB_ERR;
+        LRESULT last = LB_ERR;
+        for (const std::string& name : names)
+            last = insert(hwnd, lb, static_cast<WPARAM>(-1), name.c_str(), true);
+        return last;
+    }
+    case WM_VSCROLL:
+        return on_vscroll(hwnd, lb, wParam);
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_PAINT:

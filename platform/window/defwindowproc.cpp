@@ -83,6 +83,11 @@ LRESULT on_system_command(HWND hwnd, WPARAM command, LPARAM where) {
             MessageBeep(0);
         break;
     }
+    case SC_VSCROLL:
+    case SC_HSCROLL:
+        track_scroll_bar(hwnd, (command & 0xFFF0) == SC_VSCROLL ? SB_VERT : SB_HORZ,
+                         {GET_X_LPARAM(where), GET_Y_LPARAM(where)});
+        break;
     case SC_CLOSE:
         SendMessageA(hwnd, WM_CLOSE, 0, 0);
         break;
@@ -120,6 +125,10 @@ LRESULT on_nc_button_down(HWND hwnd, WPARAM hit, LPARAM where) {
         return SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, where);
     case HTMENU:
         return SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU, where);
+    case HTVSCROLL:
+        return SendMessageA(hwnd, WM_SYSCOMMAND, SC_VSCROLL, where);
+    case HTHSCROLL:
+        return SendMessageA(hwnd, WM_SYSCOMMAND, SC_HSCROLL, where);
     default:
         // The sizing borders, HTLEFT to HTBOTTOMRIGHT, give SC_SIZE with the edge in its low bits.
         if (hit >= static_cast<WPARAM>(HTLEFT) && hit <= static_cast<WPARAM>(HTBOTTOMRIGHT))
@@ -217,6 +226,11 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return nonclient_hit_test(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_NCLBUTTONDOWN:
         return on_nc_button_down(hwnd, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+        // Quick presses on a scroll bar are presses each.
+        if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL))
+            return on_nc_button_down(hwnd, wParam, lParam);
+        return 0;
     case WM_SYSCOMMAND:
         return on_system_command(hwnd, wParam, lParam);
     case WM_SYSKEYDOWN:

@@ -1,4 +1,5 @@
-// Drawing of the non-client area: border, caption (active or inactive) and its boxes.
+// Drawing of the non-client area: border, caption (active or inactive) and its boxes, menu bar
+// and scroll bars.
 #include "menu/menu_layout.h"
 #include "menu/menu_tracker.h"
 #include "window/nonclient.h"
@@ -43,7 +44,8 @@ void paint_frame(HWND hwnd) {
     const Window* w = lookup(hwnd);
     if (!w || !IsWindowVisible(hwnd)) return;
     const RECT in = frame_insets(w->style, w->exStyle, w->menu != nullptr);
-    if (in.left == 0 && in.top == 0) return;
+    const bool bars = (w->style & (WS_VSCROLL | WS_HSCROLL)) != 0;
+    if (in.left == 0 && in.top == 0 && !bars) return;
     const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
     HDC hdc = GetWindowDC(hwnd);
     // The four bands around the client area.
@@ -88,6 +90,7 @@ void paint_frame(HWND hwnd) {
         fill(hdc, bar, COLOR_MENU);
         draw_menu_bar_items(hdc, hwnd, w->menu, bar);
     }
+    if (bars) paint_scroll_bars(hwnd, hdc);
     ReleaseDC(hwnd, hdc);
 }
 

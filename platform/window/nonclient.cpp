@@ -23,6 +23,8 @@ RECT client_from_window(const RECT& window, DWORD style, DWORD exStyle, bool has
     const RECT in = frame_insets(style, exStyle, hasMenu);
     RECT c{window.left + in.left, window.top + in.top, window.right - in.right,
            window.bottom - in.bottom};
+    if (style & WS_VSCROLL) c.right -= ScrollBarSize;
+    if (style & WS_HSCROLL) c.bottom -= ScrollBarSize;
     if (c.right < c.left) c.right = c.left;
     if (c.bottom < c.top) c.bottom = c.top;
     return c;
@@ -88,6 +90,11 @@ LRESULT nonclient_hit_test(HWND hwnd, POINT p) {
             if (p.x < window.left + edge + box) return HTSYSMENU;
         }
         return HTCAPTION;
+    }
+    for (const int bar : {SB_VERT, SB_HORZ}) {
+        RECT r = scroll_bar_rect(hwnd, bar);
+        OffsetRect(&r, window.left, window.top);
+        if (PtInRect(&r, p)) return bar == SB_VERT ? HTVSCROLL : HTHSCROLL;
     }
     if (p.y >= captionTop + CaptionHeight && p.y < client.top) return HTMENU;
     return HTBORDER;

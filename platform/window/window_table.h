@@ -20,6 +20,17 @@ struct WindowClass {
     std::string menuName;
 };
 
+// A window scroll bar's values; whether it shows is the window's WS_HSCROLL/WS_VSCROLL bit.
+struct ScrollBarData {
+    int min = 0, max = 100;
+    UINT page = 0;
+    int pos = 0;
+    int trackPos = 0;
+    bool tracking = false;
+    UINT disabled = 0;         // ESB_DISABLE_ flags
+    bool autoDisabled = false; // disabled by SIF_DISABLENOSCROLL for want of a range
+};
+
 struct Window {
     bool destroying = false;
     bool needSize = true; // WM_SIZE/WM_MOVE not yet sent
@@ -43,10 +54,11 @@ struct Window {
     bool erasePending = false;
     // WM_NCPAINT owed, sent when the window is next painted.
     bool framePending = false;
-    RECT update{};     // client coordinates
-    RECT normalRect{}; // placement to restore to from minimised or maximised
-    Surface surface;   // top-level windows only: what the backend shows
-    Damage damage;     // top-level windows only: what changed since the backend last looked
+    RECT update{};           // client coordinates
+    RECT normalRect{};       // placement to restore to from minimised or maximised
+    Surface surface;         // top-level windows only: what the backend shows
+    Damage damage;           // top-level windows only: what changed since the backend last looked
+    ScrollBarData scroll[2]; // SB_HORZ, SB_VERT
 };
 
 // Handles carry a slot index and a generation, so a stale handle never reaches a new window.

@@ -31,6 +31,35 @@ constexpr WORD SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1
                SB_THUMBTRACK = 5, SB_TOP = 6, SB_LEFT = 6, SB_BOTTOM = 7, SB_RIGHT = 7,
                SB_ENDSCROLL = 8;
 
+// Window scroll bars (SB_HORZ, SB_VERT); SB_CTL names a scroll bar control, which this layer has
+// no class for.
+constexpr int SB_HORZ = 0, SB_VERT = 1, SB_CTL = 2, SB_BOTH = 3;
+constexpr UINT SIF_RANGE = 0x0001, SIF_PAGE = 0x0002, SIF_POS = 0x0004,
+               SIF_DISABLENOSCROLL = 0x0008, SIF_TRACKPOS = 0x0010,
+               SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+constexpr UINT ESB_ENABLE_BOTH = 0x0000, ESB_DISABLE_LTUP = 0x0001, ESB_DISABLE_LEFT = 0x0001,
+               ESB_DISABLE_UP = 0x0001, ESB_DISABLE_RTDN = 0x0002, ESB_DISABLE_RIGHT = 0x0002,
+               ESB_DISABLE_DOWN = 0x0002, ESB_DISABLE_BOTH = 0x0003;
+struct SCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+using LPSCROLLINFO = SCROLLINFO*;
+using LPCSCROLLINFO = const SCROLLINFO*;
+int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
+int GetScrollPos(HWND hwnd, int bar);
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+
 // The header of every WM_NOTIFY notification; controls extend it with their own fields.
 struct NMHDR {
     HWND hwndFrom;
@@ -271,9 +300,11 @@ constexpr UINT WM_NCMOUSEMOVE = 0x00A0, WM_NCLBUTTONDOWN = 0x00A1, WM_NCLBUTTONU
 constexpr LRESULT HTERROR = -2, HTTRANSPARENT = -1, HTNOWHERE = 0, HTCLIENT = 1, HTCAPTION = 2,
                   HTSYSMENU = 3, HTMENU = 5, HTMINBUTTON = 8, HTMAXBUTTON = 9, HTLEFT = 10,
                   HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13, HTTOPRIGHT = 14, HTBOTTOM = 15,
-                  HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18, HTCLOSE = 20;
+                  HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18, HTCLOSE = 20, HTHSCROLL = 6,
+                  HTVSCROLL = 7;
 constexpr WPARAM SC_SIZE = 0xF000, SC_MOVE = 0xF010, SC_MINIMIZE = 0xF020, SC_MAXIMIZE = 0xF030,
-                 SC_CLOSE = 0xF060, SC_MOUSEMENU = 0xF090, SC_KEYMENU = 0xF100, SC_RESTORE = 0xF120;
+                 SC_CLOSE = 0xF060, SC_VSCROLL = 0xF070, SC_HSCROLL = 0xF080, SC_MOUSEMENU = 0xF090,
+                 SC_KEYMENU = 0xF100, SC_RESTORE = 0xF120;
 constexpr int MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4;
 
 // Virtual keys.

@@ -1,0 +1,73 @@
+#include "controls/directory_listing.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace plat {
+namespace {
+
+bool same(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+}
+
+bool matches(std::string_view pattern, std::string_view name) {
+    // "*.*" asks for every name, with a dot or not, as the system's patterns always have.
+    if (pattern == "*.*") return true;
+    std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+bool list_directory(const char* pattern, UINT attributes, std::vector<std::string>& out) {
+    if (!pattern) return false;
+    std::string spec = pattern;
+    std::replace(spec.begin(), spec.end(), '\\', '/');
+    const std::size_t slash = spec.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : spec.substr(0, slash + 1);
+    std::string mask = slash == std::string::npos ? spec : spec.substr(slash + 1);
+    if (mask.empty()) mask = "*.*";
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir, ec);
+    if (ec) return false;
+    std::vector<std::string> files, dirs;
+    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (ec) return false;
+        const std::string name = it->path().filename().string();
+        if (!(attributes & DDL_HIDDEN) && !name.empty() && name[0] == '.') continue;
+        const bool isDir = it->is_directory(ec);
+        if (isDir) {
+            if ((attributes & DDL_DIRECTORY) && matches(mask, name))
+                dirs.push_back("[" + name + "]");
+        } else if (!(attributes & DDL_EXCLUSIVE) && matches(mask, name)) {
+            files.push_back(name);
+        }
+    }
+    std::sort(files.begin(), files.end());
+    std::sort(dirs.begin(), dirs.end());
+    out = std::move(files);
+    out.insert(out.end(), dirs.begin(), dirs.end());
+    return true;
+}
+
+} // namespace plat
