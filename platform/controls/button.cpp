@@ -39,9 +39,6 @@ struct Button {
     HICON icon = nullptr;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 DWORD type_of(HWND hwnd) {
     return style_of(hwnd) & BS_TYPEMASK;
 }

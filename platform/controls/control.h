@@ -64,6 +64,11 @@ bool notify_parent(HWND control, NMHDR& hdr, LRESULT* result = nullptr);
 // DefWindowProcA. nullptr when the control is gone afterwards.
 HBRUSH control_colours(HWND control, HDC hdc, UINT message);
 
+// The window's style bits, where the controls and the dialog manager read their kind and flags.
+inline DWORD style_of(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+}
+
 // WM_DRAWITEM to the parent for an owner-drawn control drawn whole (type ODT_BUTTON,
 // ODT_STATIC, ...), over its client area.
 void ask_owner_to_draw(HWND control, HDC hdc, UINT type, UINT action, UINT state);

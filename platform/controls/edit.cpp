@@ -66,9 +66,6 @@ struct Edit {
     int averageWidth = 0;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 bool multiline(HWND hwnd) {
     return style_of(hwnd) & ES_MULTILINE;
 }

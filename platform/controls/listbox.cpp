@@ -55,9 +55,6 @@ struct ListBox {
     int barCount = -1, barPage = -1, barTop = -1; // what the bar was last told
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 bool multiple(HWND hwnd) {
     return style_of(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL);
 }

@@ -29,10 +29,6 @@ struct Progress {
     COLORREF bar = CLR_DEFAULT, back = CLR_DEFAULT;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
-
 int clamp_to_range(const Progress& p, int value) {
     return std::clamp(value, std::min(p.low, p.high), std::max(p.low, p.high));
 }

@@ -33,9 +33,6 @@ struct Static {
     HBITMAP bitmap = nullptr;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 DWORD kind_of(HWND hwnd) {
     return style_of(hwnd) & SS_TYPEMASK;
 }

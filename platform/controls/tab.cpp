@@ -45,10 +45,6 @@ struct Tab {
     HFONT font = nullptr;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
-
 HFONT font_of(const Tab& t) {
     return t.font ? t.font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }

@@ -50,9 +50,6 @@ struct Trackbar {
     bool keyHeld = false; // a key moved the thumb; its release ends the track
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 bool vertical(HWND hwnd) {
     return (style_of(hwnd) & TBS_VERT) != 0;
 }

@@ -45,9 +45,6 @@ struct Updown {
     bool keyHeld = false;
 };
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
 bool horizontal(HWND hwnd) {
     return (style_of(hwnd) & UDS_HORZ) != 0;
 }

@@ -2,7 +2,10 @@
 // and pass over controls that are hidden or disabled; both wrap around.
 #include <vector>
 
+#include "controls/control.h"
 #include "dialog/dialog_state.h"
+
+using plat::style_of;
 
 namespace {
 
@@ -13,13 +16,9 @@ std::vector<HWND> controls_of(HWND dialog) {
     return all;
 }
 
-DWORD style_of(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-}
-
 // The control's own styles count: the controls of a dialog not shown yet are candidates too.
 bool can_take_focus(HWND hwnd) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    const DWORD style = style_of(hwnd);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
