@@ -10,16 +10,21 @@
 // SETITEMDATA, GETITEMDATA, GETITEMRECT, ITEMFROMPOINT, GETITEMHEIGHT, SETCARETINDEX,
 // GETCARETINDEX, SETANCHORINDEX, GETANCHORINDEX; WM_GETDLGCODE, WM_SETFONT, WM_GETFONT.
 // Notifications: LBN_SELCHANGE and LBN_DBLCLK (with LBS_NOTIFY, for the user's actions only),
-// LBN_SETFOCUS, LBN_KILLFOCUS.
+// LBN_SELCANCEL (with LBS_NOTIFY, after LBN_SELCHANGE, when the user's action leaves nothing
+// selected that had a selection), LBN_SETFOCUS, LBN_KILLFOCUS.
 // Keys: Up/Down, Page Up/Down, Home/End, Space (multiple selection), a typed character finds
 // the next item starting with it. Painting asks WM_CTLCOLORLISTBOX.
 // Scroll bar: WS_VSCROLL shows the layer's bar following the items (WM_VSCROLL codes scroll), shown
 // disabled when all fit with LBS_DISABLENOSCROLL.
 // LBS_OWNERDRAWFIXED (strings kept as with LBS_HASSTRINGS): WM_MEASUREITEM to the parent at
 // creation, WM_DRAWITEM for each row painted.
-// Gaps: LBS_OWNERDRAWVARIABLE, owner-drawn lists without strings,
-// LBS_USETABSTOPS and LB_SETTABSTOPS, DDL_DRIVES and the file attributes of LB_DIR, multiple
-// columns, LBN_SELCANCEL.
+// LBS_USETABSTOPS: items drawn by TabbedTextOutA at the stops LB_SETTABSTOPS sets, in dialog
+// template units of the parent dialog (quarters of the list font's average character width
+// outside a dialog); every 32 units by default.
+// Height: cut to a whole number of rows at creation, on WM_SIZE and on WM_SETFONT, unless
+// LBS_NOINTEGRALHEIGHT keeps it as given (a list lower than one row is left as it is).
+// Gaps: LBS_OWNERDRAWVARIABLE, owner-drawn lists without strings, DDL_DRIVES and the file
+// attributes of LB_DIR, multiple columns.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -53,7 +58,13 @@ struct ListBox {
     bool vscroll = false; // created with WS_VSCROLL: the bar follows the items
     int ownerHeight = 0;  // LBS_OWNERDRAWFIXED: the row height the parent measured
     int barCount = -1, barPage = -1, barTop = -1; // what the bar was last told
+    std::vector<int> tabUnits;                    // LB_SETTABSTOPS; empty: the default
 };
+
+// The platform's default tab stop, in dialog template units.
+constexpr int DefaultTabUnits = 32;
+// LB_SETTABSTOPS refuses longer lists.
+constexpr WPARAM MaxTabStops = 1024;
 
 bool multiple(HWND hwnd) {
     return style_of(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL);
@@ -131,6 +142,45 @@ LRESULT find(const ListBox& lb, WPARAM start, const char* text, bool whole) {
 
 // ---- painting
 
+// LB_SETTABSTOPS's units in pixels: the parent dialog maps them; outside a dialog a unit is a
+// quarter of the average character width of the list's font. Empty without LBS_USETABSTOPS.
+std::vector<INT> tab_pixels(HWND hwnd, const ListBox& lb, HDC hdc) {
+    std::vector<INT> pixels;
+    if (!(style_of(hwnd) & LBS_USETABSTOPS)) return pixels;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(hdc, &tm);
+    const std::vector<int> units =
+        lb.tabUnits.empty() ? std::vector<int>{DefaultTabUnits} : lb.tabUnits;
+    for (int u : units) {
+        RECT r{u, 0, 0, 0};
+        if (!MapDialogRect(GetParent(hwnd), &r)) r.left = u * tm.tmAveCharWidth / 4;
+        pixels.push_back(r.left);
+    }
+    return pixels;
+}
+
+LRESULT set_tab_stops(HWND hwnd, ListBox& lb, WPARAM count, const INT* stops) {
+    if (!(style_of(hwnd) & LBS_USETABSTOPS) || count > MaxTabStops || (count > 0 && !stops))
+        return FALSE;
+    lb.tabUnits.assign(stops, stops + count);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return TRUE;
+}
+
+// Without LBS_NOINTEGRALHEIGHT the list shows whole rows only: its height is cut to them.
+void fit_whole_rows(HWND hwnd, const ListBox& lb) {
+    if (style_of(hwnd) & (LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE)) return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int h = item_height(hwnd, lb);
+    const int extra = client.bottom % h;
+    if (extra == 0 || client.bottom < h) return;
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top - extra, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT on_paint(HWND hwnd, ListBox& lb) {
     const void* self = &lb;
     PAINTSTRUCT ps;
@@ -146,6 +196,10 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
         const bool enabled = IsWindowEnabled(hwnd);
         if (!enabled) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
         const int page = page_of(hwnd, lb) + 1;
+        const std::vector<INT> tabs = tab_pixels(hwnd, lb, hdc);
+        TEXTMETRICA tm{};
+        GetTextMetricsA(hdc, &tm);
+        const int textHeight = tm.tmHeight;
         for (int i = lb.top; i < count_of(lb) && i < lb.top + page; ++i) {
             const Item& item = lb.items[static_cast<std::size_t>(i)];
             RECT r = item_rect(hwnd, lb, i);
@@ -178,8 +232,15 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
             }
             RECT text = r;
             text.left += TextIndent;
-            DrawTextA(hdc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
-                      DT_SINGLELINE | DT_LEFT | DT_VCENTER | DT_NOPREFIX);
+            if (tabs.empty()) {
+                DrawTextA(hdc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
+                          DT_SINGLELINE | DT_LEFT | DT_VCENTER | DT_NOPREFIX);
+            } else {
+                const int y = r.top + (r.bottom - r.top - textHeight) / 2;
+                TabbedTextOutA(hdc, text.left, y, item.text.c_str(),
+                               static_cast<int>(item.text.size()), static_cast<int>(tabs.size()),
+                               tabs.data(), text.left);
+            }
             if (selected && enabled) SetTextColor(hdc, old);
             if (lb.focused && i == lb.caret) DrawFocusRect(hdc, &r);
         }
@@ -280,8 +341,13 @@ void user_choose(HWND hwnd, ListBox& lb, int index, bool shift, bool ctrl, bool 
     lb.caret = index;
     show_item(hwnd, lb, index);
     redraw(hwnd);
-    const bool changed = multiple(hwnd) ? selection_of(lb) != before : oldCaret != index;
-    if (changed && (style & LBS_NOTIFY)) notify_parent(hwnd, LBN_SELCHANGE);
+    const std::vector<bool> after = selection_of(lb);
+    const bool changed = multiple(hwnd) ? after != before : oldCaret != index;
+    if (!changed || !(style & LBS_NOTIFY) || !notify_parent(hwnd, LBN_SELCHANGE)) return;
+    const auto any = [](const std::vector<bool>& v) {
+        return std::find(v.begin(), v.end(), true) != v.end();
+    };
+    if (multiple(hwnd) && any(before) && !any(after)) notify_parent(hwnd, LBN_SELCANCEL);
 }
 
 LRESULT set_cur_sel(HWND hwnd, ListBox& lb, WPARAM index) {
@@ -510,7 +576,13 @@ LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_CREATE:
         measure_rows(hwnd, lb);
+        fit_whole_rows(hwnd, lb);
         return 0;
+    case WM_SIZE:
+        fit_whole_rows(hwnd, lb);
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case LB_SETTABSTOPS:
+        return set_tab_stops(hwnd, lb, wParam, reinterpret_cast<const INT*>(lParam));
     case LB_DIR: {
         std::vector<std::string> names;
         if (!list_directory(reinterpret_cast<const char*>(lParam), static_cast<UINT>(wParam),
@@ -565,6 +637,7 @@ LRESULT listbox_messages(HWND hwnd, ListBox& lb, UINT message, WPARAM wParam, LP
     }
     case WM_SETFONT:
         lb.font = reinterpret_cast<HFONT>(wParam);
+        fit_whole_rows(hwnd, lb);
         if (LOWORD(lParam)) redraw(hwnd);
         return 0;
     case WM_GETFONT:

@@ -113,6 +113,13 @@ bool take_paint(MSG* msg, HWND hwnd, UINT min, UINT max) {
         if (!found && w.updatePending && IsWindowVisible(h) && window_matches(hwnd, h)) found = h;
     });
     if (!found) return false;
+    // A parent paints before its children, so that its background never covers what they drew.
+    for (const Window* w = lookup(found); w && (w->style & WS_CHILD);) {
+        const HWND parent = w->parent;
+        if (!(w = lookup(parent))) break;
+        if (w->updatePending && IsWindowVisible(parent) && window_matches(hwnd, parent))
+            found = parent;
+    }
     *msg = make_msg(found, WM_PAINT, 0, 0);
     return true;
 }

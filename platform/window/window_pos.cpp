@@ -312,8 +312,17 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         repaint_changed(hwnd);
         if (!(w = lookup(hwnd))) return FALSE;
     }
-    if (((pos.flags & SWP_HIDEWINDOW) || childMoved) && (w->style & WS_CHILD))
+    if (((pos.flags & SWP_HIDEWINDOW) || childMoved) && (w->style & WS_CHILD)) {
         repaint_uncovered(w->parent, oldRect);
+    } else if (resized && (w->style & WS_CHILD) && IsWindowVisible(hwnd)) {
+        // A child that shrank in place leaves strips of its parent to be painted again.
+        const HWND parent = w->parent;
+        if (newRect.right < oldRect.right)
+            repaint_uncovered(parent, {newRect.right, oldRect.top, oldRect.right, oldRect.bottom});
+        if (newRect.bottom < oldRect.bottom)
+            repaint_uncovered(parent,
+                              {oldRect.left, newRect.bottom, oldRect.right, oldRect.bottom});
+    }
     if (!(w = lookup(hwnd))) return FALSE;
 
     if ((pos.flags & SWP_SHOWWINDOW) && !(pos.flags & SWP_NOACTIVATE) && !(w->style & WS_CHILD)) {

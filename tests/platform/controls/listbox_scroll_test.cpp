@@ -108,11 +108,14 @@ TEST_F(ListBoxScrollTest, BarScrollsTheList) {
     SendMessageA(lb, LB_SETCURSEL, 2, 0);
     const int rowsShown = page(lb);
     const int x = 150 - 8;
-    click_window(lb, x, 120 - 8); // bottom arrow
+    RECT window;
+    GetWindowRect(lb, &window); // cut to whole rows
+    const int height = window.bottom - window.top;
+    click_window(lb, x, height - 8); // bottom arrow
     EXPECT_EQ(top(lb), 1);
     click_window(lb, x, 8); // top arrow
     EXPECT_EQ(top(lb), 0);
-    click_window(lb, x, 120 - 20); // track below the thumb
+    click_window(lb, x, height - 20); // track below the thumb
     EXPECT_EQ(top(lb), rowsShown - 1);
     EXPECT_EQ(GetScrollPos(lb, SB_VERT), rowsShown - 1);
     click_window(lb, x, 8); // top arrow again: one row back
