@@ -124,7 +124,6 @@ void break_words(Measure& m, const Line& para, int width, bool breakWords, std::
             }
             break;
         }
-        if (i == s.size()) end = s.size(); // trailing blanks stay with the last line
         Line line{std::string(s.substr(start, end - start))};
         if (para.mnemonic >= static_cast<int>(start) && para.mnemonic < static_cast<int>(end))
             line.mnemonic = para.mnemonic - static_cast<int>(start);
@@ -163,14 +162,17 @@ std::vector<Line> lay_out(Measure& m, std::string_view text, UINT format, int wi
     return lines;
 }
 
-// Cuts a line that does not fit width and ends it with an ellipsis.
+// Cuts a line that does not fit width and ends it with an ellipsis. Tabs are not expanded
+// here: the platform does not take an ellipsis with DT_EXPANDTABS.
 void add_ellipsis(Measure& m, Line& line, int width) {
-    if (m.width(line.text) <= width) return;
+    if (m.fits(line.text, width)) return;
     static constexpr std::string_view dots = "...";
     const int room = width - m.width(dots);
-    std::size_t keep = line.text.size();
-    while (keep > 0 && m.width(std::string_view(line.text).substr(0, keep)) > room)
-        --keep;
+    std::size_t keep = 0;
+    for (int used = 0; keep < line.text.size(); ++keep) {
+        used += m.advance(static_cast<unsigned char>(line.text[keep]));
+        if (used > room) break;
+    }
     line.text.resize(keep);
     line.text += dots;
     if (line.mnemonic >= static_cast<int>(keep)) line.mnemonic = -1;
@@ -211,6 +213,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
         format &= ~0xFF00u;
         if (tabChars == 0) tabChars = 8;
     }
+    if (format & DT_END_ELLIPSIS) format &= ~DT_EXPANDTABS;
     std::optional<TabStops> tabs;
     if (format & DT_EXPANDTABS)
         tabs = TabStops::every(tabChars * std::max<int>(1, tm.tmAveCharWidth));

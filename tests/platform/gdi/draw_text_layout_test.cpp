@@ -233,6 +233,10 @@ TEST_F(DrawTextLayoutTest, EditControlDropsThePartialLineAndLongWordsStayCheap) 
         DrawTextA(dc, huge.c_str(), -1, &wide, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
     EXPECT_EQ(h, 2500 * tm.tmHeight);
     EXPECT_EQ(wide.right, 40 * a);
+    RECT one{0, 0, 10 * a, 0}; // "xxxxxxx..."
+    EXPECT_EQ(DrawTextA(dc, huge.c_str(), -1, &one, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS),
+              tm.tmHeight);
+    EXPECT_EQ(one.right, 10 * a);
     EXPECT_EQ(DrawTextA(dc, nullptr, 3, &wide, 0), 0);
     EXPECT_EQ(DrawTextA(dc, "abc", 3, nullptr, 0), 0);
 }
