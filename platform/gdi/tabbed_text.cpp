@@ -1,20 +1,29 @@
 // Text with tab stops: TabbedTextOutA and GetTabbedTextExtentA, and the expansion they share
 // with DrawTextA.
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #include "gdi/dc.h"
 #include "gdi/tab_stops.h"
 
 namespace plat {
+namespace {
+
+// Positions are kept within this distance of the origin, so that no sum overflows.
+constexpr int Far = 1 << 24;
+
+int magnitude(INT v) {
+    return v >= 0 ? std::min(v, Far) : v < -Far ? Far : -v;
+}
+
+} // namespace
 
 TabStops::TabStops(int count, const INT* positions, int defaultSpacing)
     : spacing_(std::max(1, defaultSpacing)) {
     if (count <= 0 || !positions) return;
     if (count == 1) {
         if (positions[0] != 0) {
-            spacing_ = std::abs(positions[0]);
+            spacing_ = magnitude(positions[0]);
             spacingRight_ = positions[0] < 0;
         }
         return;
@@ -28,7 +37,7 @@ TabStops TabStops::every(int spacing) {
 
 TabStops::Stop TabStops::after(int x) const {
     for (INT p : list_)
-        if (std::abs(p) > x) return {std::abs(p), p < 0};
+        if (magnitude(p) > x) return {magnitude(p), p < 0};
     // Stops repeat from the origin, on both sides of it.
     const int below = x >= 0 ? x / spacing_ : -((-x + spacing_ - 1) / spacing_);
     return {(below + 1) * spacing_, list_.empty() && spacingRight_};
@@ -79,7 +88,8 @@ LONG draw_tabbed(HDC hdc, int x, int y, std::string_view s, const TabStops& stop
     if (!dc) return 0;
     const bool updateCp = dc->textAlign & TA_UPDATECP;
     if (updateCp) x = dc->position.x, y = dc->position.y;
-    const TabbedLine line = lay_out_tabbed(hdc, s, stops, x - tabOrigin);
+    const auto offset = std::clamp<long long>(static_cast<long long>(x) - tabOrigin, -Far, Far);
+    const TabbedLine line = lay_out_tabbed(hdc, s, stops, static_cast<int>(offset));
     TEXTMETRICA tm{};
     GetTextMetricsA(hdc, &tm);
 

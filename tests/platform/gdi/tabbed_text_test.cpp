@@ -2,6 +2,7 @@
 // GetTextExtentPoint32A of the pieces, and what the user sees of them.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,8 @@ protected:
         GetTextExtentPoint32A(dc, s, static_cast<int>(std::string(s).size()), &size);
         return size.cx;
     }
-    // Where each piece starts, worked out from the row by the documented rules; the end of the last.
+    // Where each piece starts, worked out from the row by the documented rules; the end of the
+    // last.
     std::vector<int> starts(const Row& row, int* end) {
         std::vector<int> xs;
         int x = 0;
@@ -147,6 +149,10 @@ TEST_F(TabbedTextTest, PlainTextAndBadArguments) {
     EXPECT_EQ(GetTabbedTextExtentA(dc, "abc", -1, 0, nullptr), 0u);
     EXPECT_EQ(GetTabbedTextExtentA(reinterpret_cast<HDC>(0x7777), "abc", 3, 0, nullptr), 0u);
     EXPECT_EQ(TabbedTextOutA(nullptr, 0, 0, "abc", 3, 0, nullptr, 0), 0);
+    // Stops and origins at the ends of the range of int clamp instead of overflowing.
+    const INT extreme[] = {INT_MIN};
+    EXPECT_EQ(LOWORD(GetTabbedTextExtentA(dc, "a\tb", 3, 1, extreme)), 0xFFFF);
+    EXPECT_EQ(LOWORD(TabbedTextOutA(dc, 0, 0, "a\tb", 3, 1, extreme, INT_MIN)), 0xFFFF);
     // A count without an array means the default stops.
     EXPECT_EQ(GetTabbedTextExtentA(dc, "\t", 1, 3, nullptr),
               static_cast<DWORD>(MAKELONG(8 * tm.tmAveCharWidth, tm.tmHeight)));
