@@ -2,6 +2,8 @@
 // average character width elsewhere), the height cut to whole rows unless
 // LBS_NOINTEGRALHEIGHT, and LBN_SELCANCEL when the user leaves nothing selected.
 #include <array>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,11 @@ TEST_F(ListBoxLayoutTest, TabStopsLineUpTheColumns) {
             for (int item = 1; item < 3; ++item)
                 EXPECT_EQ(first_ink(lb, item, from, to), first) << "row " << item;
         }
+        // Saved to be looked at.
+        const char* dir = std::getenv("TESS_PNG_DIR");
+        const std::string folder = dir ? dir : std::filesystem::temp_directory_path().string();
+        EXPECT_TRUE(screen->save_window_png(parent, folder + "/listbox_tabs_" +
+                                                        std::to_string(&row - rows) + ".png"));
         DestroyWindow(row.inDialog ? parent : lb);
     }
 }
