@@ -63,8 +63,9 @@ struct ListBox {
 
 // The platform's default tab stop, in dialog template units.
 constexpr int DefaultTabUnits = 32;
-// LB_SETTABSTOPS refuses longer lists.
+// LB_SETTABSTOPS refuses longer lists; stops lie within MaxTabPixels of the text.
 constexpr WPARAM MaxTabStops = 1024;
+constexpr long long MaxTabPixels = 1 << 24;
 
 bool multiple(HWND hwnd) {
     return style_of(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL);
@@ -153,7 +154,9 @@ std::vector<INT> tab_pixels(HWND hwnd, const ListBox& lb, HDC hdc) {
         lb.tabUnits.empty() ? std::vector<int>{DefaultTabUnits} : lb.tabUnits;
     for (int u : units) {
         RECT r{u, 0, 0, 0};
-        if (!MapDialogRect(GetParent(hwnd), &r)) r.left = u * tm.tmAveCharWidth / 4;
+        if (!MapDialogRect(GetParent(hwnd), &r))
+            r.left = static_cast<LONG>(std::clamp<long long>(1LL * u * tm.tmAveCharWidth / 4,
+                                                             -MaxTabPixels, MaxTabPixels));
         pixels.push_back(r.left);
     }
     return pixels;
