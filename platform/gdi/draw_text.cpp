@@ -112,15 +112,26 @@ void break_words(Measure& m, const Line& para, int width, bool breakWords, std::
             std::size_t j = i;
             while (j < s.size() && blank(s[j]))
                 ++j;
-            while (j < s.size() && !blank(s[j]))
+            // A word is looked at only as far as a line could hold it (a character takes at
+            // least a pixel), so that a long word costs no more than the lines it fills.
+            const std::size_t reach =
+                std::min(s.size(), j + static_cast<std::size_t>(std::max(width, 0)) + 1);
+            while (j < reach && !blank(s[j]))
                 ++j;
-            if (m.fits(s.substr(start, j - start), width)) {
+            const bool cut = j < s.size() && !blank(s[j]);
+            if (!cut && m.fits(s.substr(start, j - start), width)) {
                 end = i = j;
                 continue;
             }
             if (end == start) {
                 // Nothing fits yet: the first word goes on this line whole, or what fits of it.
-                end = breakWords ? start + fitting_prefix(m, s.substr(start, j - start), width) : j;
+                if (breakWords) {
+                    end = start + fitting_prefix(m, s.substr(start, j - start), width);
+                } else {
+                    while (j < s.size() && !blank(s[j]))
+                        ++j;
+                    end = j;
+                }
             }
             break;
         }
