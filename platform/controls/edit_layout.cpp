@@ -34,6 +34,10 @@ EditLine EditLayout::line_at(std::string_view text, const EditMeasure& m, std::s
             next = i + 1;
             return {start, (cr ? i - 1 : i) - start, cr ? before : x, false};
         }
+        if (i > start && !is_blank(c) && is_blank(text[i - 1])) {
+            wordStart = i;
+            wordX = x;
+        }
         const int nx = m.after(x, c);
         if (breaks_ && wrap_ != NoWrap && nx > wrap_ && i > start && !is_blank(c)) {
             // c does not fit: the line ends before its word, or here when the word is all it has.
@@ -43,10 +47,6 @@ EditLine EditLayout::line_at(std::string_view text, const EditMeasure& m, std::s
             }
             next = i;
             return {start, i - start, x, true};
-        }
-        if (i > start && !is_blank(c) && is_blank(text[i - 1])) {
-            wordStart = i;
-            wordX = x;
         }
         before = x;
         x = nx;
