@@ -301,6 +301,7 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
     const std::size_t lo = std::min(e.caret, e.anchor), hi = std::max(e.caret, e.anchor);
     std::size_t to = e.caret;
     bool atLineEnd = false;
+    const int firstLine = e.firstLine, scrollX = e.scrollX;
     switch (vk) {
     case VK_LEFT:
         to = ctrl ? word_left(e, e.caret) : collapse ? lo : char_left(e, e.caret);
@@ -323,10 +324,16 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
         to = line_step(hwnd, e, vk == VK_UP ? -1 : 1, atLineEnd);
         break;
     case VK_PRIOR:
-    case VK_NEXT:
+    case VK_NEXT: {
+        // The view moves a page and the caret with it.
         if (!multiline(hwnd)) return 0;
-        to = line_step(hwnd, e, (vk == VK_PRIOR ? -1 : 1) * visible_lines(hwnd, e), atLineEnd);
+        const int page = (vk == VK_PRIOR ? -1 : 1) * visible_lines(hwnd, e);
+        to = line_step(hwnd, e, page, atLineEnd);
+        const int last = static_cast<int>(e.layout.count()) - visible_lines(hwnd, e);
+        e.firstLine = std::clamp(e.firstLine + page, 0, std::max(0, last));
+        if (e.firstLine != firstLine) redraw(hwnd);
         break;
+    }
     case VK_DELETE:
         if (read_only(hwnd)) return 0;
         if (shift) {
@@ -351,7 +358,6 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
         return 0;
     }
     // A key that moves the view tells the parent, as the scroll bar's arrows do.
-    const int firstLine = e.firstLine, scrollX = e.scrollX;
     set_selection(hwnd, e, shift ? e.anchor : to, to, atLineEnd);
     if (multiline(hwnd) && e.firstLine != firstLine && !notify(hwnd, e, EN_VSCROLL)) return 0;
     if (multiline(hwnd) && e.scrollX != scrollX) notify(hwnd, e, EN_HSCROLL);

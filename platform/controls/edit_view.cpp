@@ -43,11 +43,11 @@ bool move_view(Edit& e, int firstLine, int scrollX) {
     return true;
 }
 
+// The thumb's position: 16 bits in wParam, all 32 from a bar being dragged.
 int thumb_position(HWND hwnd, int bar, WPARAM wParam) {
-    // The bar keeps the 32-bit position the 16 bits of wParam may not hold.
     SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-    if (style_of(hwnd) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL) &&
-        GetScrollInfo(hwnd, bar, &si))
+    if ((style_of(hwnd) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) &&
+        GetScrollInfo(hwnd, bar, &si) && (si.nTrackPos & 0xFFFF) == HIWORD(wParam))
         return si.nTrackPos;
     return HIWORD(wParam);
 }
