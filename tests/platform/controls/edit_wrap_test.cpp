@@ -443,6 +443,64 @@ TEST_F(EditWrapTest, AutoVScrollOrTheLinesShown) {
     }
 }
 
+// Tabs of a multi-line field reach the stops EM_SETTABSTOPS gives in dialog units (a quarter of
+// the average character width): none for every 32, one for every so many, more for each. The
+// field draws them once the program invalidates it, as the platform leaves that to the program.
+TEST_F(EditWrapTest, TabsGoToTheStopsSet) {
+    const HWND e = field(ES_AUTOHSCROLL, "a\tb\tc", 40, 2);
+    TEXTMETRICA tm{};
+    HDC dc = GetDC(e);
+    SelectObject(dc, font);
+    GetTextMetricsA(dc, &tm);
+    ReleaseDC(e, dc);
+    const int unit = tm.tmAveCharWidth;
+    const auto x_of = [&](int index) {
+        return GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0));
+    };
+    // Glyph pixels in columns from..to of the first line.
+    const auto inked = [&](int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 2; y < lineHeight; ++y)
+                n += pixel(e, x, y) != colour(COLOR_WINDOW);
+        return n;
+    };
+    struct Row {
+        std::vector<int> stops;
+        int b, c; // dialog units where "b" and "c" start
+    };
+    const std::vector<Row> rows{
+        {{}, 32, 64},
+        {{12}, 12, 24},
+        {{20, 44}, 20, 44},
+        {{24, 30}, 24, 30},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(SendMessageA(e, EM_SETTABSTOPS, row.stops.size(),
+                                 reinterpret_cast<LPARAM>(row.stops.data())));
+        InvalidateRect(e, nullptr, TRUE);
+        pump();
+        const int b = Margin + row.b * unit / 4;
+        EXPECT_EQ(x_of(2), b) << row.b;
+        EXPECT_EQ(x_of(4), Margin + row.c * unit / 4) << row.c;
+        EXPECT_EQ(inked(Margin + charWidth + 1, b - 1), 0) << "blank up to the stop " << row.b;
+        EXPECT_GT(inked(b, b + charWidth), 0) << "b at its stop " << row.b;
+    }
+    // Refused: a stop not after the one before it, or none given; the stops stay.
+    const int bad[] = {8, 8};
+    EXPECT_FALSE(SendMessageA(e, EM_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(bad)));
+    EXPECT_FALSE(SendMessageA(e, EM_SETTABSTOPS, 1, 0));
+    EXPECT_EQ(x_of(2), Margin + 24 * unit / 4);
+    // Not drawn again by itself: the old place shows until the program invalidates.
+    const int forty[] = {40};
+    ASSERT_TRUE(SendMessageA(e, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(forty)));
+    pump();
+    EXPECT_GT(inked(Margin + 24 * unit / 4, Margin + 24 * unit / 4 + charWidth), 0);
+    InvalidateRect(e, nullptr, TRUE);
+    pump();
+    EXPECT_EQ(inked(Margin + 24 * unit / 4, Margin + 24 * unit / 4 + charWidth), 0);
+}
+
 // Long texts wrapped: 100,000 characters in 5,000 lines of 20, scrolled to the end and typed
 // into at the start; a too small buffer gets the start of the line.
 TEST_F(EditWrapTest, LongTextsWrapAndScroll) {
