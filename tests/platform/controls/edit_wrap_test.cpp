@@ -401,6 +401,56 @@ TEST_F(EditWrapTest, ScrollingNotifiesTheParent) {
     EXPECT_EQ(first(e), 7);
 }
 
+// The horizontal bar counts the pixels of the widest line with a page of the view's width; its
+// arrows and track scroll and tell EN_HSCROLL, as Home and End do when they move the view.
+TEST_F(EditWrapTest, HorizontalBarScrollsSideways) {
+    const std::string longLine(60, 'w');
+    const std::string text = "short\r\n" + longLine + "\r\nend";
+    const DWORD style = WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL;
+    const HWND e = field(style, text.c_str(), 20, 4);
+    RECT c;
+    GetClientRect(e, &c);
+    const int view = c.right - 2 * Margin;
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(e, SB_HORZ, &si));
+    EXPECT_EQ(si.nMax, 60 * charWidth);
+    EXPECT_EQ(si.nPage, static_cast<UINT>(view));
+    const int last = 60 * charWidth + 1 - view;
+    const auto shift = [&] { return Margin - GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, 0, 0)); };
+    struct Row {
+        WPARAM code;
+        int x;
+        bool told;
+    };
+    const std::vector<Row> rows{
+        {SB_LINERIGHT, charWidth, true},
+        {SB_PAGERIGHT, charWidth + view, true},
+        {SB_RIGHT, last, false},
+        {SB_LINERIGHT, last, false}, // at the end: nothing moves, nothing told
+        {SB_LINELEFT, last - charWidth, true},
+        {MAKEWPARAM(SB_THUMBPOSITION, 17), 17, false},
+        {SB_LEFT, 0, false},
+    };
+    for (const Row& row : rows) {
+        frame_log().commands.clear();
+        SendMessageA(e, WM_HSCROLL, row.code, 0);
+        EXPECT_EQ(shift(), row.x) << row.code;
+        EXPECT_EQ(GetScrollPos(e, SB_HORZ), row.x) << row.code;
+        EXPECT_EQ(codes(), row.told ? std::vector<WORD>{EN_HSCROLL} : std::vector<WORD>{})
+            << row.code;
+    }
+    // The keys: End on the long line scrolls to its end, Home back; each tells EN_HSCROLL.
+    SetFocus(e);
+    SendMessageA(e, EM_SETSEL, 7, 7);
+    frame_log().commands.clear();
+    key(VK_END);
+    EXPECT_GT(shift(), 0);
+    EXPECT_EQ(GetScrollPos(e, SB_HORZ), std::min(shift(), last));
+    key(VK_HOME);
+    EXPECT_EQ(shift(), 0);
+    EXPECT_EQ(codes(), (std::vector<WORD>{EN_HSCROLL, EN_HSCROLL}));
+}
+
 // With ES_AUTOVSCROLL the field scrolls to keep the caret in view while the user types; without
 // it the field holds the lines it shows: what would go beyond is refused with a beep and
 // EN_MAXTEXT, a paste is cut at the last line.
