@@ -1,23 +1,23 @@
 // The static control, "STATIC": text, icons, bitmaps, frames and rectangles.
 //
-// Styles: SS_LEFT and SS_CENTER (wrapped at word breaks), SS_RIGHT, SS_SIMPLE and
-// SS_LEFTNOWORDWRAP (one line per line of text, clipped), SS_NOPREFIX ('&' shown as it is;
-// otherwise it underlines the mnemonic), SS_ICON and SS_BITMAP (the control takes the image's
-// size unless SS_CENTERIMAGE or SS_REALSIZEIMAGE asks to centre it in the control as it is),
-// SS_BLACKRECT/GRAYRECT/WHITERECT, SS_BLACKFRAME/GRAYFRAME/WHITEFRAME,
+// Styles: SS_LEFT, SS_CENTER and SS_RIGHT (wrapped at word breaks, tabs expanded), SS_SIMPLE
+// (the first line), SS_LEFTNOWORDWRAP (one line per line of text, clipped), SS_NOPREFIX ('&'
+// shown as it is; otherwise it underlines the mnemonic), SS_EDITCONTROL (a word wider than the
+// control is broken, a partly visible last line is not shown), SS_ENDELLIPSIS (one line ending
+// in "..." when it does not fit), all laid out by DrawTextA; SS_ICON and SS_BITMAP (the
+// control takes the image's size unless SS_CENTERIMAGE or SS_REALSIZEIMAGE asks to centre it in the
+// control as it is), SS_BLACKRECT/GRAYRECT/WHITERECT, SS_BLACKFRAME/GRAYFRAME/WHITEFRAME,
 // SS_ETCHEDHORZ/VERT/FRAME, SS_OWNERDRAW (WM_DRAWITEM), SS_NOTIFY (clicks reach the control
 // and STN_CLICKED, STN_DBLCLK, STN_ENABLE and STN_DISABLE reach the parent; without it the hit
 // test answers HTTRANSPARENT).
 // Messages: STM_SETIMAGE, STM_GETIMAGE, STM_SETICON, STM_GETICON, WM_SETTEXT (an icon static
 // loads the icon the text names), WM_SETFONT, WM_GETFONT, WM_GETDLGCODE (DLGC_STATIC).
 // Text kinds and images ask WM_CTLCOLORSTATIC; a disabled static draws grey text.
-// Gaps: SS_SUNKEN, SS_ENHMETAFILE, SS_ENDELLIPSIS and the other ellipsis styles, SS_USERITEM.
+// Gaps: SS_SUNKEN, SS_ENHMETAFILE, SS_PATHELLIPSIS and SS_WORDELLIPSIS, SS_USERITEM.
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "controls/control.h"
 #include "controls/system_classes.h"
@@ -54,79 +54,31 @@ std::string text_of(HWND hwnd) {
 
 // ---- text
 
-// The width a piece takes on the screen, its mnemonic markers left out.
-int width_of(HDC hdc, std::string_view piece, bool prefixes) {
-    std::string shown;
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        if (prefixes && piece[i] == '&' && i + 1 < piece.size()) ++i;
-        shown += piece[i];
-    }
-    SIZE size{};
-    GetTextExtentPoint32A(hdc, shown.data(), static_cast<int>(shown.size()), &size);
-    return size.cx;
-}
-
-// Breaks each line of text between words so that it fits width; a word wider than the line
-// stands alone.
-std::vector<std::string> wrap(HDC hdc, std::string_view text, int width, bool prefixes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-        std::string line;
-        std::size_t i = 0;
-        while (i < raw.size()) {
-            std::size_t wordEnd = raw.find(' ', i);
-            if (wordEnd == std::string_view::npos) wordEnd = raw.size();
-            const std::string candidate =
-                line.empty() ? std::string(raw.substr(i, wordEnd - i))
-                             : line + " " + std::string(raw.substr(i, wordEnd - i));
-            if (!line.empty() && width_of(hdc, candidate, prefixes) > width) {
-                lines.push_back(line);
-                line = std::string(raw.substr(i, wordEnd - i));
-            } else {
-                line = candidate;
-            }
-            i = wordEnd + 1;
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-void draw_text(HWND hwnd, HDC hdc, const Static& s, RECT client) {
-    const DWORD style = style_of(hwnd), kind = style & SS_TYPEMASK;
-    const bool prefixes = !(style & SS_NOPREFIX);
-    UINT format = DT_SINGLELINE | DT_TOP | (prefixes ? 0 : DT_NOPREFIX);
+// The DrawTextA format for a text kind. SS_ENDELLIPSIS keeps the text on one line.
+UINT text_format(DWORD style) {
+    const DWORD kind = style & SS_TYPEMASK;
+    UINT format = DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0u) |
+                  ((style & SS_EDITCONTROL) ? DT_EDITCONTROL : 0u);
+    if (kind == SS_SIMPLE) return format | DT_SINGLELINE;
     if (kind == SS_CENTER)
         format |= DT_CENTER;
     else if (kind == SS_RIGHT)
         format |= DT_RIGHT;
+    if ((style & SS_ELLIPSISMASK) == SS_ENDELLIPSIS)
+        return format | DT_SINGLELINE | DT_END_ELLIPSIS;
+    if (kind != SS_LEFTNOWORDWRAP) format |= DT_WORDBREAK;
+    return format;
+}
+
+void draw_text(HWND hwnd, HDC hdc, const Static& s, RECT client) {
+    const DWORD style = style_of(hwnd);
     if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     SetBkMode(hdc, TRANSPARENT);
     const HGDIOBJ oldFont = SelectObject(hdc, font_of(s));
-    TEXTMETRICA tm{};
-    GetTextMetricsA(hdc, &tm);
-    const std::string text = text_of(hwnd);
-    const bool wraps = kind == SS_LEFT || kind == SS_CENTER;
-    std::vector<std::string> lines;
-    if (kind == SS_SIMPLE) {
-        lines.push_back(text.substr(0, text.find_first_of("\r\n")));
-    } else if (wraps) {
-        lines = wrap(hdc, text, client.right - client.left, prefixes);
-    } else {
-        lines = wrap(hdc, text, 1 << 30, prefixes);
-    }
-    RECT line{client.left, client.top, client.right, client.top + tm.tmHeight};
-    for (const std::string& l : lines) {
-        if (line.top >= client.bottom) break;
-        DrawTextA(hdc, l.c_str(), static_cast<int>(l.size()), &line, format);
-        OffsetRect(&line, 0, tm.tmHeight);
-    }
+    std::string text = text_of(hwnd);
+    // A simple static shows the first line of its text.
+    if ((style & SS_TYPEMASK) == SS_SIMPLE) text = text.substr(0, text.find_first_of("\r\n"));
+    DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &client, text_format(style));
     SelectObject(hdc, oldFont);
 }
 

@@ -18,6 +18,8 @@ namespace {
 
 constexpr int IconId = 20, TextId = 0xFFFF;
 constexpr WORD ButtonClass = 0x80, StaticClass = 0x82;
+// How the text control lays out the message (SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL).
+constexpr UINT TextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL;
 
 struct ButtonSpec {
     int id;
@@ -92,7 +94,7 @@ std::vector<std::byte> build_template(const Box& box, UINT type) {
     put16(out, 8); // point size
     put_text(out, "MS Shell Dlg");
     if (box.icon) put_item(out, SS_OWNERDRAW, IconId, StaticClass, "");
-    put_item(out, SS_LEFT | SS_NOPREFIX, TextId, StaticClass, "");
+    put_item(out, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, TextId, StaticClass, "");
     for (int i = 0; i < box.set->count; ++i) {
         DWORD s = WS_TABSTOP | (i == box.defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         if (i == 0) s |= WS_GROUP;
@@ -100,72 +102,6 @@ std::vector<std::byte> build_template(const Box& box, UINT type) {
                  box.set->buttons[static_cast<std::size_t>(i)].text);
     }
     return out;
-}
-
-// ---- the text -----------------------------------------------------------------------------
-
-// Breaks the message into lines no wider than maxWidth: at line ends first, then between words;
-// a word wider than a whole line is broken between characters. Widths come from a table of the
-// font's character advances, so that a long message is measured in one pass.
-std::vector<std::string> wrap_text(HDC hdc, std::string_view text, int maxWidth) {
-    std::array<int, 256> advance{};
-    for (int c = 0; c < 256; ++c) {
-        const char ch = static_cast<char>(c);
-        SIZE size{};
-        GetTextExtentPoint32A(hdc, &ch, 1, &size);
-        advance[static_cast<std::size_t>(c)] = size.cx;
-    }
-    auto width = [&](std::string_view s) {
-        int w = 0;
-        for (unsigned char c : s)
-            w += advance[c];
-        return w;
-    };
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view para = text.substr(start, end - start);
-        if (!para.empty() && para.back() == '\r') para.remove_suffix(1);
-        std::string line;
-        int lineWidth = 0;
-        std::size_t i = 0;
-        while (i < para.size()) {
-            // The next word with the blanks before it.
-            std::size_t j = i;
-            while (j < para.size() && para[j] == ' ')
-                ++j;
-            std::size_t k = j;
-            while (k < para.size() && para[k] != ' ')
-                ++k;
-            const std::string_view blanks = para.substr(i, j - i), word = para.substr(j, k - j);
-            const int needed = width(blanks) + width(word);
-            if (!line.empty() && lineWidth + needed > maxWidth) {
-                // A wrapped line starts at its word, without the blanks that separated it.
-                lines.push_back(std::move(line));
-                line.clear();
-                lineWidth = 0;
-            } else {
-                line.append(blanks);
-                lineWidth += width(blanks);
-            }
-            for (char c : word) {
-                const int w = advance[static_cast<unsigned char>(c)];
-                if (lineWidth + w > maxWidth && !line.empty()) {
-                    lines.push_back(std::move(line));
-                    line.clear();
-                    lineWidth = 0;
-                }
-                line.push_back(c);
-                lineWidth += w;
-            }
-            i = k;
-        }
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // ---- the dialog ---------------------------------------------------------------------------
@@ -219,24 +155,19 @@ void lay_out(HWND dialog, const Box& box) {
                           &captionSize);
     const int captionW = std::min<int>(captionSize.cx * 5 / 4 + 3 * lineH, screen.cx * 5 / 8);
 
+    // The message wraps between words, a word wider than a line between characters, as the
+    // text control will show it.
     const int maxTextW = std::max(8 * lineH, screen.cx * 5 / 8 - iconArea - 2 * margin);
-    const std::vector<std::string> lines = wrap_text(hdc, box.text, maxTextW);
-    // Only as many lines as the screen can show; the box grows no taller than the screen.
-    const int maxTextH = std::max(lineH, screen.cy - frameH - 3 * margin - buttonH);
-    const std::size_t shown =
-        std::min(lines.size(), static_cast<std::size_t>(std::max(1, maxTextH / lineH)));
-    std::string joined;
-    int textW = 0;
-    for (std::size_t i = 0; i < shown; ++i) {
-        SIZE size{};
-        GetTextExtentPoint32A(hdc, lines[i].data(), static_cast<int>(lines[i].size()), &size);
-        textW = std::max<int>(textW, size.cx);
-        if (i) joined.push_back('\n');
-        joined += lines[i];
-    }
+    RECT measured{0, 0, maxTextW, 0};
+    const std::string text(box.text);
+    DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &measured,
+              TextFormat | DT_CALCRECT);
     SelectObject(hdc, oldFont);
     ReleaseDC(dialog, hdc);
-    const int textH = static_cast<int>(shown) * lineH;
+    // Only as many lines as the screen can show; the box grows no taller than the screen.
+    const int maxTextH = std::max(lineH, screen.cy - frameH - 3 * margin - buttonH);
+    const int textW = measured.right - measured.left;
+    const int textH = std::min<int>(measured.bottom - measured.top, maxTextH / lineH * lineH);
 
     const int bodyH = std::max(textH, box.icon ? MessageBoxIconSize : 0);
     const int clientW = std::max({iconArea + textW + 2 * margin, rowW + 2 * margin, captionW});
@@ -244,7 +175,7 @@ void lay_out(HWND dialog, const Box& box) {
 
     if (box.icon)
         place(GetDlgItem(dialog, IconId), margin, margin, MessageBoxIconSize, MessageBoxIconSize);
-    SetWindowTextA(textControl, joined.c_str());
+    SetWindowTextA(textControl, text.c_str());
     place(textControl, margin + iconArea, margin + (bodyH - textH) / 2, textW + 1, textH);
     int x = (clientW - rowW) / 2;
     const int y = clientH - margin - buttonH;

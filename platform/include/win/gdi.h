@@ -62,11 +62,16 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
 constexpr UINT DT_TOP = 0x0000, DT_LEFT = 0x0000, DT_CENTER = 0x0001, DT_RIGHT = 0x0002,
                DT_VCENTER = 0x0004, DT_BOTTOM = 0x0008, DT_WORDBREAK = 0x0010,
                DT_SINGLELINE = 0x0020, DT_EXPANDTABS = 0x0040, DT_NOCLIP = 0x0100,
-               DT_CALCRECT = 0x0400, DT_NOPREFIX = 0x0800;
+               DT_TABSTOP = 0x0080, DT_EXTERNALLEADING = 0x0200, DT_CALCRECT = 0x0400,
+               DT_NOPREFIX = 0x0800, DT_EDITCONTROL = 0x2000, DT_END_ELLIPSIS = 0x8000;
 constexpr UINT ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004;
 int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                  const INT* dx);
+// Text with tab stops; both answer the text's height in the high word, its width in the low.
+LONG TabbedTextOutA(HDC hdc, int x, int y, LPCSTR text, int count, int tabCount, const INT* tabs,
+                    int tabOrigin);
+DWORD GetTabbedTextExtentA(HDC hdc, LPCSTR text, int count, int tabCount, const INT* tabs);
 
 // Regions and scrolling.
 constexpr int RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5;

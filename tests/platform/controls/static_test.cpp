@@ -44,19 +44,23 @@ protected:
     HWND parentFrame = nullptr;
 };
 
-// "MMM MMM" in a control too narrow for both words: the wrapping kinds put the second word on
-// a second line; the others keep one line, clipped.
+// "MMMM MMMM" in a control too narrow for both words: the wrapping kinds (SS_RIGHT among them,
+// as the platform documents) put the second word on a second line; the others, and any kind
+// with SS_ENDELLIPSIS, keep one line.
 TEST_F(StaticTest, TextKindsPlaceAndWrapTheirText) {
     struct Row {
         DWORD kind;
         bool wraps;
         int side; // -1 ink starts at the left edge, 0 centred, 1 ends at the right edge
     };
-    constexpr std::array<Row, 5> rows{{{SS_LEFT, true, -1},
+    constexpr std::array<Row, 8> rows{{{SS_LEFT, true, -1},
                                        {SS_CENTER, true, 0},
-                                       {SS_RIGHT, false, 1},
+                                       {SS_RIGHT, true, 1},
                                        {SS_SIMPLE, false, -1},
-                                       {SS_LEFTNOWORDWRAP, false, -1}}};
+                                       {SS_LEFTNOWORDWRAP, false, -1},
+                                       {SS_LEFT | SS_EDITCONTROL, true, -1},
+                                       {SS_LEFT | SS_ENDELLIPSIS, false, -1},
+                                       {SS_RIGHT | SS_ENDELLIPSIS, false, 1}}};
     for (const Row& row : rows) {
         const HWND s = make(row.kind, "MMMM MMMM", RECT{10, 10, 70, 60});
         const int h = line_height(s);
