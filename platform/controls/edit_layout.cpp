@@ -10,8 +10,7 @@ int EditMeasure::after(int x, char c) const {
     if (c != '\t' || tabEvery <= 0) return x + widths[static_cast<unsigned char>(c)];
     for (int stop : tabStops)
         if (stop > x) return stop;
-    const int last = tabStops.empty() ? 0 : tabStops.back();
-    return last + ((x - last) / tabEvery + 1) * tabEvery;
+    return (x / tabEvery + 1) * tabEvery;
 }
 
 namespace {

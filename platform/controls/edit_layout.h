@@ -16,8 +16,8 @@ namespace plat {
 struct EditMeasure {
     std::array<int, 256> widths{};
     std::vector<int> tabStops; // pixels from the line's start, ascending
-    int tabEvery = 0;          // spacing after the last stop; 0: a tab is an ordinary character
-    char password = 0;         // shown for every character when not 0
+    int tabEvery = 0;  // stops from the line's start on past the last; 0: a tab is a character
+    char password = 0; // shown for every character when not 0
 
     // The x after c, drawn at x from the line's start.
     int after(int x, char c) const;

@@ -89,11 +89,13 @@ void measure(HWND hwnd, Edit& e) {
     const char password = !multi && (style_of(hwnd) & ES_PASSWORD) ? e.password : 0;
     std::vector<int> stops;
     int every = 0;
-    if (multi) {
-        if (e.tabUnits.size() > 1)
-            for (int units : e.tabUnits)
-                stops.push_back(units * e.averageWidth / 4);
-        every = std::max(1, (e.tabUnits.empty() ? DefaultTabUnits : e.tabUnits.back()) *
+    if (multi && e.tabUnits.size() > 1) {
+        // Past the last stop TabbedTextOutA goes on every eight average characters.
+        for (int units : e.tabUnits)
+            stops.push_back(std::max(1, units * e.averageWidth / 4));
+        every = 8 * e.averageWidth;
+    } else if (multi) {
+        every = std::max(1, (e.tabUnits.empty() ? DefaultTabUnits : e.tabUnits.front()) *
                                 e.averageWidth / 4);
     }
     if (password == e.measure.password && every == e.measure.tabEvery &&
@@ -316,8 +318,8 @@ void redraw(HWND hwnd) {
 
 namespace {
 
-// Characters from..to of line l, whose start is at left; tabs are spaces up to the next stop,
-// so the text is drawn piece by piece between them.
+// Characters from..to of line l, whose start is at left. TabbedTextOutA expands the tabs from
+// the line's start with the stops the positions were measured with.
 void draw_run(HDC hdc, const Edit& e, const EditLine& l, std::size_t from, std::size_t to, int left,
               int y, bool selected) {
     if (from >= to) return;
@@ -328,21 +330,17 @@ void draw_run(HDC hdc, const Edit& e, const EditLine& l, std::size_t from, std::
         RECT r{x, y, left + advance(e, l.start, to), y + e.lineHeight};
         FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
-    std::string piece;
-    int at = x;
-    int rel = x - left;
-    for (std::size_t i = from; i <= to; ++i) {
-        const bool tab = i < to && e.text[i] == '\t' && e.measure.tabEvery > 0;
-        if (i == to || tab) {
-            if (!piece.empty()) TextOutA(hdc, at, y, piece.data(), static_cast<int>(piece.size()));
-            piece.clear();
-            if (i == to) break;
-            rel = e.measure.after(rel, '\t');
-            at = left + rel;
-            continue;
-        }
-        piece += e.measure.password ? e.measure.password : e.text[i];
-        rel = e.measure.after(rel, e.text[i]);
+    if (e.measure.password) {
+        const std::string hidden(to - from, e.measure.password);
+        TextOutA(hdc, x, y, hidden.data(), static_cast<int>(hidden.size()));
+    } else if (e.measure.tabEvery > 0) {
+        const std::vector<int>& stops = e.measure.tabStops;
+        const INT every = e.measure.tabEvery;
+        TabbedTextOutA(hdc, x, y, e.text.data() + from, static_cast<int>(to - from),
+                       stops.empty() ? 1 : static_cast<int>(stops.size()),
+                       stops.empty() ? &every : stops.data(), left);
+    } else {
+        TextOutA(hdc, x, y, e.text.data() + from, static_cast<int>(to - from));
     }
     if (selected) SetTextColor(hdc, oldText);
 }

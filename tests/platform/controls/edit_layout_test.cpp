@@ -139,12 +139,12 @@ TEST(EditLayout, InconsistentChangeStillGivesTheRightLines) {
     EXPECT_EQ(l.text_size(), 11u);
 }
 
-TEST(EditMeasure, TabsGoToTheStopsThenEveryInterval) {
+TEST(EditMeasure, TabsGoToTheStopsThenEveryIntervalFromTheStart) {
     EditMeasure m = fixed();
     m.tabStops = {25, 60};
     m.tabEvery = 30;
-    const std::vector<std::pair<int, int>> rows{{0, 25},  {24, 25}, {25, 60}, {59, 60},
-                                                {60, 90}, {89, 90}, {90, 120}};
+    const std::vector<std::pair<int, int>> rows{{0, 25},  {24, 25}, {25, 60},  {59, 60},
+                                                {60, 90}, {89, 90}, {90, 120}, {121, 150}};
     for (const auto& [x, after] : rows)
         EXPECT_EQ(m.after(x, '\t'), after) << x;
     EXPECT_EQ(m.after(7, 'a'), 17);
