@@ -18,15 +18,16 @@
 // SETREADONLY, SETTABSTOPS, GETLINECOUNT, LINEINDEX, LINELENGTH, LINEFROMCHAR, GETLINE (all on
 // the lines as shown, wrapped ones included), CANUNDO, UNDO, EMPTYUNDOBUFFER, GETMODIFY,
 // SETMODIFY, SETPASSWORDCHAR, GETPASSWORDCHAR, GETFIRSTVISIBLELINE, LINESCROLL, SCROLL,
-// POSFROMCHAR, CHARFROMPOS, GETRECT; WM_VSCROLL, HSCROLL, MOUSEWHEEL; WM_CUT, COPY, PASTE, CLEAR,
-// UNDO; WM_SETTEXT, GETTEXT, GETTEXTLENGTH, SETFONT, GETFONT; WM_GETDLGCODE.
+// GETTHUMB, POSFROMCHAR, CHARFROMPOS, GETRECT, SETMARGINS, GETMARGINS; WM_VSCROLL, HSCROLL,
+// MOUSEWHEEL; WM_CUT, COPY, PASTE, CLEAR, UNDO; WM_SETTEXT, GETTEXT, GETTEXTLENGTH, SETFONT,
+// GETFONT; WM_GETDLGCODE.
 // Notifications (WM_COMMAND): EN_SETFOCUS, EN_KILLFOCUS, EN_UPDATE then EN_CHANGE after each
 // change (WM_SETTEXT of a multi-line field sends neither), EN_MAXTEXT when input is cut at the
 // limit, the width or the lines shown (typing beyond them also beeps), EN_VSCROLL/EN_HSCROLL
 // when the bar's arrows or track, the wheel or a key move the view (not the thumb).
 // Painting asks WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC when read-only or disabled. The caret is
 // drawn inverted where the caret is, without blinking.
-// Gaps: EM_SETMARGINS, EM_GETHANDLE/SETHANDLE, EM_FMTLINES (no soft break characters),
+// Gaps: EM_SETRECT, EM_GETHANDLE/SETHANDLE, EM_FMTLINES (no soft break characters),
 // ES_WANTRETURN (Enter always makes a new line), a size box where both bars meet.
 #include <algorithm>
 #include <cctype>
@@ -120,7 +121,7 @@ bool replace_selection(HWND hwnd, Edit& e, std::string_view input, bool byUser, 
     }
     if (!multiline(hwnd) && !(style_of(hwnd) & ES_AUTOHSCROLL)) {
         // Without sideways scrolling the field holds what fits in it.
-        const RECT view = view_of(hwnd);
+        const RECT view = view_of(hwnd, e);
         int room = view.right - view.left - advance(e, 0, from) - advance(e, to, e.text.size());
         std::size_t fits = 0;
         while (fits < s.size()) {
@@ -537,6 +538,22 @@ LRESULT on_set_tab_stops(HWND hwnd, Edit& e, WPARAM count, const int* stops) {
     return TRUE;
 }
 
+// EM_SETMARGINS: pixels, or EC_USEFONTINFO for a narrow margin from the font set (none
+// without one); the lines wrap anew at the width left.
+LRESULT on_set_margins(HWND hwnd, Edit& e, WPARAM which, LPARAM lParam) {
+    measure(hwnd, e);
+    const auto margin = [&](WORD value) {
+        if (value != EC_USEFONTINFO) return static_cast<int>(value);
+        return e.font ? e.averageWidth / 2 : 0;
+    };
+    if (which & EC_LEFTMARGIN) e.leftMargin = margin(LOWORD(lParam));
+    if (which & EC_RIGHTMARGIN) e.rightMargin = margin(HIWORD(lParam));
+    keep_first_visible(hwnd, e);
+    scroll_to_caret(hwnd, e);
+    redraw(hwnd);
+    return 0;
+}
+
 LRESULT on_focus(HWND hwnd, Edit& e, bool gained) {
     e.focused = gained;
     e.tracking = e.tracking && gained;
@@ -753,8 +770,14 @@ LRESULT edit_messages(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lP
         return MAKELONG(static_cast<WORD>(std::min<std::size_t>(p, 0xFFFF)),
                         static_cast<WORD>(line));
     }
+    case EM_SETMARGINS:
+        return on_set_margins(hwnd, e, wParam, lParam);
+    case EM_GETMARGINS:
+        return MAKELONG(static_cast<WORD>(e.leftMargin), static_cast<WORD>(e.rightMargin));
+    case EM_GETTHUMB:
+        return multiline(hwnd) ? (layout(hwnd, e), e.firstLine) : 0;
     case EM_GETRECT:
-        if (lParam) *reinterpret_cast<RECT*>(lParam) = view_of(hwnd);
+        if (lParam) *reinterpret_cast<RECT*>(lParam) = view_of(hwnd, e);
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);

@@ -42,6 +42,7 @@ struct Edit {
     HFONT measured = nullptr; // the font measure.widths belongs to
     int lineHeight = 0;
     int averageWidth = 0;
+    int leftMargin = 2, rightMargin = 2; // pixels between the client edges and the text
     EditLayout layout;
     bool relayout = true;            // the text was replaced whole or the measures changed
     bool vbar = false, hbar = false; // made with WS_VSCROLL, WS_HSCROLL
@@ -58,8 +59,8 @@ bool notify(HWND hwnd, const Edit& e, WORD code);
 HFONT font_of(const Edit& e);
 // The font's measures, the tab stops and the password character as the field shows text now.
 void measure(HWND hwnd, Edit& e);
-// The text's rectangle in client coordinates.
-RECT view_of(HWND hwnd);
+// The text's rectangle in client coordinates: inside the margins, a pixel below the top.
+RECT view_of(HWND hwnd, const Edit& e);
 // Lines break at the field's width: multi-line without ES_AUTOHSCROLL and without WS_HSCROLL.
 bool wraps(HWND hwnd, const Edit& e);
 // The lines of the text, laid out again first when the width, font or tab stops changed.

@@ -9,13 +9,12 @@
 namespace plat::edit {
 namespace {
 
-constexpr int Margin = 2;           // between the client edge and the text
 constexpr int DefaultTabUnits = 32; // dialog units between tab stops
 constexpr int WheelLines = 3;
 
 // Where a line starts in client coordinates, alignment and scrolling included.
 int line_left(HWND hwnd, const Edit& e, const EditLine& l) {
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     const DWORD align = style_of(hwnd) & (ES_CENTER | ES_RIGHT);
     int x = view.left;
     if (l.width < view.right - view.left) {
@@ -31,7 +30,7 @@ int line_left(HWND hwnd, const Edit& e, const EditLine& l) {
 int last_position(HWND hwnd, Edit& e, int bar) {
     const EditLayout& lay = layout(hwnd, e);
     if (bar == SB_VERT) return std::max(0, static_cast<int>(lay.count()) - visible_lines(hwnd, e));
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     return std::max(0, lay.widest() + 1 - (view.right - view.left));
 }
 
@@ -107,10 +106,11 @@ void measure(HWND hwnd, Edit& e) {
     e.relayout = true;
 }
 
-RECT view_of(HWND hwnd) {
+RECT view_of(HWND hwnd, const Edit& e) {
     RECT r;
     GetClientRect(hwnd, &r);
-    InflateRect(&r, -Margin, 0);
+    r.left += e.leftMargin;
+    r.right -= e.rightMargin;
     r.top += 1;
     if (r.right < r.left) r.right = r.left;
     if (r.bottom < r.top) r.bottom = r.top;
@@ -123,7 +123,7 @@ bool wraps(HWND hwnd, const Edit& e) {
 
 const EditLayout& layout(HWND hwnd, Edit& e) {
     measure(hwnd, e);
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     const int wrap = wraps(hwnd, e) ? view.right - view.left : EditLayout::NoWrap;
     const bool breaks = multiline(hwnd);
     if (e.relayout || e.layout.wrap_width() != wrap || e.layout.breaks() != breaks ||
@@ -148,13 +148,13 @@ POINT pos_to_point(HWND hwnd, Edit& e, std::size_t pos, bool atLineEnd) {
     if (atLineEnd && i > 0 && lines[i].start == pos && lines[i - 1].wrapped) --i;
     const EditLine& l = lines[i];
     const int x = line_left(hwnd, e, l) + advance(e, l.start, std::min(pos, l.start + l.length));
-    const int y = view_of(hwnd).top + (static_cast<int>(i) - e.firstLine) * e.lineHeight;
+    const int y = view_of(hwnd, e).top + (static_cast<int>(i) - e.firstLine) * e.lineHeight;
     return {x, y};
 }
 
 std::size_t point_to_pos(HWND hwnd, Edit& e, POINT p, bool* atLineEnd) {
     const std::vector<EditLine>& lines = layout(hwnd, e).lines();
-    const int top = view_of(hwnd).top;
+    const int top = view_of(hwnd, e).top;
     const int row = (p.y - top) / e.lineHeight + e.firstLine - (p.y < top ? 1 : 0);
     const EditLine& l =
         lines[static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(lines.size()) - 1))];
@@ -179,14 +179,14 @@ std::size_t caret_line(HWND hwnd, Edit& e) {
 }
 
 int visible_lines(HWND hwnd, const Edit& e) {
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     return std::max(1, (view.bottom - view.top) / std::max(1, e.lineHeight));
 }
 
 // Scrolls so that the caret is in view: a quarter of the width at a time sideways.
 void scroll_to_caret(HWND hwnd, Edit& e) {
     const EditLayout& lay = layout(hwnd, e);
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     const int width = view.right - view.left;
     const std::size_t line = caret_line(hwnd, e);
     if (multiline(hwnd)) {
@@ -228,7 +228,7 @@ bool line_scroll(HWND hwnd, Edit& e, int columns, int lines) {
 int on_scroll(HWND hwnd, Edit& e, int bar, WPARAM wParam) {
     if (!multiline(hwnd)) return 0;
     const bool vertical = bar == SB_VERT;
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     const int page = vertical ? visible_lines(hwnd, e) : std::max(1, view.right - view.left);
     const int step = vertical ? 1 : e.averageWidth;
     const int at = vertical ? e.firstLine : e.scrollX;
@@ -289,7 +289,7 @@ void wheel(HWND hwnd, Edit& e, int delta) {
 void sync_scroll_bars(HWND hwnd, Edit& e) {
     if (!multiline(hwnd) || !(e.vbar || e.hbar)) return;
     const EditLayout& lay = layout(hwnd, e);
-    const RECT view = view_of(hwnd);
+    const RECT view = view_of(hwnd, e);
     for (const int bar : {SB_VERT, SB_HORZ}) {
         if (!(bar == SB_VERT ? e.vbar : e.hbar)) continue;
         SCROLLINFO si{sizeof si, SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
@@ -386,7 +386,7 @@ LRESULT on_paint(HWND hwnd, Edit& e) {
         if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
         SetBkMode(hdc, TRANSPARENT);
         SelectObject(hdc, font_of(e));
-        const RECT view = view_of(hwnd);
+        const RECT view = view_of(hwnd, e);
         const HRGN clip = CreateRectRgn(view.left, 0, view.right, client.bottom);
         SelectClipRgn(hdc, clip);
         const std::vector<EditLine>& lines = layout(hwnd, e).lines();

@@ -551,6 +551,62 @@ TEST_F(EditWrapTest, TabsGoToTheStopsSet) {
     EXPECT_EQ(inked(Margin + 24 * unit / 4, Margin + 24 * unit / 4 + charWidth), 0);
 }
 
+// EM_SETMARGINS moves the text in from the edges, and the lines wrap at the width left.
+TEST_F(EditWrapTest, MarginsNarrowTheLines) {
+    const HWND e = field(0, Fox, 20, 6);
+    const int five = 5 * charWidth;
+    struct Row {
+        WPARAM which;
+        WORD left, right;
+        int wantLeft, wantRight;
+        LRESULT lines;
+    };
+    const std::vector<Row> rows{
+        {EC_LEFTMARGIN | EC_RIGHTMARGIN, static_cast<WORD>(Margin + five),
+         static_cast<WORD>(Margin + five), Margin + five, Margin + five, 5},
+        {EC_LEFTMARGIN, static_cast<WORD>(Margin + 2 * five), 0, Margin + 2 * five, Margin + five,
+         9 /* five columns: a word a line */},
+        {EC_RIGHTMARGIN, 999, Margin, Margin + 2 * five, Margin, 5},
+        {EC_LEFTMARGIN | EC_RIGHTMARGIN, Margin, Margin, Margin, Margin, 3},
+    };
+    for (const Row& row : rows) {
+        SendMessageA(e, EM_SETMARGINS, row.which, MAKELONG(row.left, row.right));
+        pump();
+        EXPECT_EQ(SendMessageA(e, EM_GETMARGINS, 0, 0), MAKELONG(row.wantLeft, row.wantRight));
+        RECT view{};
+        SendMessageA(e, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&view));
+        RECT c;
+        GetClientRect(e, &c);
+        EXPECT_EQ(view.left, row.wantLeft);
+        EXPECT_EQ(view.right, c.right - row.wantRight);
+        EXPECT_EQ(GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, 0, 0)), row.wantLeft);
+        EXPECT_EQ(lines(e), row.lines) << row.wantLeft << " " << row.wantRight;
+        // Nothing drawn in the left margin, the first letter right of it.
+        int inked = 0, first = 0;
+        for (int y = 2; y < lineHeight; ++y) {
+            for (int x = 0; x < row.wantLeft; ++x)
+                inked += pixel(e, x, y) != colour(COLOR_WINDOW);
+            for (int x = row.wantLeft; x < row.wantLeft + charWidth; ++x)
+                first += pixel(e, x, y) != colour(COLOR_WINDOW);
+        }
+        EXPECT_EQ(inked, 0) << row.wantLeft;
+        EXPECT_GT(first, 0) << row.wantLeft;
+    }
+    // A narrow margin from the font, none for a field without one.
+    TEXTMETRICA tm{};
+    HDC dc = GetDC(e);
+    SelectObject(dc, font);
+    GetTextMetricsA(dc, &tm);
+    ReleaseDC(e, dc);
+    SendMessageA(e, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELONG(EC_USEFONTINFO, EC_USEFONTINFO));
+    EXPECT_EQ(SendMessageA(e, EM_GETMARGINS, 0, 0),
+              MAKELONG(tm.tmAveCharWidth / 2, tm.tmAveCharWidth / 2));
+    const HWND plain = control(parentFrame, "EDIT", "", WS_BORDER, RECT{10, 300, 200, 324}, 77);
+    SendMessageA(plain, EM_SETMARGINS, EC_LEFTMARGIN, MAKELONG(EC_USEFONTINFO, 0));
+    EXPECT_EQ(LOWORD(SendMessageA(plain, EM_GETMARGINS, 0, 0)), 0);
+}
+
 // Long texts wrapped: 100,000 characters in 5,000 lines of 20, scrolled to the end and typed
 // into at the start; a too small buffer gets the start of the line.
 TEST_F(EditWrapTest, LongTextsWrapAndScroll) {
