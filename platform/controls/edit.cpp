@@ -27,8 +27,10 @@
 // when the bar's arrows or track, the wheel or a key move the view (not the thumb).
 // Painting asks WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC when read-only or disabled. The caret is
 // drawn inverted where the caret is, without blinking.
-// Gaps: EM_SETRECT, EM_GETHANDLE/SETHANDLE, EM_FMTLINES (no soft break characters),
-// ES_WANTRETURN (Enter always makes a new line), a size box where both bars meet.
+// In a dialog Enter presses the default button unless ES_WANTRETURN (or Ctrl) makes it a new
+// line.
+// Gaps: EM_SETRECT, EM_GETHANDLE/SETHANDLE, EM_FMTLINES (no soft break characters), a size box
+// where both bars meet.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -570,6 +572,16 @@ LRESULT on_get_text(const Edit& e, WPARAM size, char* buffer) {
     return static_cast<LRESULT>(n);
 }
 
+// A multi-line field takes every key but Enter, which without ES_WANTRETURN (and without Ctrl)
+// is the dialog's: it presses the default button.
+LRESULT dialog_code(HWND hwnd, const MSG* msg) {
+    const LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    if (!multiline(hwnd)) return code;
+    const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+    if (enter && !(style_of(hwnd) & ES_WANTRETURN) && GetKeyState(VK_CONTROL) >= 0) return code;
+    return code | DLGC_WANTALLKEYS;
+}
+
 // The first visible character of a single-line field.
 LRESULT first_visible_char(HWND hwnd, Edit& e) {
     layout(hwnd, e);
@@ -589,11 +601,8 @@ LRESULT edit_messages(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lP
         e.hbar = cs && (cs->style & WS_HSCROLL);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-        if (multiline(hwnd)) code |= DLGC_WANTALLKEYS;
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return dialog_code(hwnd, reinterpret_cast<const MSG*>(lParam));
     case WM_PAINT:
         return on_paint(hwnd, e);
     case WM_ERASEBKGND:

@@ -607,6 +607,44 @@ TEST_F(EditWrapTest, MarginsNarrowTheLines) {
     EXPECT_EQ(LOWORD(SendMessageA(plain, EM_GETMARGINS, 0, 0)), 0);
 }
 
+// In a dialog, Enter in a multi-line field presses the default button (IDOK here, the frame
+// naming none) unless the field has ES_WANTRETURN or Ctrl is down; then it starts a new line.
+TEST_F(EditWrapTest, EnterInADialogWithoutWantReturnIsTheDialogs) {
+    struct Row {
+        DWORD style;
+        bool ctrl;
+        const char* text;
+        bool ok;
+    };
+    const std::vector<Row> rows{
+        {0, false, "ab", true},
+        {ES_WANTRETURN, false, "a\r\nb", false},
+        {0, true, "a\r\nb", false},
+    };
+    for (const Row& row : rows) {
+        const HWND e = field(row.style | ES_AUTOVSCROLL, "ab", 20, 3);
+        SetFocus(e);
+        SendMessageA(e, EM_SETSEL, 1, 1);
+        frame_log().commands.clear();
+        if (row.ctrl) plat::inject_key(VK_CONTROL, 0, true);
+        plat::inject_key(VK_RETURN, '\r', true);
+        plat::inject_key(VK_RETURN, '\r', false);
+        if (row.ctrl) plat::inject_key(VK_CONTROL, 0, false);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageA(parentFrame, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        EXPECT_EQ(text(e), row.text) << row.style << " " << row.ctrl;
+        bool ok = false;
+        for (WPARAM w : frame_log().commands)
+            ok |= LOWORD(w) == IDOK;
+        EXPECT_EQ(ok, row.ok) << row.style << " " << row.ctrl;
+        DestroyWindow(e);
+    }
+}
+
 // Long texts wrapped: 100,000 characters in 5,000 lines of 20, scrolled to the end and typed
 // into at the start; a too small buffer gets the start of the line.
 TEST_F(EditWrapTest, LongTextsWrapAndScroll) {
