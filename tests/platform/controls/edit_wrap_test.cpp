@@ -645,6 +645,26 @@ TEST_F(EditWrapTest, EnterInADialogWithoutWantReturnIsTheDialogs) {
     }
 }
 
+// A single-line field answers EM_GETFIRSTVISIBLELINE with the first character in view.
+TEST_F(EditWrapTest, SingleLineFirstVisibleIsACharacter) {
+    const std::string digits = "0123456789012345678901234567890123456789";
+    const HWND e = control(parentFrame, "EDIT", digits.c_str(), ES_AUTOHSCROLL | WS_BORDER,
+                           RECT{10, 300, 110, 324}, 78);
+    SendMessageA(e, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    measure(e);
+    EXPECT_EQ(first(e), 0);
+    SetFocus(e);
+    key(VK_END);
+    const LRESULT visible = first(e);
+    EXPECT_GT(visible, 0);
+    // The character there starts at the text's left edge or just right of it.
+    const int x = GET_X_LPARAM(SendMessageA(e, EM_POSFROMCHAR, static_cast<WPARAM>(visible), 0));
+    EXPECT_GE(x, Margin);
+    EXPECT_LT(x, Margin + charWidth);
+    EXPECT_EQ(SendMessageA(e, EM_GETTHUMB, 0, 0), 0);
+    EXPECT_FALSE(SendMessageA(e, EM_SCROLL, SB_LINEDOWN, 0));
+}
+
 // Long texts wrapped: 100,000 characters in 5,000 lines of 20, scrolled to the end and typed
 // into at the start; a too small buffer gets the start of the line.
 TEST_F(EditWrapTest, LongTextsWrapAndScroll) {
