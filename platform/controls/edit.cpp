@@ -1,28 +1,37 @@
 // The edit control, "EDIT": single-line and multi-line text fields.
 //
-// Styles: ES_MULTILINE (lines end in "\r\n"), ES_AUTOHSCROLL (without it a single-line field
-// refuses text wider than itself), ES_AUTOVSCROLL, ES_READONLY, ES_PASSWORD, ES_NUMBER,
-// ES_UPPERCASE, ES_LOWERCASE, ES_LEFT/CENTER/RIGHT, ES_NOHIDESEL.
+// Styles: ES_MULTILINE (lines end in "\r\n"; without ES_AUTOHSCROLL and WS_HSCROLL lines also
+// wrap at the field's width, after the blanks before a word that does not fit, inside a word
+// longer than the line, again whenever the text, the size or the font changes), ES_AUTOHSCROLL
+// (without it a single-line field refuses text wider than itself), ES_AUTOVSCROLL (without it a
+// multi-line field refuses an insertion that would make more lines than it shows), ES_READONLY,
+// ES_PASSWORD, ES_NUMBER, ES_UPPERCASE, ES_LOWERCASE, ES_LEFT/CENTER/RIGHT, ES_NOHIDESEL;
+// WS_VSCROLL and WS_HSCROLL give a multi-line field the window's scroll bars, kept shown and
+// disabled while everything fits.
 // Keys: arrows, Home/End (with Ctrl the whole text), Ctrl+Left/Right by words, Up/Down and
-// Page Up/Down between lines, Shift with any of them extends the selection; Backspace, Delete
-// (Shift+Delete cuts), Ctrl+Insert copies, Shift+Insert pastes; Ctrl+A, C, X, V, Z.
+// Page Up/Down between the lines shown (End on a wrapped line leaves the caret at its end),
+// Shift with any of them extends the selection; Backspace, Delete (Shift+Delete cuts),
+// Ctrl+Insert copies, Shift+Insert pastes; Ctrl+A, C, X, V, Z.
 // Mouse: a press places the caret (Shift extends), a drag selects, a double click selects a
-// word, the wheel scrolls a multi-line field.
+// word, the wheel scrolls a multi-line field; the scroll bars' arrows, track and thumb scroll it.
 // Messages: EM_GETSEL, SETSEL, REPLACESEL, LIMITTEXT/SETLIMITTEXT, GETLIMITTEXT, SCROLLCARET,
-// SETREADONLY, SETTABSTOPS, GETLINECOUNT, LINEINDEX, LINELENGTH, LINEFROMCHAR, GETLINE,
-// CANUNDO, UNDO, EMPTYUNDOBUFFER, GETMODIFY, SETMODIFY, SETPASSWORDCHAR, GETPASSWORDCHAR,
-// GETFIRSTVISIBLELINE, LINESCROLL, POSFROMCHAR, CHARFROMPOS, GETRECT; WM_CUT, COPY, PASTE,
-// CLEAR, UNDO; WM_SETTEXT, GETTEXT, GETTEXTLENGTH, SETFONT, GETFONT; WM_GETDLGCODE.
+// SETREADONLY, SETTABSTOPS, GETLINECOUNT, LINEINDEX, LINELENGTH, LINEFROMCHAR, GETLINE (all on
+// the lines as shown, wrapped ones included), CANUNDO, UNDO, EMPTYUNDOBUFFER, GETMODIFY,
+// SETMODIFY, SETPASSWORDCHAR, GETPASSWORDCHAR, GETFIRSTVISIBLELINE, LINESCROLL, SCROLL,
+// GETTHUMB, POSFROMCHAR, CHARFROMPOS, GETRECT, SETMARGINS, GETMARGINS; WM_VSCROLL, HSCROLL,
+// MOUSEWHEEL; WM_CUT, COPY, PASTE, CLEAR, UNDO; WM_SETTEXT, GETTEXT, GETTEXTLENGTH, SETFONT,
+// GETFONT; WM_GETDLGCODE.
 // Notifications (WM_COMMAND): EN_SETFOCUS, EN_KILLFOCUS, EN_UPDATE then EN_CHANGE after each
 // change (WM_SETTEXT of a multi-line field sends neither), EN_MAXTEXT when input is cut at the
-// limit (typing beyond it also beeps).
+// limit, the width or the lines shown (typing beyond them also beeps), EN_VSCROLL/EN_HSCROLL
+// when the bar's arrows or track, the wheel or a key move the view (not the thumb).
 // Painting asks WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC when read-only or disabled. The caret is
 // drawn inverted where the caret is, without blinking.
-// Gaps: word wrap of multi-line fields without ES_AUTOHSCROLL (lines break only at line
-// ends), the scroll bars of WS_VSCROLL/WS_HSCROLL, EN_HSCROLL/EN_VSCROLL, EM_SETMARGINS,
-// EM_GETHANDLE/SETHANDLE.
+// In a dialog Enter presses the default button unless ES_WANTRETURN (or Ctrl) makes it a new
+// line.
+// Gaps: EM_SETRECT, EM_GETHANDLE/SETHANDLE, EM_FMTLINES (no soft break characters), a size box
+// where both bars meet.
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstring>
 #include <string>
@@ -30,301 +39,22 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/edit_state.h"
 #include "controls/system_classes.h"
 
 namespace plat {
-namespace {
+namespace edit {
 
-constexpr std::size_t DefaultLimit = 32767;
-constexpr int Margin = 2;           // between the client edge and the text
-constexpr int DefaultTabUnits = 32; // dialog units between tab stops
-constexpr int WheelLines = 3;
-
-struct Snapshot {
-    std::string text;
-    std::size_t caret = 0, anchor = 0;
-};
-
-struct Edit {
-    std::string text;
-    std::size_t caret = 0, anchor = 0; // the selection runs between them
-    std::size_t limit = DefaultLimit;
-    bool modified = false;
-    bool focused = false;
-    bool tracking = false; // the left button is down in the field
-    bool typing = false;   // the last change was typed at the caret: one undo for the run
-    char password = '*';
-    HFONT font = nullptr;
-    int scrollX = 0;   // pixels scrolled off to the left
-    int firstLine = 0; // the top visible line of a multi-line field
-    Snapshot undo;
-    bool canUndo = false;
-    std::vector<int> tabUnits; // tab stops in dialog units; empty for the default
-    std::array<int, 256> widths{};
-    HFONT measured = nullptr; // the font widths belongs to
-    int lineHeight = 0;
-    int averageWidth = 0;
-};
-
-bool multiline(HWND hwnd) {
-    return style_of(hwnd) & ES_MULTILINE;
+bool read_only(HWND hwnd) {
+    return style_of(hwnd) & ES_READONLY;
 }
-
-HFONT font_of(const Edit& e) {
-    return e.font ? e.font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-}
-
-// Character widths of the font: positions are sums of them, so every 100,000-character line
-// is measured in one pass.
-void measure(HWND hwnd, Edit& e) {
-    if (e.measured == font_of(e) && e.lineHeight > 0) return;
-    HDC hdc = GetDC(hwnd);
-    const HGDIOBJ old = SelectObject(hdc, font_of(e));
-    for (int c = 0; c < 256; ++c) {
-        const char ch = static_cast<char>(c);
-        SIZE size{};
-        GetTextExtentPoint32A(hdc, &ch, 1, &size);
-        e.widths[static_cast<std::size_t>(c)] = size.cx;
-    }
-    TEXTMETRICA tm{};
-    GetTextMetricsA(hdc, &tm);
-    SelectObject(hdc, old);
-    ReleaseDC(hwnd, hdc);
-    e.lineHeight = std::max<int>(1, tm.tmHeight);
-    e.averageWidth = std::max<int>(1, tm.tmAveCharWidth);
-    e.measured = font_of(e);
-}
-
-RECT view_of(HWND hwnd) {
-    RECT r;
-    GetClientRect(hwnd, &r);
-    InflateRect(&r, -Margin, 0);
-    r.top += 1;
-    if (r.right < r.left) r.right = r.left;
-    return r;
-}
-
-// ---- lines
-
-struct Line {
-    std::size_t start, length;
-};
-
-std::vector<Line> lines_of(HWND hwnd, const Edit& e) {
-    std::vector<Line> lines;
-    if (!multiline(hwnd)) return {{0, e.text.size()}};
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t nl = e.text.find('\n', start);
-        if (nl == std::string::npos) {
-            lines.push_back({start, e.text.size() - start});
-            return lines;
-        }
-        const std::size_t end = nl > start && e.text[nl - 1] == '\r' ? nl - 1 : nl;
-        lines.push_back({start, end - start});
-        start = nl + 1;
-    }
-}
-
-std::size_t line_of(const std::vector<Line>& lines, std::size_t pos) {
-    auto it = std::upper_bound(lines.begin(), lines.end(), pos,
-                               [](std::size_t p, const Line& l) { return p < l.start; });
-    return it == lines.begin() ? 0 : static_cast<std::size_t>(it - lines.begin() - 1);
-}
-
-char shown(HWND hwnd, const Edit& e, char c) {
-    return (style_of(hwnd) & ES_PASSWORD) && !multiline(hwnd) ? e.password : c;
-}
-
-int tab_after(const Edit& e, int x) {
-    const int unit = e.averageWidth;
-    if (e.tabUnits.size() > 1)
-        for (int stop : e.tabUnits)
-            if (stop * unit / 4 > x) return stop * unit / 4;
-    const int every =
-        std::max(1, (e.tabUnits.empty() ? DefaultTabUnits : e.tabUnits.back()) * unit / 4);
-    return (x / every + 1) * every;
-}
-
-// The x offset, from the line's start, of each position from start to start + count.
-int advance(HWND hwnd, const Edit& e, std::size_t from, std::size_t to) {
-    int x = 0;
-    for (std::size_t i = from; i < to; ++i) {
-        const char c = shown(hwnd, e, e.text[i]);
-        x = c == '\t' && multiline(hwnd) ? tab_after(e, x)
-                                         : x + e.widths[static_cast<unsigned char>(c)];
-    }
-    return x;
-}
-
-// Where a line starts in client coordinates, alignment and scrolling included.
-int line_left(HWND hwnd, const Edit& e, const Line& l) {
-    const RECT view = view_of(hwnd);
-    const int width = advance(hwnd, e, l.start, l.start + l.length);
-    const DWORD align = style_of(hwnd) & (ES_CENTER | ES_RIGHT);
-    int x = view.left;
-    if (width < view.right - view.left) {
-        if (align == ES_CENTER)
-            x += (view.right - view.left - width) / 2;
-        else if (align == ES_RIGHT)
-            x = view.right - width;
-    }
-    return x - e.scrollX;
-}
-
-POINT pos_to_point(HWND hwnd, const Edit& e, std::size_t pos) {
-    const std::vector<Line> lines = lines_of(hwnd, e);
-    const std::size_t i = line_of(lines, pos);
-    const Line& l = lines[i];
-    const int x =
-        line_left(hwnd, e, l) + advance(hwnd, e, l.start, std::min(pos, l.start + l.length));
-    const int y = view_of(hwnd).top + (static_cast<int>(i) - e.firstLine) * e.lineHeight;
-    return {x, y};
-}
-
-std::size_t point_to_pos(HWND hwnd, const Edit& e, POINT p) {
-    const std::vector<Line> lines = lines_of(hwnd, e);
-    const int row =
-        (p.y - view_of(hwnd).top) / e.lineHeight + e.firstLine - (p.y < view_of(hwnd).top ? 1 : 0);
-    const std::size_t i =
-        static_cast<std::size_t>(std::clamp(row, 0, static_cast<int>(lines.size()) - 1));
-    const Line& l = lines[i];
-    int x = line_left(hwnd, e, l);
-    for (std::size_t k = l.start; k < l.start + l.length; ++k) {
-        const int next = x + advance(hwnd, e, k, k + 1);
-        if (p.x < (x + next) / 2) return k;
-        x = next;
-    }
-    return l.start + l.length;
-}
-
-int visible_lines(HWND hwnd, const Edit& e) {
-    const RECT view = view_of(hwnd);
-    return std::max(1, (view.bottom - view.top) / e.lineHeight);
-}
-
-// Scrolls so that the caret is in view: a quarter of the width at a time sideways.
-void scroll_to_caret(HWND hwnd, Edit& e) {
-    measure(hwnd, e);
-    const DWORD style = style_of(hwnd);
-    const RECT view = view_of(hwnd);
-    const int width = view.right - view.left;
-    if (multiline(hwnd)) {
-        const std::vector<Line> lines = lines_of(hwnd, e);
-        const int line = static_cast<int>(line_of(lines, e.caret));
-        if (line < e.firstLine) e.firstLine = line;
-        if (line >= e.firstLine + visible_lines(hwnd, e))
-            e.firstLine = line - visible_lines(hwnd, e) + 1;
-    }
-    if (!(style & ES_AUTOHSCROLL) && !multiline(hwnd)) {
-        e.scrollX = 0;
-        return;
-    }
-    const std::vector<Line> lines = lines_of(hwnd, e);
-    const Line& l = lines[line_of(lines, e.caret)];
-    const int x = advance(hwnd, e, l.start, e.caret);
-    if (x < e.scrollX) e.scrollX = std::max(0, x - width / 4);
-    if (x >= e.scrollX + width) e.scrollX = x - width + width / 4 + 1;
-}
-
-void redraw(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-// ---- painting
-
-void draw_run(HWND hwnd, HDC hdc, const Edit& e, std::size_t from, std::size_t to, int x, int y,
-              bool selected) {
-    if (from >= to) return;
-    std::string run;
-    run.reserve(to - from);
-    for (std::size_t i = from; i < to; ++i)
-        run += shown(hwnd, e, e.text[i]);
-    const int width = advance(hwnd, e, from, to);
-    COLORREF oldText = 0;
-    if (selected) {
-        oldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        RECT r{x, y, x + width, y + e.lineHeight};
-        FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
-    }
-    // Tabs are spaces up to the next stop: the text is drawn piece by piece.
-    int at = x;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= run.size(); ++i) {
-        if (i < run.size() && !(run[i] == '\t' && multiline(hwnd))) continue;
-        if (i > start) TextOutA(hdc, at, y, run.data() + start, static_cast<int>(i - start));
-        at = x + advance(hwnd, e, from, from + i + (i < run.size() ? 1 : 0));
-        start = i + 1;
-    }
-    if (selected) SetTextColor(hdc, oldText);
-}
-
-void draw_line(HWND hwnd, HDC hdc, const Edit& e, const Line& l, int y, const RECT& view) {
-    const std::size_t selFrom = std::min(e.caret, e.anchor), selTo = std::max(e.caret, e.anchor);
-    const bool showSel = e.focused || (style_of(hwnd) & ES_NOHIDESEL);
-    int x = line_left(hwnd, e, l);
-    // Characters wholly left of the view are skipped, and drawing stops at its right side.
-    std::size_t from = l.start;
-    const std::size_t end = l.start + l.length;
-    while (from < end) {
-        const int w = advance(hwnd, e, from, from + 1);
-        if (x + w >= view.left) break;
-        x += w;
-        ++from;
-    }
-    std::size_t to = from;
-    for (int right = x; to < end && right <= view.right; ++to)
-        right += advance(hwnd, e, to, to + 1);
-    const std::size_t a = std::clamp(selFrom, from, to), b = std::clamp(selTo, from, to);
-    draw_run(hwnd, hdc, e, from, a, x, y, false);
-    const int xa = x + advance(hwnd, e, from, a);
-    draw_run(hwnd, hdc, e, a, b, xa, y, showSel);
-    draw_run(hwnd, hdc, e, b, to, xa + advance(hwnd, e, a, b), y, false);
-}
-
-LRESULT on_paint(HWND hwnd, Edit& e) {
-    const void* self = &e;
-    measure(hwnd, e);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    const int saved = SaveDC(hdc);
-    const bool greyed = (style_of(hwnd) & ES_READONLY) || !IsWindowEnabled(hwnd);
-    const HBRUSH background =
-        control_colours(hwnd, hdc, greyed ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
-    if (background && control_alive(hwnd, self)) {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        FillRect(hdc, &client, background);
-        if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-        SetBkMode(hdc, TRANSPARENT);
-        SelectObject(hdc, font_of(e));
-        const RECT view = view_of(hwnd);
-        const HRGN clip = CreateRectRgn(view.left, 0, view.right, client.bottom);
-        SelectClipRgn(hdc, clip);
-        const std::vector<Line> lines = lines_of(hwnd, e);
-        const int shownLines = visible_lines(hwnd, e) + 1;
-        for (int i = e.firstLine;
-             i < static_cast<int>(lines.size()) && i < e.firstLine + shownLines; ++i)
-            draw_line(hwnd, hdc, e, lines[static_cast<std::size_t>(i)],
-                      view.top + (i - e.firstLine) * e.lineHeight, view);
-        SelectClipRgn(hdc, nullptr);
-        DeleteObject(clip);
-        if (e.focused) {
-            const POINT c = pos_to_point(hwnd, e, e.caret);
-            PatBlt(hdc, std::min(c.x, static_cast<int>(client.right) - 1), c.y, 1, e.lineHeight,
-                   DSTINVERT);
-        }
-    }
-    RestoreDC(hdc, saved);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
-// ---- changes
 
 bool notify(HWND hwnd, const Edit& e, WORD code) {
     return notify_parent(hwnd, code) && control_alive(hwnd, &e);
 }
+
+namespace {
+// ---- changes
 
 // The text the rules of the field let through from s.
 std::string filtered(HWND hwnd, std::string_view s) {
@@ -347,12 +77,42 @@ void remember(Edit& e) {
     e.canUndo = true;
 }
 
-// Replaces the selection with s. Input beyond the limit, or wider than a field without
-// ES_AUTOHSCROLL, is cut off; EN_MAXTEXT then tells the parent (and the user hears a beep).
-// Returns false when the field is gone.
+// The lines the text would have with from..to replaced by s.
+std::size_t lines_after(HWND hwnd, Edit& e, std::size_t from, std::size_t to, std::string_view s) {
+    std::string text = e.text;
+    text.replace(from, to - from, s);
+    EditLayout trial = layout(hwnd, e);
+    trial.replace(text, e.measure, from, to - from, s.size());
+    return trial.count();
+}
+
+// Cuts s to what a field without ES_AUTOVSCROLL holds: no more lines than it shows (or has
+// already); true when something was cut.
+bool fit_lines(HWND hwnd, Edit& e, std::size_t from, std::size_t to, std::string& s) {
+    if (!multiline(hwnd) || (style_of(hwnd) & ES_AUTOVSCROLL) || s.empty()) return false;
+    const std::size_t room = std::max<std::size_t>(static_cast<std::size_t>(visible_lines(hwnd, e)),
+                                                   layout(hwnd, e).count());
+    if (lines_after(hwnd, e, from, to, s) <= room) return false;
+    std::size_t fits = 0, fails = s.size();
+    while (fails - fits > 1) {
+        const std::size_t mid = fits + (fails - fits) / 2;
+        if (lines_after(hwnd, e, from, to, std::string_view(s).substr(0, mid)) <= room)
+            fits = mid;
+        else
+            fails = mid;
+    }
+    if (fits > 0 && fits < s.size() && s[fits - 1] == '\r' && s[fits] == '\n') --fits;
+    s.resize(fits);
+    return true;
+}
+
+// Replaces the selection with s. Input beyond the limit, wider than a single-line field
+// without ES_AUTOHSCROLL or longer than a multi-line one without ES_AUTOVSCROLL is cut off;
+// EN_MAXTEXT then tells the parent (and the user hears a beep). Returns false when the field
+// is gone.
 bool replace_selection(HWND hwnd, Edit& e, std::string_view input, bool byUser, bool undoable,
                        bool typed = false) {
-    measure(hwnd, e);
+    layout(hwnd, e);
     std::string s = filtered(hwnd, input);
     const std::size_t from = std::min(e.caret, e.anchor), to = std::max(e.caret, e.anchor);
     const std::size_t kept = e.text.size() - (to - from);
@@ -363,12 +123,11 @@ bool replace_selection(HWND hwnd, Edit& e, std::string_view input, bool byUser, 
     }
     if (!multiline(hwnd) && !(style_of(hwnd) & ES_AUTOHSCROLL)) {
         // Without sideways scrolling the field holds what fits in it.
-        const RECT view = view_of(hwnd);
-        int room = view.right - view.left - advance(hwnd, e, 0, from) -
-                   advance(hwnd, e, to, e.text.size());
+        const RECT view = view_of(hwnd, e);
+        int room = view.right - view.left - advance(e, 0, from) - advance(e, to, e.text.size());
         std::size_t fits = 0;
         while (fits < s.size()) {
-            room -= e.widths[static_cast<unsigned char>(shown(hwnd, e, s[fits]))];
+            room -= e.measure.after(0, s[fits]);
             if (room < 0) break;
             ++fits;
         }
@@ -377,12 +136,15 @@ bool replace_selection(HWND hwnd, Edit& e, std::string_view input, bool byUser, 
             cut = true;
         }
     }
+    cut = fit_lines(hwnd, e, from, to, s) || cut;
     const bool changes = !s.empty() || from != to;
     if (changes) {
         if (undoable && !(typed && e.typing)) remember(e);
         e.typing = typed;
         e.text.replace(from, to - from, s);
+        e.layout.replace(e.text, e.measure, from, to - from, s.size());
         e.caret = e.anchor = from + s.size();
+        e.caretAtLineEnd = false;
         e.modified = true;
         scroll_to_caret(hwnd, e);
         redraw(hwnd);
@@ -395,7 +157,9 @@ bool replace_selection(HWND hwnd, Edit& e, std::string_view input, bool byUser, 
     return notify(hwnd, e, EN_UPDATE) && notify(hwnd, e, EN_CHANGE);
 }
 
-void set_selection(HWND hwnd, Edit& e, std::size_t anchor, std::size_t caret) {
+// atLineEnd: a caret where a wrapped line ends stays at that line's end.
+void set_selection(HWND hwnd, Edit& e, std::size_t anchor, std::size_t caret,
+                   bool atLineEnd = false) {
     anchor = std::min(anchor, e.text.size());
     caret = std::min(caret, e.text.size());
     // A "\r\n" is one step: positions never fall between its two characters.
@@ -404,9 +168,10 @@ void set_selection(HWND hwnd, Edit& e, std::size_t anchor, std::size_t caret) {
     };
     anchor = fix(anchor);
     caret = fix(caret);
-    if (anchor == e.anchor && caret == e.caret) return;
+    if (anchor == e.anchor && caret == e.caret && atLineEnd == e.caretAtLineEnd) return;
     e.anchor = anchor;
     e.caret = caret;
+    e.caretAtLineEnd = atLineEnd;
     e.typing = false;
     scroll_to_caret(hwnd, e);
     redraw(hwnd);
@@ -414,7 +179,9 @@ void set_selection(HWND hwnd, Edit& e, std::size_t anchor, std::size_t caret) {
 
 void set_text(HWND hwnd, Edit& e, const char* text) {
     e.text = text ? text : "";
+    e.relayout = true;
     e.caret = e.anchor = 0;
+    e.caretAtLineEnd = false;
     e.scrollX = 0;
     e.firstLine = 0;
     e.modified = false;
@@ -441,10 +208,6 @@ void copy(HWND hwnd, const Edit& e) {
     GlobalUnlock(memory);
     if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
     CloseClipboard();
-}
-
-bool read_only(HWND hwnd) {
-    return style_of(hwnd) & ES_READONLY;
 }
 
 bool paste(HWND hwnd, Edit& e) {
@@ -474,6 +237,8 @@ bool undo(HWND hwnd, Edit& e) {
     e.caret = std::min(e.undo.caret, e.text.size());
     e.anchor = std::min(e.undo.anchor, e.text.size());
     e.undo = std::move(now);
+    e.relayout = true;
+    e.caretAtLineEnd = false;
     e.typing = false;
     e.modified = true;
     scroll_to_caret(hwnd, e);
@@ -514,30 +279,32 @@ std::size_t char_right(const Edit& e, std::size_t p) {
 }
 
 // The position on another line, nearest the caret's x.
-std::size_t line_step(HWND hwnd, const Edit& e, int lines) {
-    const POINT at = pos_to_point(hwnd, e, e.caret);
-    return point_to_pos(hwnd, e, {at.x, at.y + lines * e.lineHeight + e.lineHeight / 2});
+std::size_t line_step(HWND hwnd, Edit& e, int lines, bool& atLineEnd) {
+    const POINT at = pos_to_point(hwnd, e, e.caret, e.caretAtLineEnd);
+    return point_to_pos(hwnd, e, {at.x, at.y + lines * e.lineHeight + e.lineHeight / 2},
+                        &atLineEnd);
 }
 
-std::size_t home(HWND hwnd, const Edit& e, bool ctrl) {
+std::size_t home(HWND hwnd, Edit& e, bool ctrl) {
     if (ctrl) return 0;
-    const std::vector<Line> lines = lines_of(hwnd, e);
-    return lines[line_of(lines, e.caret)].start;
+    return e.layout.lines()[caret_line(hwnd, e)].start;
 }
 
-std::size_t end(HWND hwnd, const Edit& e, bool ctrl) {
+std::size_t end(HWND hwnd, Edit& e, bool ctrl, bool& atLineEnd) {
     if (ctrl) return e.text.size();
-    const std::vector<Line> lines = lines_of(hwnd, e);
-    const Line& l = lines[line_of(lines, e.caret)];
+    const EditLine& l = e.layout.lines()[caret_line(hwnd, e)];
+    atLineEnd = l.wrapped;
     return l.start + l.length;
 }
 
 LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
-    measure(hwnd, e);
+    layout(hwnd, e);
     const bool shift = GetKeyState(VK_SHIFT) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
     const bool collapse = !shift && e.caret != e.anchor;
     const std::size_t lo = std::min(e.caret, e.anchor), hi = std::max(e.caret, e.anchor);
     std::size_t to = e.caret;
+    bool atLineEnd = false;
+    const int firstLine = e.firstLine, scrollX = e.scrollX;
     switch (vk) {
     case VK_LEFT:
         to = ctrl ? word_left(e, e.caret) : collapse ? lo : char_left(e, e.caret);
@@ -549,7 +316,7 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
         to = home(hwnd, e, ctrl);
         break;
     case VK_END:
-        to = end(hwnd, e, ctrl);
+        to = end(hwnd, e, ctrl, atLineEnd);
         break;
     case VK_UP:
     case VK_DOWN:
@@ -557,13 +324,19 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
             to = vk == VK_UP ? char_left(e, e.caret) : char_right(e, e.caret);
             break;
         }
-        to = line_step(hwnd, e, vk == VK_UP ? -1 : 1);
+        to = line_step(hwnd, e, vk == VK_UP ? -1 : 1, atLineEnd);
         break;
     case VK_PRIOR:
-    case VK_NEXT:
+    case VK_NEXT: {
+        // The view moves a page and the caret with it.
         if (!multiline(hwnd)) return 0;
-        to = line_step(hwnd, e, (vk == VK_PRIOR ? -1 : 1) * visible_lines(hwnd, e));
+        const int page = (vk == VK_PRIOR ? -1 : 1) * visible_lines(hwnd, e);
+        to = line_step(hwnd, e, page, atLineEnd);
+        const int last = static_cast<int>(e.layout.count()) - visible_lines(hwnd, e);
+        e.firstLine = std::clamp(e.firstLine + page, 0, std::max(0, last));
+        if (e.firstLine != firstLine) redraw(hwnd);
         break;
+    }
     case VK_DELETE:
         if (read_only(hwnd)) return 0;
         if (shift) {
@@ -587,7 +360,10 @@ LRESULT on_key_down(HWND hwnd, Edit& e, WPARAM vk) {
     default:
         return 0;
     }
-    set_selection(hwnd, e, shift ? e.anchor : to, to);
+    // A key that moves the view tells the parent, as the scroll bar's arrows do.
+    set_selection(hwnd, e, shift ? e.anchor : to, to, atLineEnd);
+    if (multiline(hwnd) && e.firstLine != firstLine && !notify(hwnd, e, EN_VSCROLL)) return 0;
+    if (multiline(hwnd) && e.scrollX != scrollX) notify(hwnd, e, EN_HSCROLL);
     return 0;
 }
 
@@ -659,16 +435,15 @@ LRESULT on_button_down(HWND hwnd, Edit& e, WPARAM keys, LPARAM lParam) {
     const void* self = &e;
     if (GetFocus() != hwnd) SetFocus(hwnd);
     if (!control_alive(hwnd, self)) return 0;
-    measure(hwnd, e);
-    const std::size_t p = point_to_pos(hwnd, e, point_of(lParam));
-    set_selection(hwnd, e, (keys & MK_SHIFT) ? e.anchor : p, p);
+    bool atLineEnd = false;
+    const std::size_t p = point_to_pos(hwnd, e, point_of(lParam), &atLineEnd);
+    set_selection(hwnd, e, (keys & MK_SHIFT) ? e.anchor : p, p, atLineEnd);
     e.tracking = true;
     SetCapture(hwnd);
     return 0;
 }
 
 LRESULT on_double_click(HWND hwnd, Edit& e, LPARAM lParam) {
-    measure(hwnd, e);
     const std::size_t p = point_to_pos(hwnd, e, point_of(lParam));
     set_selection(hwnd, e, word_start(e, p), word_end(e, p));
     return 0;
@@ -676,7 +451,9 @@ LRESULT on_double_click(HWND hwnd, Edit& e, LPARAM lParam) {
 
 LRESULT on_mouse_move(HWND hwnd, Edit& e, LPARAM lParam) {
     if (!e.tracking || GetCapture() != hwnd) return 0;
-    set_selection(hwnd, e, e.anchor, point_to_pos(hwnd, e, point_of(lParam)));
+    bool atLineEnd = false;
+    const std::size_t p = point_to_pos(hwnd, e, point_of(lParam), &atLineEnd);
+    set_selection(hwnd, e, e.anchor, p, atLineEnd);
     return 0;
 }
 
@@ -689,39 +466,40 @@ LRESULT on_button_up(HWND hwnd, Edit& e) {
 
 // ---- messages
 
-LRESULT on_get_line(HWND hwnd, const Edit& e, WPARAM index, char* buffer) {
+LRESULT on_get_line(HWND hwnd, Edit& e, WPARAM index, char* buffer) {
     if (!buffer) return 0;
     WORD size = 0;
     std::memcpy(&size, buffer, sizeof size); // the first word gives the buffer's size
-    const std::vector<Line> lines = lines_of(hwnd, e);
+    const std::vector<EditLine>& lines = layout(hwnd, e).lines();
     if (!multiline(hwnd)) index = 0;
     if (index >= lines.size()) return 0;
-    const Line& l = lines[index];
+    const EditLine& l = lines[index];
     const std::size_t n = std::min<std::size_t>(l.length, size);
     std::memcpy(buffer, e.text.data() + l.start, n); // not terminated, as on the platform
     return static_cast<LRESULT>(n);
 }
 
-LRESULT on_line_index(HWND hwnd, const Edit& e, WPARAM wParam) {
-    const std::vector<Line> lines = lines_of(hwnd, e);
+LRESULT on_line_index(HWND hwnd, Edit& e, WPARAM wParam) {
+    const std::vector<EditLine>& lines = layout(hwnd, e).lines();
     const auto index = static_cast<INT_PTR>(wParam);
-    if (index == -1) return static_cast<LRESULT>(lines[line_of(lines, e.caret)].start);
+    if (index == -1) return static_cast<LRESULT>(lines[caret_line(hwnd, e)].start);
     if (index < 0 || static_cast<std::size_t>(index) >= lines.size()) return -1;
     return static_cast<LRESULT>(lines[static_cast<std::size_t>(index)].start);
 }
 
 // EM_LINELENGTH takes a character index; -1 measures what the selection leaves of its lines.
-LRESULT on_line_length(HWND hwnd, const Edit& e, WPARAM wParam) {
-    const std::vector<Line> lines = lines_of(hwnd, e);
+LRESULT on_line_length(HWND hwnd, Edit& e, WPARAM wParam) {
+    const EditLayout& lay = layout(hwnd, e);
+    const std::vector<EditLine>& lines = lay.lines();
     const auto index = static_cast<INT_PTR>(wParam);
     if (index == -1) {
         const std::size_t lo = std::min(e.caret, e.anchor), hi = std::max(e.caret, e.anchor);
-        const Line& first = lines[line_of(lines, lo)];
-        const Line& last = lines[line_of(lines, hi)];
+        const EditLine& first = lines[lay.line_of(lo)];
+        const EditLine& last = lines[lay.line_of(hi)];
         return static_cast<LRESULT>((lo - first.start) + (last.start + last.length - hi));
     }
     if (index < 0 || static_cast<std::size_t>(index) > e.text.size()) return 0;
-    return static_cast<LRESULT>(lines[line_of(lines, static_cast<std::size_t>(index))].length);
+    return static_cast<LRESULT>(lines[lay.line_of(static_cast<std::size_t>(index))].length);
 }
 
 LRESULT on_get_sel(const Edit& e, WPARAM start, LPARAM end) {
@@ -750,15 +528,32 @@ LRESULT on_set_sel(HWND hwnd, Edit& e, WPARAM wStart, LPARAM lEnd) {
     return 0;
 }
 
+// EM_SETTABSTOPS: none for every 32 dialog units, one for every so many, more for each. The
+// field does not redraw itself: the program invalidates it, as on the platform.
 LRESULT on_set_tab_stops(HWND hwnd, Edit& e, WPARAM count, const int* stops) {
-    if (!multiline(hwnd) || (count > 0 && !stops)) return FALSE;
-    e.tabUnits.assign(stops, stops + count);
-    if (std::any_of(e.tabUnits.begin(), e.tabUnits.end(), [](int s) { return s <= 0; })) {
-        e.tabUnits.clear();
-        return FALSE;
-    }
-    redraw(hwnd);
+    if (!multiline(hwnd) || (count > 0 && !stops) || count > 0x7FFF) return FALSE;
+    const std::vector<int> units(stops, stops + count);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i] <= 0 || (i > 0 && units[i] <= units[i - 1])) return FALSE;
+    e.tabUnits = units;
+    measure(hwnd, e);
     return TRUE;
+}
+
+// EM_SETMARGINS: pixels, or EC_USEFONTINFO for a narrow margin from the font set (none
+// without one); the lines wrap anew at the width left.
+LRESULT on_set_margins(HWND hwnd, Edit& e, WPARAM which, LPARAM lParam) {
+    measure(hwnd, e);
+    const auto margin = [&](WORD value) {
+        if (value != EC_USEFONTINFO) return static_cast<int>(value);
+        return e.font ? e.averageWidth / 2 : 0;
+    };
+    if (which & EC_LEFTMARGIN) e.leftMargin = margin(LOWORD(lParam));
+    if (which & EC_RIGHTMARGIN) e.rightMargin = margin(HIWORD(lParam));
+    keep_first_visible(hwnd, e);
+    scroll_to_caret(hwnd, e);
+    redraw(hwnd);
+    return 0;
 }
 
 LRESULT on_focus(HWND hwnd, Edit& e, bool gained) {
@@ -769,16 +564,6 @@ LRESULT on_focus(HWND hwnd, Edit& e, bool gained) {
     return 0;
 }
 
-LRESULT on_line_scroll(HWND hwnd, Edit& e, int columns, int lines) {
-    if (!multiline(hwnd)) return FALSE;
-    measure(hwnd, e);
-    const int count = static_cast<int>(lines_of(hwnd, e).size());
-    e.firstLine = std::clamp(e.firstLine + lines, 0, std::max(0, count - 1));
-    e.scrollX = std::max(0, e.scrollX + columns * e.averageWidth);
-    redraw(hwnd);
-    return TRUE;
-}
-
 LRESULT on_get_text(const Edit& e, WPARAM size, char* buffer) {
     if (!buffer || size == 0) return 0;
     const std::size_t n = std::min<std::size_t>(e.text.size(), size - 1);
@@ -787,18 +572,37 @@ LRESULT on_get_text(const Edit& e, WPARAM size, char* buffer) {
     return static_cast<LRESULT>(n);
 }
 
-LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam) {
+// A multi-line field takes every key but Enter, which without ES_WANTRETURN (and without Ctrl)
+// is the dialog's: it presses the default button.
+LRESULT dialog_code(HWND hwnd, const MSG* msg) {
+    const LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    if (!multiline(hwnd)) return code;
+    const bool enter = msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+    if (enter && !(style_of(hwnd) & ES_WANTRETURN) && GetKeyState(VK_CONTROL) >= 0) return code;
+    return code | DLGC_WANTALLKEYS;
+}
+
+// The first visible character of a single-line field.
+LRESULT first_visible_char(HWND hwnd, Edit& e) {
+    layout(hwnd, e);
+    int x = 0;
+    std::size_t i = 0;
+    while (i < e.text.size() && x < e.scrollX)
+        x = e.measure.after(x, e.text[i++]);
+    return static_cast<LRESULT>(i);
+}
+
+LRESULT edit_messages(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE: {
         const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         if (cs && cs->lpszName) e.text = cs->lpszName;
+        e.vbar = cs && (cs->style & WS_VSCROLL);
+        e.hbar = cs && (cs->style & WS_HSCROLL);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-        if (multiline(hwnd)) code |= DLGC_WANTALLKEYS;
-        return code;
-    }
+    case WM_GETDLGCODE:
+        return dialog_code(hwnd, reinterpret_cast<const MSG*>(lParam));
     case WM_PAINT:
         return on_paint(hwnd, e);
     case WM_ERASEBKGND:
@@ -826,9 +630,20 @@ LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam
         if (reinterpret_cast<HWND>(lParam) != hwnd) e.tracking = false;
         return 0;
     case WM_MOUSEWHEEL:
-        if (!multiline(hwnd)) return 0;
-        return on_line_scroll(hwnd, e, 0,
-                              -static_cast<SHORT>(HIWORD(wParam)) / WHEEL_DELTA * WheelLines);
+        wheel(hwnd, e, static_cast<SHORT>(HIWORD(wParam)));
+        return 0;
+    case WM_VSCROLL:
+        on_scroll(hwnd, e, SB_VERT, wParam);
+        return 0;
+    case WM_HSCROLL:
+        on_scroll(hwnd, e, SB_HORZ, wParam);
+        return 0;
+    case EM_SCROLL: {
+        const WORD code = LOWORD(wParam);
+        if (!multiline(hwnd) || code > SB_PAGEDOWN) return FALSE;
+        const int lines = on_scroll(hwnd, e, SB_VERT, code);
+        return MAKELONG(static_cast<WORD>(static_cast<SHORT>(lines)), TRUE);
+    }
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorA(nullptr, IDC_IBEAM));
@@ -846,14 +661,18 @@ LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETFONT:
         e.font = reinterpret_cast<HFONT>(wParam);
         e.measured = nullptr;
-        measure(hwnd, e);
+        keep_first_visible(hwnd, e);
         scroll_to_caret(hwnd, e);
         if (LOWORD(lParam)) redraw(hwnd);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(e.font);
     case WM_SIZE:
-        if (e.lineHeight > 0) scroll_to_caret(hwnd, e);
+        // The lines wrap anew; the text at the top stays there.
+        if (e.lineHeight > 0) {
+            keep_first_visible(hwnd, e);
+            scroll_to_caret(hwnd, e);
+        }
         return 0;
     case WM_CUT:
         if (read_only(hwnd)) return 0;
@@ -907,18 +726,20 @@ LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam
     case EM_SETTABSTOPS:
         return on_set_tab_stops(hwnd, e, wParam, reinterpret_cast<const int*>(lParam));
     case EM_GETLINECOUNT:
-        return static_cast<LRESULT>(lines_of(hwnd, e).size());
+        return static_cast<LRESULT>(layout(hwnd, e).count());
     case EM_LINEINDEX:
         return on_line_index(hwnd, e, wParam);
     case EM_LINELENGTH:
         return on_line_length(hwnd, e, wParam);
     case EM_LINEFROMCHAR: {
-        const std::vector<Line> lines = lines_of(hwnd, e);
+        // -1: the caret's line, or the line where the selection starts.
+        const EditLayout& lay = layout(hwnd, e);
         const auto index = static_cast<INT_PTR>(wParam);
+        if (index < 0 && e.caret == e.anchor) return static_cast<LRESULT>(caret_line(hwnd, e));
         const std::size_t p =
             index < 0 ? std::min(e.caret, e.anchor)
                       : std::min<std::size_t>(static_cast<std::size_t>(index), e.text.size());
-        return static_cast<LRESULT>(line_of(lines, p));
+        return static_cast<LRESULT>(lay.line_of(p));
     }
     case EM_GETLINE:
         return on_get_line(hwnd, e, wParam, reinterpret_cast<char*>(lParam));
@@ -940,34 +761,61 @@ LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam
     case EM_GETPASSWORDCHAR:
         return static_cast<unsigned char>(e.password);
     case EM_GETFIRSTVISIBLELINE:
-        return multiline(hwnd) ? e.firstLine : 0;
+        if (!multiline(hwnd)) return first_visible_char(hwnd, e);
+        layout(hwnd, e);
+        return e.firstLine;
     case EM_LINESCROLL:
-        return on_line_scroll(hwnd, e, static_cast<int>(wParam), static_cast<int>(lParam));
+        return line_scroll(hwnd, e, static_cast<int>(wParam), static_cast<int>(lParam));
     case EM_POSFROMCHAR: {
         if (wParam > e.text.size()) return -1;
-        measure(hwnd, e);
         const POINT p = pos_to_point(hwnd, e, wParam);
         return MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
     }
     case EM_CHARFROMPOS: {
-        measure(hwnd, e);
-        const std::size_t p = point_to_pos(hwnd, e, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        const std::vector<Line> lines = lines_of(hwnd, e);
+        bool atLineEnd = false;
+        const std::size_t p =
+            point_to_pos(hwnd, e, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, &atLineEnd);
+        const std::size_t line = e.layout.line_of(p) - (atLineEnd ? 1 : 0);
         return MAKELONG(static_cast<WORD>(std::min<std::size_t>(p, 0xFFFF)),
-                        static_cast<WORD>(line_of(lines, p)));
+                        static_cast<WORD>(line));
     }
+    case EM_SETMARGINS:
+        return on_set_margins(hwnd, e, wParam, lParam);
+    case EM_GETMARGINS:
+        return MAKELONG(static_cast<WORD>(e.leftMargin), static_cast<WORD>(e.rightMargin));
+    case EM_GETTHUMB:
+        return multiline(hwnd) ? (layout(hwnd, e), e.firstLine) : 0;
     case EM_GETRECT:
-        if (lParam) *reinterpret_cast<RECT*>(lParam) = view_of(hwnd);
+        if (lParam) *reinterpret_cast<RECT*>(lParam) = view_of(hwnd, e);
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
 }
 
-} // namespace
+// Messages after which the text, its lines or the view may have changed.
+bool may_move_view(UINT message) {
+    return (message >= EM_GETSEL && message <= EM_GETLIMITTEXT) || message == WM_CREATE ||
+           message == WM_SIZE || message == WM_SETTEXT || message == WM_SETFONT ||
+           message == WM_KEYDOWN || message == WM_CHAR || message == WM_LBUTTONDOWN ||
+           message == WM_LBUTTONDBLCLK || message == WM_MOUSEMOVE || message == WM_MOUSEWHEEL ||
+           message == WM_VSCROLL || message == WM_HSCROLL || message == WM_CUT ||
+           message == WM_PASTE || message == WM_CLEAR || message == WM_UNDO;
+}
 
-const ControlClass edit_class{
-    "EDIT", control_proc<Edit, edit_proc>, CS_DBLCLKS, StateBytes, -1, SurfaceKind::Child,
-    32513}; // IDC_IBEAM
+LRESULT edit_proc(HWND hwnd, Edit& e, UINT message, WPARAM wParam, LPARAM lParam) {
+    const void* self = &e;
+    const LRESULT r = edit_messages(hwnd, e, message, wParam, lParam);
+    if (may_move_view(message) && control_alive(hwnd, self)) sync_scroll_bars(hwnd, e);
+    return r;
+}
+
+} // namespace
+} // namespace edit
+
+const ControlClass edit_class{"EDIT",     control_proc<edit::Edit, edit::edit_proc>,
+                              CS_DBLCLKS, StateBytes,
+                              -1,         SurfaceKind::Child,
+                              32513}; // IDC_IBEAM
 
 } // namespace plat
