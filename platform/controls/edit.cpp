@@ -241,9 +241,10 @@ void draw_run(HWND hwnd, HDC hdc, const Edit& e, std::size_t from, std::size_t t
     for (std::size_t i = from; i < to; ++i)
         run += shown(hwnd, e, e.text[i]);
     const int width = advance(hwnd, e, from, to);
-    COLORREF oldText = 0;
+    COLORREF oldText = 0, oldBack = 0;
     if (selected) {
         oldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        oldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
         RECT r{x, y, x + width, y + e.lineHeight};
         FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
@@ -256,7 +257,10 @@ void draw_run(HWND hwnd, HDC hdc, const Edit& e, std::size_t from, std::size_t t
         at = x + advance(hwnd, e, from, from + i + (i < run.size() ? 1 : 0));
         start = i + 1;
     }
-    if (selected) SetTextColor(hdc, oldText);
+    if (selected) {
+        SetTextColor(hdc, oldText);
+        SetBkColor(hdc, oldBack);
+    }
 }
 
 void draw_line(HWND hwnd, HDC hdc, const Edit& e, const Line& l, int y, const RECT& view) {
@@ -296,7 +300,7 @@ LRESULT on_paint(HWND hwnd, Edit& e) {
         GetClientRect(hwnd, &client);
         FillRect(hdc, &client, background);
         if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-        SetBkMode(hdc, TRANSPARENT);
+        // Text cells are opaque in the background colour the parent chose.
         SelectObject(hdc, font_of(e));
         const RECT view = view_of(hwnd);
         const HRGN clip = CreateRectRgn(view.left, 0, view.right, client.bottom);

@@ -107,7 +107,7 @@ void draw_text(HWND hwnd, HDC hdc, const Static& s, RECT client) {
     else if (kind == SS_RIGHT)
         format |= DT_RIGHT;
     if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    SetBkMode(hdc, TRANSPARENT);
+    // The text is opaque in the background colour the parent chose.
     const HGDIOBJ oldFont = SelectObject(hdc, font_of(s));
     TEXTMETRICA tm{};
     GetTextMetricsA(hdc, &tm);

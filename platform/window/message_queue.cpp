@@ -113,6 +113,16 @@ bool take_paint(MSG* msg, HWND hwnd, UINT min, UINT max) {
         if (!found && w.updatePending && IsWindowVisible(h) && window_matches(hwnd, h)) found = h;
     });
     if (!found) return false;
+    // A parent paints before its children, whatever order the window slots are in: a child
+    // painted first would be painted over.
+    for (HWND child = found; child;) {
+        const Window* w = lookup(child);
+        if (!w || !(w->style & WS_CHILD)) break;
+        const HWND up = GetParent(child);
+        const Window* p = lookup(up);
+        if (p && p->updatePending && IsWindowVisible(up) && window_matches(hwnd, up)) found = up;
+        child = up;
+    }
     *msg = make_msg(found, WM_PAINT, 0, 0);
     return true;
 }
