@@ -830,7 +830,6 @@ TEST_F(SampleDialogsOnXvfb, DetailsByKeyboardWhileTheFrameIsDisabled) {
     // the dialog's name field, which has the focus.
     const int menus = count_lines("WM_INITMENUPOPUP");
     click_datei();
-    xdo({"windowfocus", "--sync", dialog});
     ASSERT_EQ(xdo({"type", "Anna"}), 0);
     EXPECT_GE(wait_line("WM_CHAR 0x61"), 0);
     EXPECT_EQ(count_lines("WM_INITMENUPOPUP"), menus);
