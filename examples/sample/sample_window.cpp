@@ -1,7 +1,10 @@
 #include "sample/sample_window.h"
 
+#include <cstdio>
 #include <string>
+#include <utility>
 
+#include "sample/sample_dialogs.h"
 #include "sample/sample_ids.h"
 
 namespace sample {
@@ -14,6 +17,10 @@ struct State {
     bool aboutShown = false;
     HFONT sans = nullptr;
     HFONT mono = nullptr;
+    Details details;
+    std::string detailsLine; // what the details dialog answered last
+    std::string answerLine;  // what the question answered last
+    bool idleReported = false;
 };
 
 State* state_of(HWND hwnd) {
@@ -38,6 +45,8 @@ void paint(HWND hwnd, const State& s) {
         text_line(hdc, 3,
                   "\xDC"
                   "ber: ein Beispiel f\xFCr Tessaramond");
+    if (!s.detailsLine.empty()) text_line(hdc, DetailsLine, s.detailsLine);
+    if (!s.answerLine.empty()) text_line(hdc, DetailsLine + 1, s.answerLine);
     SelectObject(hdc, old);
     HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
     FillRect(hdc, &ColourBar, red);
@@ -56,8 +65,43 @@ void on_character(HWND hwnd, State& s, char c) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// Shows a dialog's answer and prints it for whoever watches the program.
+void report(HWND hwnd, std::string& line, std::string text) {
+    line = std::move(text);
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void on_details(HWND hwnd, State& s) {
+    s.idleReported = false;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
+    const bool ok = ask_details(hwnd, instance, s.details);
+    report(hwnd, s.detailsLine, describe_details(ok, s.details));
+}
+
+void on_question(HWND hwnd, State& s) {
+    s.idleReported = false;
+    const int answer = ask_question(hwnd);
+    report(hwnd, s.answerLine, describe_answer(answer));
+}
+
+// The first idle moment of a modal dialog tells whether the frame was left enabled.
+void on_enter_idle(HWND hwnd, State& s, WPARAM kind) {
+    if (kind != MSGF_DIALOGBOX || s.idleReported) return;
+    s.idleReported = true;
+    std::printf("Besitzer: %s\n", IsWindowEnabled(hwnd) ? "aktiv" : "gesperrt");
+    std::fflush(stdout);
+}
+
 void on_command(HWND hwnd, State& s, WORD id) {
     switch (id) {
+    case CMD_DETAILS:
+        on_details(hwnd, s);
+        break;
+    case CMD_QUESTION:
+        on_question(hwnd, s);
+        break;
     case CMD_CLEAR:
         s.typed.clear();
         InvalidateRect(hwnd, nullptr, TRUE);
@@ -105,6 +149,9 @@ LRESULT CALLBACK sample_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_COMMAND:
         if (s) on_command(hwnd, *s, LOWORD(wParam));
+        return 0;
+    case WM_ENTERIDLE:
+        if (s) on_enter_idle(hwnd, *s, wParam);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

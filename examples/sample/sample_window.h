@@ -1,5 +1,5 @@
-// The sample program's frame: a menu bar from its resources and a few lines of text, the last
-// showing what the user types.
+// The sample program's frame: a menu bar from its resources and a few lines of text: what the
+// user types, and what the dialogs of the Extras menu answered.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,9 @@ constexpr char WindowClass[] = "TessSample";
 constexpr int TextLeft = 10;
 constexpr int LineHeight = 24;
 constexpr RECT ColourBar{10, 110, 110, 120};
+// The text line (of LineHeight each, from 10) of the details dialog's answer; the question's
+// answer is the line below it.
+constexpr int DetailsLine = 5;
 
 // Registers the class and opens the frame; null when that fails.
 HWND create_sample_window(HINSTANCE instance, int show);

@@ -135,7 +135,7 @@ RECT draw_label(HWND hwnd, HDC hdc, const Button& b, RECT r, UINT format) {
     else if (format & DT_BOTTOM)
         y = r.bottom - h;
     RECT at{x, y, x + w, y + h};
-    SetBkMode(hdc, TRANSPARENT);
+    // Opaque in the DC's background colour: the parent's for boxes, the face for push buttons.
     if (!enabled) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     DrawTextA(hdc, text.c_str(), -1, &at, DT_SINGLELINE | DT_LEFT | DT_TOP | DT_NOCLIP);
     SelectObject(hdc, oldFont);
@@ -163,6 +163,7 @@ void draw_push(HWND hwnd, HDC hdc, const Button& b, RECT client) {
     InflateRect(&inside, -2, -2);
     if (down) OffsetRect(&inside, 1, 1);
     SetTextColor(hdc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));
     draw_label(hwnd, hdc, b, inside, text_format(style, true));
     if (b.focused) {
         RECT focus = r;

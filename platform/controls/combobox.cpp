@@ -324,10 +324,10 @@ LRESULT on_paint(HWND hwnd, Combo& c) {
         if (highlight) {
             FillRect(hdc, &t, GetSysColorBrush(COLOR_HIGHLIGHT));
             SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+            SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
         } else if (!enabled) {
             SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
         }
-        SetBkMode(hdc, TRANSPARENT);
         const int sel = cur_sel(c);
         if (sel >= 0) {
             const std::string text = item_text(c, sel);

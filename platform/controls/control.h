@@ -73,6 +73,12 @@ inline DWORD style_of(HWND hwnd) {
 // ODT_STATIC, ...), over its client area.
 void ask_owner_to_draw(HWND control, HDC hdc, UINT type, UINT action, UINT state);
 
+// The colour questions, WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC: DefWindowProcA answers them
+// with the system's colours, a dialog procedure answers them by its return value.
+constexpr bool is_control_colour_message(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 // DefWindowProcA's answer to the WM_CTLCOLOR* messages: system colours into hdc, and the
 // system brush for that kind of control.
 LRESULT default_control_colours(HDC hdc, UINT message);

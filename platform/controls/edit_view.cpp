@@ -324,9 +324,10 @@ void draw_run(HDC hdc, const Edit& e, const EditLine& l, std::size_t from, std::
               int y, bool selected) {
     if (from >= to) return;
     const int x = left + advance(e, l.start, from);
-    COLORREF oldText = 0;
+    COLORREF oldText = 0, oldBack = 0;
     if (selected) {
         oldText = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        oldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
         RECT r{x, y, left + advance(e, l.start, to), y + e.lineHeight};
         FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
@@ -342,7 +343,10 @@ void draw_run(HDC hdc, const Edit& e, const EditLine& l, std::size_t from, std::
     } else {
         TextOutA(hdc, x, y, e.text.data() + from, static_cast<int>(to - from));
     }
-    if (selected) SetTextColor(hdc, oldText);
+    if (selected) {
+        SetTextColor(hdc, oldText);
+        SetBkColor(hdc, oldBack);
+    }
 }
 
 void draw_line(HWND hwnd, HDC hdc, const Edit& e, const EditLine& l, int y, const RECT& view) {
@@ -384,7 +388,7 @@ LRESULT on_paint(HWND hwnd, Edit& e) {
         GetClientRect(hwnd, &client);
         FillRect(hdc, &client, background);
         if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-        SetBkMode(hdc, TRANSPARENT);
+        // Text cells are opaque in the background colour the parent chose.
         SelectObject(hdc, font_of(e));
         const RECT view = view_of(hwnd, e);
         const HRGN clip = CreateRectRgn(view.left, 0, view.right, client.bottom);

@@ -195,7 +195,7 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
         GetClientRect(hwnd, &client);
         FillRect(hdc, &client, background);
         SelectObject(hdc, font_of(lb));
-        SetBkMode(hdc, TRANSPARENT);
+        // Item texts are opaque in the background colour the parent chose.
         const bool enabled = IsWindowEnabled(hwnd);
         if (!enabled) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
         const int page = page_of(hwnd, lb) + 1;
@@ -228,10 +228,11 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
                 RestoreDC(hdc, inner);
                 continue;
             }
-            COLORREF old = 0;
+            COLORREF old = 0, oldBack = 0;
             if (selected && enabled) {
                 FillRect(hdc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
                 old = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+                oldBack = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
             }
             RECT text = r;
             text.left += TextIndent;
@@ -244,7 +245,10 @@ LRESULT on_paint(HWND hwnd, ListBox& lb) {
                                static_cast<int>(item.text.size()), static_cast<int>(tabs.size()),
                                tabs.data(), text.left);
             }
-            if (selected && enabled) SetTextColor(hdc, old);
+            if (selected && enabled) {
+                SetTextColor(hdc, old);
+                SetBkColor(hdc, oldBack);
+            }
             if (lb.focused && i == lb.caret) DrawFocusRect(hdc, &r);
         }
     }

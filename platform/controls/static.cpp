@@ -73,7 +73,7 @@ UINT text_format(DWORD style) {
 void draw_text(HWND hwnd, HDC hdc, const Static& s, RECT client) {
     const DWORD style = style_of(hwnd);
     if (!IsWindowEnabled(hwnd)) SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    SetBkMode(hdc, TRANSPARENT);
+    // The text is opaque in the background colour the parent chose.
     const HGDIOBJ oldFont = SelectObject(hdc, font_of(s));
     std::string text = text_of(hwnd);
     // A simple static shows the first line of its text.

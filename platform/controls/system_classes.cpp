@@ -13,8 +13,9 @@ void register_system_classes() {
     register_menu_popup_class(); // "#32768", the pop-up menus
     // One row per class file.
     static const ControlClass* const rows[] = {
-        &dialog_class, &statusbar_class, &toolbar_class, &tooltip_class,  &button_class,
-        &static_class, &edit_class,      &listbox_class, &combobox_class, &combolbox_class,
+        &dialog_class,   &statusbar_class, &toolbar_class,   &tooltip_class,
+        &button_class,   &static_class,    &edit_class,      &listbox_class,
+        &combobox_class, &combolbox_class, &scrollbar_class,
     };
     for (const ControlClass* row : rows)
         register_control_class(*row);

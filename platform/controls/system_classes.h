@@ -23,6 +23,7 @@ extern const ControlClass static_class;
 extern const ControlClass edit_class;
 extern const ControlClass listbox_class;
 extern const ControlClass combobox_class;
+extern const ControlClass scrollbar_class;
 // "ComboLBox", the list a combo box drops down.
 extern const ControlClass combolbox_class;
 // "#32770", the dialogs, with the dialog manager.

@@ -8,19 +8,7 @@ namespace {
 
 // Messages whose answer is the dialog procedure's own return value, not DWLP_MSGRESULT.
 bool answers_directly(UINT message) {
-    switch (message) {
-    case WM_INITDIALOG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return true;
-    default:
-        return false;
-    }
+    return message == WM_INITDIALOG || is_control_colour_message(message);
 }
 
 HWND default_button(HWND dialog) {

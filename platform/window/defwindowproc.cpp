@@ -252,15 +252,9 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         // Help asked for in a child is the parent's to give, in a top-level window its owner's.
         if (const HWND up = GetParent(hwnd)) return SendMessageA(up, WM_HELP, wParam, lParam);
         return TRUE;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        return default_control_colours(reinterpret_cast<HDC>(wParam), message);
     default:
+        if (is_control_colour_message(message))
+            return default_control_colours(reinterpret_cast<HDC>(wParam), message);
         return 0;
     }
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "window/scrollbar_parts.h"
+
 namespace plat {
 
 constexpr int CaptionHeight = 18;
@@ -24,10 +26,6 @@ RECT client_from_window(const RECT& window, DWORD style, DWORD exStyle, bool has
 // A shown scroll bar (SB_HORZ, SB_VERT) in window coordinates; empty when the style hides it.
 RECT scroll_bar_rect(HWND hwnd, int bar);
 // The parts of a bar along its length, in window coordinates.
-struct ScrollBarParts {
-    RECT bar{}, lowArrow{}, highArrow{}, thumb{};
-    bool hasThumb = false; // false when the bar is disabled or too short
-};
 ScrollBarParts scroll_bar_parts(HWND hwnd, int bar);
 // Draws the window's shown scroll bars (and the corner between them) into its window DC.
 void paint_scroll_bars(HWND hwnd, HDC windowDC);

@@ -10,6 +10,7 @@
 #include "gdi/damage.h"
 #include "gdi/surface.h"
 #include "window/handle_table.h"
+#include "window/scrollbar_parts.h"
 
 namespace plat {
 
@@ -18,17 +19,6 @@ struct WindowClass {
     std::string name; // as registered; looked up case-insensitively
     WNDCLASSEXA info{};
     std::string menuName;
-};
-
-// A window scroll bar's values; whether it shows is the window's WS_HSCROLL/WS_VSCROLL bit.
-struct ScrollBarData {
-    int min = 0, max = 100;
-    UINT page = 0;
-    int pos = 0;
-    int trackPos = 0;
-    bool tracking = false;
-    UINT disabled = 0;         // ESB_DISABLE_ flags
-    bool autoDisabled = false; // disabled by SIF_DISABLENOSCROLL for want of a range
 };
 
 struct Window {

@@ -2,6 +2,7 @@
 // our own helper. Skipped, with the reason, only where Xvfb cannot start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <memory>
@@ -73,8 +74,8 @@ protected:
         env["TESS_BACKEND"] = "";
         for (auto& [k, v] : extra)
             env[k] = v;
-        program =
-            std::make_unique<Process>(std::vector<std::string>{path}, env, dir.file("stderr.txt"));
+        program = std::make_unique<Process>(std::vector<std::string>{path}, env,
+                                            dir.file("stderr.txt"), dir.file("stdout.txt"));
         ASSERT_TRUE(wait_until([&] {
             const auto windows = visible_windows(title);
             window = windows.empty() ? "" : windows[0];
@@ -768,6 +769,133 @@ TEST_F(SampleOnXvfb, CloseBoxAndIcon) {
     const auto command = std::find(lines.begin(), lines.end(), "WM_SYSCOMMAND 0xF060");
     ASSERT_NE(command, lines.end());
     EXPECT_NE(std::find(command, lines.end(), "WM_CLOSE"), lines.end());
+}
+
+// The sample's Extras menu: the details dialog (DialogBoxParamA over the frame, from the
+// resources) and the question (MessageBoxA), worked by keyboard and by mouse. The sample prints
+// each answer on standard output, and whether its frame was disabled while the dialog was up.
+class SampleDialogsOnXvfb : public SampleOnXvfb {
+protected:
+    int count_printed(const std::string& line) {
+        const auto lines = lines_of(read_file(dir.file("stdout.txt")));
+        return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+    }
+    bool wait_printed(const std::string& line, int times = 1) {
+        return wait_until([&] { return count_printed(line) >= times; });
+    }
+    // Alt+E opens Extras, the key chooses an item; the modal window with that title, focused.
+    std::string open_extra(const std::string& key, const std::string& title) {
+        if (xdo({"key", "alt+e"}) != 0 || popup().empty() || xdo({"key", key}) != 0) return "";
+        std::string found;
+        wait_until([&] {
+            const auto windows = visible_windows("^" + title + "$");
+            found = windows.empty() ? "" : windows[0];
+            return !found.empty();
+        });
+        if (!found.empty()) xdo({"windowfocus", "--sync", found});
+        return found;
+    }
+    bool closed(const std::string& title) {
+        return wait_until([&] { return visible_windows("^" + title + "$").empty(); });
+    }
+    // A point of the details dialog in dialog units: its 180 x 100 fill the X window, which is
+    // the dialog's client area.
+    void click_units(const Geometry& g, int x, int y) {
+        click_at(g.x + x * g.width / 180, g.y + y * g.height / 100);
+    }
+    // Dark pixels of a text line of the frame (of 24 pixels each, from 10 below the menu bar).
+    int ink_in_line(const plat::Surface& shot, int line) {
+        int dark = 0;
+        const int top = frame.y + 19 + 10 + line * 24;
+        for (int y = top; y < top + 20; ++y)
+            for (int x = frame.x + 10; x < frame.x + 400; ++x)
+                dark += (shot.at(x, y) & 0xFF) < 0x80;
+        return dark;
+    }
+    bool menu_opens_on_the_frame() {
+        const int before = count_lines("WM_INITMENUPOPUP");
+        click_datei();
+        const bool opened =
+            wait_until([&] { return count_lines("WM_INITMENUPOPUP") > before; }, 3s);
+        if (opened) xdo({"key", "Escape"});
+        return opened && popup_closed();
+    }
+};
+
+TEST_F(SampleDialogsOnXvfb, DetailsByKeyboardWhileTheFrameIsDisabled) {
+    std::string dialog = open_extra("a", "Angaben");
+    ASSERT_FALSE(dialog.empty()) << read_file(dir.file("stderr.txt"));
+    EXPECT_TRUE(wait_printed("Besitzer: gesperrt"));
+    // A click on the frame's menu bar opens nothing while the dialog is up; typing goes on in
+    // the dialog's name field, which has the focus.
+    const int menus = count_lines("WM_INITMENUPOPUP");
+    click_datei();
+    ASSERT_EQ(xdo({"type", "Anna"}), 0);
+    EXPECT_GE(wait_line("WM_CHAR 0x61"), 0);
+    EXPECT_EQ(count_lines("WM_INITMENUPOPUP"), menus);
+    // Tab to the check box, Space checks it; Tab into the radio group, Down moves to Rechts.
+    for (const char* key : {"Tab", "space", "Tab", "Down"})
+        ASSERT_EQ(xdo({"key", key}), 0) << key;
+    ASSERT_GE(wait_line("WM_KEYUP vk=0x28"), 0);
+    const plat::Surface shot = screenshot("sample-dialog.png");
+    ASSERT_GT(shot.width, 0);
+    const Geometry g = geometry_of(dialog);
+    EXPECT_GT(g.width, 180) << "dialog units wider than pixels";
+    ASSERT_EQ(xdo({"key", "Return"}), 0);
+    EXPECT_TRUE(wait_printed("Angaben: Name=Anna Fett=ja Seite=rechts")) << read_file(trace);
+    EXPECT_TRUE(closed("Angaben"));
+    // The frame is enabled again and shows the answer.
+    EXPECT_TRUE(menu_opens_on_the_frame());
+    EXPECT_GT(ink_in_line(screenshot("sample-details.png"), 5), 150);
+    // Esc cancels: the entries are not taken.
+    dialog = open_extra("a", "Angaben");
+    ASSERT_FALSE(dialog.empty());
+    EXPECT_TRUE(wait_printed("Besitzer: gesperrt", 2));
+    ASSERT_EQ(xdo({"type", "X"}), 0);
+    ASSERT_EQ(xdo({"key", "Escape"}), 0);
+    EXPECT_TRUE(wait_printed("Angaben: abgebrochen"));
+    EXPECT_TRUE(closed("Angaben"));
+}
+
+TEST_F(SampleDialogsOnXvfb, DetailsByMouse) {
+    const std::string dialog = open_extra("a", "Angaben");
+    ASSERT_FALSE(dialog.empty()) << read_file(dir.file("stderr.txt"));
+    ASSERT_EQ(xdo({"type", "Bo"}), 0);
+    EXPECT_GE(wait_line("WM_CHAR 0x6F"), 0);
+    const Geometry g = geometry_of(dialog);
+    click_units(g, 22, 33); // the check box's text
+    click_units(g, 27, 63); // Rechts
+    ASSERT_GE(wait_line("WM_LBUTTONUP"), 0);
+    click_units(g, 94, 86); // OK
+    EXPECT_TRUE(wait_printed("Angaben: Name=Bo Fett=ja Seite=rechts"));
+    EXPECT_TRUE(closed("Angaben"));
+}
+
+TEST_F(SampleDialogsOnXvfb, QuestionByKeyboardAndMouse) {
+    std::string box = open_extra("f", "Frage");
+    ASSERT_FALSE(box.empty()) << read_file(dir.file("stderr.txt"));
+    EXPECT_TRUE(wait_printed("Besitzer: gesperrt"));
+    const plat::Surface shot = screenshot("sample-question.png");
+    ASSERT_GT(shot.width, 0);
+    // The mnemonic of Yes, without Alt.
+    ASSERT_EQ(xdo({"key", "y"}), 0);
+    EXPECT_TRUE(wait_printed("Antwort: Ja"));
+    EXPECT_TRUE(closed("Frage"));
+    EXPECT_GT(ink_in_line(screenshot("sample-answer.png"), 6), 100);
+    // Esc answers Cancel, as the box has one.
+    box = open_extra("f", "Frage");
+    ASSERT_FALSE(box.empty());
+    ASSERT_EQ(xdo({"key", "Escape"}), 0);
+    EXPECT_TRUE(wait_printed("Antwort: Abbrechen"));
+    EXPECT_TRUE(closed("Frage"));
+    // By mouse: No, the middle one of the three buttons centred in the bottom row.
+    box = open_extra("f", "Frage");
+    ASSERT_FALSE(box.empty());
+    const Geometry g = geometry_of(box);
+    click_at(g.x + g.width / 2, g.y + g.height - 25);
+    EXPECT_TRUE(wait_printed("Antwort: Nein"));
+    EXPECT_TRUE(closed("Frage"));
+    EXPECT_TRUE(menu_opens_on_the_frame());
 }
 
 // The demo, Formaldrix: its root window comes up and closes from the close box.

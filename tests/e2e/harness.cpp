@@ -80,10 +80,14 @@ RunResult run(const std::vector<std::string>& argv, const Env& env) {
 }
 
 Process::Process(const std::vector<std::string>& argv, const Env& env,
-                 const std::string& stderrFile) {
+                 const std::string& stderrFile, const std::string& stdoutFile) {
     const int err = ::open(stderrFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    pid_ = spawn(argv, env, -1, err);
+    const int out = stdoutFile.empty() ? -1
+                                       : ::open(stdoutFile.c_str(),
+                                                O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    pid_ = spawn(argv, env, out, err);
     if (err >= 0) ::close(err);
+    if (out >= 0) ::close(out);
 }
 
 Process::~Process() {

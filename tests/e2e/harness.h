@@ -27,7 +27,9 @@ RunResult run(const std::vector<std::string>& argv, const Env& env = {});
 // A program running in the background; killed on destruction if it is still running.
 class Process {
 public:
-    Process(const std::vector<std::string>& argv, const Env& env, const std::string& stderrFile);
+    // stdoutFile empty: the output is dropped.
+    Process(const std::vector<std::string>& argv, const Env& env, const std::string& stderrFile,
+            const std::string& stdoutFile = "");
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;

@@ -706,7 +706,10 @@ void X11Backend::handle(XEvent& e) {
     case EnterNotify:
         pointerWindow_ = e.xcrossing.window;
         if (NativeWindow* nw = native_of(hwnd)) nw->cursor = 0; // defined again on the next move
-        input_sink().pointer({e.xcrossing.x_root, e.xcrossing.y_root}, -1, false);
+        // A grab taken or let go (SetCapture, a key pressing a button) moves no pointer: a move
+        // here would take a button's press away from the key holding it.
+        if (e.xcrossing.mode == NotifyNormal)
+            input_sink().pointer({e.xcrossing.x_root, e.xcrossing.y_root}, -1, false);
         break;
     case Expose:
         // From the surface itself: the program is not asked to paint again.

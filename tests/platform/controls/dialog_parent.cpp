@@ -18,11 +18,47 @@ void PrintTo(const Heard& h, std::ostream* out) {
 
 namespace {
 
+// What a program does with a scroll bar control's codes: lines by one, pages by ten.
+void follow(HWND bar, WPARAM wParam) {
+    int pos = GetScrollPos(bar, SB_CTL), min = 0, max = 0;
+    GetScrollRange(bar, SB_CTL, &min, &max);
+    switch (LOWORD(wParam)) {
+    case SB_LINEUP:
+        --pos;
+        break;
+    case SB_LINEDOWN:
+        ++pos;
+        break;
+    case SB_PAGEUP:
+        pos -= 10;
+        break;
+    case SB_PAGEDOWN:
+        pos += 10;
+        break;
+    case SB_TOP:
+        pos = min;
+        break;
+    case SB_BOTTOM:
+        pos = max;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        pos = HIWORD(wParam);
+        break;
+    default:
+        return;
+    }
+    SetScrollPos(bar, SB_CTL, pos, TRUE);
+}
+
 LRESULT CALLBACK parent_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ParentLog& log = parent_log();
     switch (message) {
     case WM_HSCROLL:
     case WM_VSCROLL:
+        log.heard.push_back({message, wParam, 0, 0, 0, reinterpret_cast<HWND>(lParam)});
+        if (log.followScrollBar && lParam) follow(reinterpret_cast<HWND>(lParam), wParam);
+        return 0;
     case WM_COMMAND:
         log.heard.push_back({message, wParam, 0, 0, 0, reinterpret_cast<HWND>(lParam)});
         return 0;

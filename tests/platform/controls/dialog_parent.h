@@ -31,6 +31,8 @@ struct ParentLog {
     int newDelta = 0; // when set, written into a UDN_DELTAPOS before it is allowed
     bool destroySender = false;
     HBRUSH ctlBrush = nullptr; // when set, the answer to WM_CTLCOLORSTATIC
+    // When set, a scroll bar control's line, page, end and thumb codes move it as a program does.
+    bool followScrollBar = false;
 };
 ParentLog& parent_log();
 
