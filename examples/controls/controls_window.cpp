@@ -102,6 +102,7 @@ void fill_controls(HWND frame, State& s, HINSTANCE instance) {
 
 bool create_children(HWND frame, State& s, HINSTANCE instance) {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    HWND previous = nullptr;
     for (const Placement& p : layout) {
         const RECT& r = p.box;
         const HWND child =
@@ -110,6 +111,11 @@ bool create_children(HWND frame, State& s, HINSTANCE instance) {
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<WORD>(p.id))),
                             instance, nullptr);
         if (!child) return false;
+        // A new window goes on top of its siblings; the z-order is the tab order, so each one
+        // goes below the one before, as a dialog's controls do.
+        if (previous)
+            SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = child;
         SendMessageA(child, WM_SETFONT, font, FALSE);
     }
     // Filling the controls is not the user's doing: the status line starts after it.
@@ -219,15 +225,18 @@ void set_status_log(std::FILE* log) {
     status_log() = log;
 }
 
+void handle_message(HWND frame, MSG& msg) {
+    if (IsDialogMessageA(frame, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
 int run_controls(HINSTANCE instance, int show) {
     const HWND hwnd = create_controls_window(instance, show);
     if (!hwnd) return 1;
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageA(hwnd, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        handle_message(hwnd, msg);
     return static_cast<int>(msg.wParam);
 }
 

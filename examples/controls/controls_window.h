@@ -21,7 +21,11 @@ std::string status_text(HWND frame);
 // Also write each status line to this stream (null: nowhere), flushed line by line.
 void set_status_log(std::FILE* log);
 
-// The message loop with the keyboard interface of a dialog; returns the exit code.
+// One message of the loop: the keyboard interface of a dialog for the frame's controls, else
+// translated and dispatched.
+void handle_message(HWND frame, MSG& msg);
+
+// The message loop; returns the exit code.
 int run_controls(HINSTANCE instance, int show);
 
 } // namespace controls_example
