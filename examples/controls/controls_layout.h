@@ -93,7 +93,7 @@ inline constexpr std::array layout{
     Placement{IdRadioOne,
               Kind::Button,
               "BUTTON",
-              "Option &eins",
+              "&Option eins",
               Stop | WS_GROUP | BS_AUTORADIOBUTTON,
               0,
               {22, 124, 198, 144}},

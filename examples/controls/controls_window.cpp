@@ -11,8 +11,10 @@
 namespace controls_example {
 namespace {
 
-constexpr std::array listItems{"Apfel",   "Birne",  "Kirsche", "Pflaume", "Quitte", "Traube",
-                               "Zitrone", "Orange", "Banane",  "Mango",   "Feige",  "Dattel"};
+constexpr std::array listItems{"Apfel",  "Birne",   "Kirsche",  "Pflaume",  "Quitte",
+                               "Traube", "Zitrone", "Orange",   "Banane",   "Mango",
+                               "Feige",  "Dattel",  "Ananas",   "Melone",   "Kiwi",
+                               "Papaya", "Limette", "Aprikose", "Pfirsich", "Holunder"};
 constexpr std::array colours{"Rot", "Gr\xFCn", "Blau", "Gelb", "Schwarz", "Wei\xDF"};
 constexpr std::array weekdays{"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
                               "Freitag", "Samstag",  "Sonntag"};

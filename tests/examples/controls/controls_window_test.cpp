@@ -176,4 +176,19 @@ TEST_F(ControlsWindow, DialogKeysInAPlainFrame) {
     });
 }
 
+// Two quick presses on the list's down arrow are two presses: the list scrolls by two items.
+TEST_F(ControlsWindow, QuickClicksOnTheListsArrowScrollEach) {
+    const HWND list = GetDlgItem(frame, IdList);
+    const RECT box = placement_of(IdList)->box;
+    const POINT arrow = screen({box.right - 10, box.bottom - 10});
+    for (int i = 0; i < 2; ++i) {
+        plat::inject_mouse_move(arrow);
+        plat::inject_mouse(arrow, 0, true);
+        plat::inject_mouse(arrow, 0, false);
+        pump();
+        plat::advance_clock(100);
+    }
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 2);
+}
+
 } // namespace
