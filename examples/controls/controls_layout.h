@@ -199,7 +199,9 @@ inline constexpr std::array layout{
               Child | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS,
               0,
               {530, 214, 548, 238}},
-    // The place of the scroll bar control, beside the other common controls.
+    // Reserved for a "SCROLLBAR" control (SBS_HORZ) once the layer has that class: box
+    // {444, 250, 654, 268}, identifier 180. Its WM_HSCROLL codes already reach the status line
+    // with the bar's position (notification_text).
 
     Placement{IdTabPage, Kind::Static, "STATIC", "", Child | SS_LEFT, 0, {0, 0, 0, 0}},
     Placement{IdTab,
