@@ -33,6 +33,9 @@ struct Placement {
 };
 
 constexpr int ClientWidth = 664, ClientHeight = 476;
+// The frame: a fixed size, placed at FramePosition (its outer top left).
+constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr POINT FramePosition{60, 60};
 
 // Control identifiers; the status line names them.
 constexpr int IdPush = 101, IdDefault = 102, IdCheck = 103, IdThreeState = 104, IdRadioOne = 105,

@@ -205,12 +205,11 @@ HWND create_controls_window(HINSTANCE instance, int show) {
     WNDCLASSEXA existing;
     if (!GetClassInfoExA(instance, WindowClass, &existing) && !RegisterClassExA(&wc))
         return nullptr;
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT outer{0, 0, ClientWidth, ClientHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, 0);
-    const HWND hwnd =
-        CreateWindowExA(0, WindowClass, WindowTitle, style, 60, 60, outer.right - outer.left,
-                        outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
+    AdjustWindowRectEx(&outer, FrameStyle, FALSE, 0);
+    const HWND hwnd = CreateWindowExA(
+        0, WindowClass, WindowTitle, FrameStyle, FramePosition.x, FramePosition.y,
+        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
     if (!hwnd) return nullptr;
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -242,7 +243,7 @@ protected:
         EXPECT_EQ(run({Tool, "shot", path}, xvfb->env()).status, 0);
         const plat::Surface screen = read_png(path);
         if (const char* keep = std::getenv("E2E_SHOTS"); keep && screen.width > 0) {
-            plat::Surface frame(ClientWidth, ClientHeight + DroppedMargin);
+            plat::Surface frame(ClientWidth, ClientHeight);
             for (int y = 0; y < frame.height; ++y)
                 for (int x = 0; x < frame.width; ++x)
                     frame.row(y)[x] = screen.contains(origin.x + x, origin.y + y)
@@ -265,7 +266,6 @@ protected:
         return n;
     }
 
-    static constexpr int DroppedMargin = 0;
     testsupport::TempDir dir;
     std::string log = dir.file("status.txt");
     std::unique_ptr<Xvfb> xvfb;
@@ -579,6 +579,38 @@ TEST_F(ControlsOnXvfb, WindowShowsEachControlInItsPlace) {
     EXPECT_EQ(client_pixel(shot, {progress.left + 8, progress.top + 8}), sys(COLOR_HIGHLIGHT));
     EXPECT_NE(client_pixel(shot, {progress.right - 8, progress.top + 8}), sys(COLOR_HIGHLIGHT));
     EXPECT_EQ(client_pixel(shot, {600, 300}), sys(COLOR_BTNFACE));
+}
+
+// The same program on the headless screen shows the same client area, pixel for pixel.
+TEST_F(ControlsOnXvfb, HeadlessSnapshotShowsTheSamePixels) {
+    const std::string snap = dir.file("headless.png");
+    const std::string trace = dir.file("headless-trace.txt");
+    {
+        Process headless({Program},
+                         {{"TESS_BACKEND", "headless"},
+                          {"TESS_SNAPSHOT", snap},
+                          {"TESS_TRACE", trace},
+                          {"DISPLAY", ""}},
+                         dir.file("headless-stderr.txt"));
+        // Shown (WM_SIZE traced), the program takes SIGUSR1 as the call for a snapshot.
+        ASSERT_TRUE(wait_until([&] {
+            return read_file(trace).find("WM_SIZE") != std::string::npos;
+        })) << read_file(dir.file("headless-stderr.txt"));
+        ::kill(headless.pid(), SIGUSR1);
+        ASSERT_TRUE(wait_until([&] { return read_png(snap).width > 0; }));
+    }
+    const plat::Surface headless = read_png(snap);
+    const plat::Surface shot = screenshot("controls-xvfb.png");
+    ASSERT_GT(shot.width, 0);
+    // On the headless screen the layer draws the caption and border around the client area.
+    RECT outer{0, 0, ClientWidth, ClientHeight};
+    AdjustWindowRectEx(&outer, FrameStyle, FALSE, 0);
+    const int left = FramePosition.x - outer.left, top = FramePosition.y - outer.top;
+    int differing = 0;
+    for (int y = 0; y < ClientHeight; ++y)
+        for (int x = 0; x < ClientWidth; ++x)
+            differing += headless.at(left + x, top + y) != client_pixel(shot, {x, y});
+    EXPECT_EQ(differing, 0) << "of " << ClientWidth * ClientHeight;
 }
 
 } // namespace
