@@ -139,6 +139,11 @@ void on_notification(HWND frame, State& s, UINT message, WPARAM wParam, LPARAM l
         show_tab_page(frame);
 }
 
+// The control that gets the focus when the frame gets it: the one that had it last.
+HWND focus_target(HWND frame, const State& s) {
+    return s.lastFocus && IsWindow(s.lastFocus) ? s.lastFocus : item(frame, IdPush);
+}
+
 // A frame holding controls passes its activation on to the control that had the focus.
 void on_activate(HWND frame, State& s, WPARAM wParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
@@ -146,8 +151,7 @@ void on_activate(HWND frame, State& s, WPARAM wParam) {
         if (focus && IsChild(frame, focus)) s.lastFocus = focus;
         return;
     }
-    const HWND target = s.lastFocus && IsWindow(s.lastFocus) ? s.lastFocus : item(frame, IdPush);
-    SetFocus(target);
+    SetFocus(focus_target(frame, s));
 }
 
 LRESULT CALLBACK controls_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -177,7 +181,7 @@ LRESULT CALLBACK controls_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         if (s) on_activate(hwnd, *s, wParam);
         return 0;
     case WM_SETFOCUS:
-        if (s) SetFocus(s->lastFocus && IsWindow(s->lastFocus) ? s->lastFocus : item(hwnd, IdPush));
+        if (s) SetFocus(focus_target(hwnd, *s));
         return 0;
     case DM_GETDEFID:
         // Enter presses the default button, as in a dialog.

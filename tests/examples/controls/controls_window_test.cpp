@@ -176,6 +176,22 @@ TEST_F(ControlsWindow, DialogKeysInAPlainFrame) {
     });
 }
 
+// Left for another frame and activated again, the frame gives the focus back to the control
+// that had it.
+TEST_F(ControlsWindow, ActivationGivesTheFocusBackToTheLastControl) {
+    SetFocus(GetDlgItem(frame, IdList));
+    pump();
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPED | WS_VISIBLE, 10, 10,
+                                       100, 50, nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other);
+    pump();
+    EXPECT_NE(GetFocus(), GetDlgItem(frame, IdList));
+    SetActiveWindow(frame);
+    pump();
+    EXPECT_EQ(GetFocus(), GetDlgItem(frame, IdList));
+    DestroyWindow(other);
+}
+
 // Two quick presses on the list's down arrow are two presses: the list scrolls by two items.
 TEST_F(ControlsWindow, QuickClicksOnTheListsArrowScrollEach) {
     const HWND list = GetDlgItem(frame, IdList);
