@@ -501,6 +501,12 @@ LRESULT on_set_edit_sel(const Combo& c, LPARAM lParam) {
 
 LRESULT combo_proc(HWND hwnd, Combo& c, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE: {
+        // WS_VSCROLL and WS_HSCROLL ask for the list's scroll bars; the field itself has none.
+        const auto style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+        SetWindowLongPtrA(hwnd, GWL_STYLE, style & ~LONG_PTR{WS_VSCROLL | WS_HSCROLL});
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     case WM_CREATE:
         return on_create(hwnd, c, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY:

@@ -144,7 +144,13 @@ bool on_key_down(HWND dialog, MSG* msg, HWND focus, LRESULT code) {
     switch (msg->wParam) {
     case VK_TAB:
         if (code & DLGC_WANTTAB) return false;
-        SendMessageA(dialog, WM_NEXTDLGCTL, key_down(VK_SHIFT), 0);
+        // Any window holding controls gets the dialog's keyboard interface; only a dialog
+        // (a class with the dialog's extra bytes) answers WM_NEXTDLGCTL.
+        if (GetClassLongPtrA(dialog, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA)
+            SendMessageA(dialog, WM_NEXTDLGCTL, key_down(VK_SHIFT), 0);
+        else
+            dialog_set_focus(
+                dialog, GetNextDlgTabItem(dialog, control_of(dialog, focus), key_down(VK_SHIFT)));
         return true;
     case VK_LEFT:
     case VK_UP:

@@ -105,6 +105,10 @@ ULONG_PTR GetClassLongPtrA(HWND hwnd, int index) {
         return reinterpret_cast<ULONG_PTR>(c->info.lpfnWndProc);
     case GCL_STYLE:
         return c->info.style;
+    case GCL_CBWNDEXTRA:
+        return static_cast<ULONG_PTR>(c->info.cbWndExtra);
+    case GCL_CBCLSEXTRA:
+        return static_cast<ULONG_PTR>(c->info.cbClsExtra);
     default:
         return 0;
     }

@@ -60,6 +60,12 @@ void paint_frame(HWND hwnd) {
         fill(hdc, {0, 0, 1, height}, COLOR_WINDOWFRAME);
         fill(hdc, {width - 1, 0, width, height}, COLOR_WINDOWFRAME);
     }
+    if (w->exStyle & WS_EX_CLIENTEDGE) {
+        // The sunken edge is the innermost band, around the client area and its scroll bars.
+        RECT sunken{in.left - ClientEdge, in.top - ClientEdge, width - in.right + ClientEdge,
+                    height - in.bottom + ClientEdge};
+        DrawEdge(hdc, &sunken, EDGE_SUNKEN, BF_RECT);
+    }
     if ((w->style & WS_CAPTION) == WS_CAPTION) {
         int edge = (w->style & WS_THICKFRAME) ? ThickFrame : DialogFrame;
         if (w->exStyle & WS_EX_CLIENTEDGE) edge += ClientEdge;

@@ -73,6 +73,23 @@ HWND window_at(POINT screen) {
     return nullptr;
 }
 
+HWND window_beneath(HWND covering, POINT screen) {
+    const Window* w = lookup(covering);
+    if (!w) return nullptr;
+    const bool child = (w->style & WS_CHILD) != 0;
+    const Window* parent = child ? lookup(w->parent) : nullptr;
+    if (child && !parent) return nullptr;
+    const std::vector<HWND>& siblings = child ? parent->children : top_level_order();
+    auto it = std::find(siblings.begin(), siblings.end(), covering);
+    if (it == siblings.end()) return nullptr;
+    for (++it; it != siblings.end(); ++it) {
+        if (!IsWindowVisible(*it)) continue;
+        const RECT r = screen_rect(*it);
+        if (PtInRect(&r, screen)) return child_at(*it, screen);
+    }
+    return child ? w->parent : nullptr;
+}
+
 // The devices' state changes now; which window hears of it is decided when it is read.
 void inject_key(int vk, char character, bool pressed, LPARAM lParamBits) {
     InputState& s = input_state();

@@ -40,6 +40,9 @@ void inject_mouse(POINT screen, int button, bool pressed);
 void inject_wheel(POINT screen, int delta);
 // The deepest visible window under a screen point.
 HWND window_at(POINT screen);
+// The window under a screen point beneath `covering`: its later siblings first (their children
+// included), then its parent; null for a top-level window with nothing beneath it.
+HWND window_beneath(HWND covering, POINT screen);
 void reset_input();
 
 // What a record is when read now: the capture, the focus or the window under the point decides

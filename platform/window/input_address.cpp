@@ -77,6 +77,14 @@ bool address_pointer(const InputRecord& r, AddressedInput& out) {
     out.hit = s.capture     ? HTCLIENT
               : out.grabbed ? HTNOWHERE
                             : SendMessageA(hwnd, WM_NCHITTEST, 0, point_lparam(r.pt));
+    // A window answering HTTRANSPARENT (a group box, a plain label) lets the point through to
+    // the windows beneath it.
+    while (out.hit == HTTRANSPARENT && !s.capture && !out.grabbed) {
+        const HWND beneath = window_beneath(hwnd, r.pt);
+        if (!beneath) break;
+        hwnd = beneath;
+        out.hit = SendMessageA(hwnd, WM_NCHITTEST, 0, point_lparam(r.pt));
+    }
     if (!lookup(hwnd)) return false;
     out.refused = !accepts_input(hwnd);
     out.msg.hwnd = hwnd;

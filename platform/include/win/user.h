@@ -95,7 +95,7 @@ constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 constexpr int GWLP_WNDPROC = -4, GWLP_HINSTANCE = -6, GWLP_HWNDPARENT = -8, GWLP_ID = -12,
               GWL_STYLE = -16, GWL_EXSTYLE = -20, GWLP_USERDATA = -21;
 constexpr int GCW_ATOM = -32, GCLP_HBRBACKGROUND = -10, GCLP_HCURSOR = -12, GCLP_HICON = -14,
-              GCLP_WNDPROC = -24, GCL_STYLE = -26;
+              GCLP_WNDPROC = -24, GCL_STYLE = -26, GCL_CBWNDEXTRA = -18, GCL_CBCLSEXTRA = -20;
 constexpr UINT GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3, GW_OWNER = 4,
                GW_CHILD = 5;
 

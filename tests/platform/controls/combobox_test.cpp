@@ -339,6 +339,23 @@ TEST_F(ComboBoxTest, PresentedClosedFocusedAndDroppedDown) {
     EXPECT_EQ(pixel(cb, 30, 4), colour(COLOR_WINDOW)); // the field loses its highlight
 }
 
+// WS_VSCROLL and WS_HSCROLL of a combo box are its list's: the field keeps its whole width and
+// shows no bar, for each kind that has a field.
+TEST_F(ComboBoxTest, ScrollBarStylesLeaveTheFieldWithoutBars) {
+    for (const DWORD kind : {CBS_DROPDOWN, CBS_DROPDOWNLIST}) {
+        SCOPED_TRACE(kind);
+        const HWND cb = combo(kind | WS_VSCROLL | WS_HSCROLL, {"one", "two"});
+        RECT window, client;
+        GetWindowRect(cb, &window);
+        GetClientRect(cb, &client);
+        EXPECT_EQ(client.right, window.right - window.left);
+        EXPECT_EQ(client.bottom, window.bottom - window.top);
+        EXPECT_EQ(GetWindowLongPtrA(cb, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
+        EXPECT_EQ(pixel(cb, client.right - 5, client.bottom / 2), colour(COLOR_BTNFACE));
+        DestroyWindow(cb);
+    }
+}
+
 // The parent's colours: asked with WM_CTLCOLOREDIT (the edit and an enabled field),
 // WM_CTLCOLORLISTBOX (the list), WM_CTLCOLORSTATIC (a disabled field), and used.
 TEST_F(ComboBoxTest, ParentColoursAskedAndUsed) {
