@@ -82,9 +82,14 @@ bool click_item(HWND dialog, const std::string& text, int clicks, bool ctrl) {
     const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str()));
     if (index < 0) return false;
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    RECT r{};
+    RECT r{}, client{};
+    GetClientRect(list, &client);
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    if (r.top < 0 || r.bottom > client.bottom) {
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&r));
+    }
     POINT p{r.left + 10, (r.top + r.bottom) / 2};
     ClientToScreen(list, &p);
     plat::advance_clock(1000); // apart from any click before

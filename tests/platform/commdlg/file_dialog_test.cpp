@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "backend/headless/headless_backend.h"
+#include "gdi/surface.h"
 #include "platform/commdlg/file_dialog_fixture.h"
+#include "support/presented.h"
 
 namespace {
 
@@ -682,6 +685,67 @@ TEST_F(FileDialogTest, TitlesAndButtons) {
         EXPECT_EQ(ok, row.ok);
         EXPECT_EQ(label, row.typeLabel);
     }
+}
+
+} // namespace
+
+namespace {
+
+// What the user sees of the open dialog, from the presented image; the picture is kept at
+// /tmp/file-dialog.png for looking at.
+TEST_F(FileDialogTest, PresentedImage) {
+    std::vector<char> buffer(512, '\0');
+    OPENFILENAMEA ofn = make(TreeFilter, OFN_HIDEREADONLY, buffer);
+    ofn.lpstrTitle = "Lade Ergebnisse aus Datei";
+    plat::Surface shown(0, 0, 0);
+    RECT item{}, listRect{}, lookIn{};
+    HWND dialog = nullptr;
+    const std::vector<Act> script = {
+        {A::Click, "a.txt"},
+        {A::Look, "",
+         [&](HWND d) {
+             dialog = d;
+             const HWND list = GetDlgItem(d, lst1);
+             const LRESULT index = SendMessageA(list, LB_GETCURSEL, 0, 0);
+             SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&item));
+             MapWindowPoints(list, d, reinterpret_cast<POINT*>(&item), 2);
+             GetClientRect(list, &listRect);
+             MapWindowPoints(list, d, reinterpret_cast<POINT*>(&listRect), 2);
+             GetClientRect(GetDlgItem(d, stc1), &lookIn);
+             MapWindowPoints(GetDlgItem(d, stc1), d, reinterpret_cast<POINT*>(&lookIn), 2);
+             // Client coordinates to the window's surface.
+             RECT window{};
+             GetWindowRect(d, &window);
+             POINT origin{0, 0};
+             ClientToScreen(d, &origin);
+             const int dx = origin.x - window.left, dy = origin.y - window.top;
+             OffsetRect(&item, dx, dy);
+             OffsetRect(&listRect, dx, dy);
+             OffsetRect(&lookIn, dx, dy);
+             shown = testsupport::presented_surface(d);
+             const auto* headless = dynamic_cast<const plat::HeadlessBackend*>(&plat::backend());
+             ASSERT_NE(headless, nullptr);
+             EXPECT_TRUE(headless->save_window_png(d, "/tmp/file-dialog.png"));
+         }},
+        {A::Escape}};
+    EXPECT_FALSE(run(ofn, false, script));
+    ASSERT_GT(shown.width, 0);
+    const plat::Pixel highlight = plat::pixel_from_colorref(GetSysColor(COLOR_HIGHLIGHT));
+    const plat::Pixel window = plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW));
+    // The chosen row is highlighted from edge to edge, text aside; the list below it is blank.
+    int highlighted = 0;
+    for (int x = item.left; x < item.right; ++x)
+        highlighted += shown.at(x, item.top + 1) == highlight;
+    EXPECT_GT(highlighted, (item.right - item.left) * 9 / 10);
+    EXPECT_EQ(shown.at(listRect.left + 5, listRect.bottom - 3), window);
+    // The directory is written in the "look in" display.
+    int dark = 0;
+    for (int y = lookIn.top; y < lookIn.bottom; ++y)
+        for (int x = lookIn.left; x < lookIn.right; ++x)
+            dark += (shown.at(x, y) & 0xFF) < 0x60;
+    EXPECT_GT(dark, 40);
+    (void)dialog;
 }
 
 } // namespace
