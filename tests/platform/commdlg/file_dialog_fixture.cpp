@@ -11,8 +11,9 @@
 
 namespace fdtest {
 
-const std::string TreeFilter =
-    std::string("Text files\0*.txt\0Data and text\0*.dat; *.txt\0All files\0*.*\0\0", 64);
+// The list ends in an empty string: the literal's own NUL is its terminator.
+constexpr char treeFilter[] = "Text files\0*.txt\0Data and text\0*.dat; *.txt\0All files\0*.*\0";
+const std::string TreeFilter(treeFilter, sizeof treeFilter);
 
 namespace {
 
