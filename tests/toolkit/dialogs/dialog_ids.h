@@ -8,6 +8,7 @@
 #define DLG_LONG 204
 #define DLG_COUNT 205
 #define DLG_TRACK 206
+#define DLG_PAGE 207
 #define DLG_MISSING 299    // no template
 #define DLG_TINY_FIRST 230 // 230 to 279: fifty empty pop-ups
 
