@@ -63,6 +63,25 @@ TEST_F(ShowTest, ModelessWhileSemiModelessBecomesSemiModeless) {
     EXPECT_TRUE(IsWindowEnabled(frame(0)));
 }
 
+// A modal display over a semi-modeless one gives the keyboard back to the semi-modeless dialog
+// alone.
+TEST_F(ShowTest, ModalOverSemiModelessReturnsToIt) {
+    const HWND semi = load(DLG_PLAIN);
+    WDialogShow(10, 10, 0, 3);
+    const HWND modal = load(DLG_COUNT);
+    press(VK_RETURN);
+    WDialogShow(30, 30, 0, 1);
+    EXPECT_EQ(tess::tessar04().exitField, IDOK);
+    EXPECT_EQ(tess::tessar04().exitDialog, DLG_COUNT);
+    EXPECT_TRUE(IsWindowEnabled(semi));
+    EXPECT_FALSE(IsWindowEnabled(frame(0)));
+    EXPECT_FALSE(IsWindowVisible(modal));
+    EXPECT_EQ(table().nSemi, 1);
+    WDialogLoad(DLG_PLAIN);
+    WDialogHide();
+    EXPECT_TRUE(IsWindowEnabled(frame(0)));
+}
+
 TEST_F(ShowTest, ChildFramesOpenedDuringASemiModelessDisplayStartDisabled) {
     load(DLG_PLAIN);
     WDialogShow(10, 10, 0, 3);
