@@ -29,3 +29,5 @@
 #define ID_PICTURE 1215
 #define ID_MORE 1216
 #define ID_EDIT2 1217
+#define ID_BMPBUTTON 1218 // a bitmap button with its bitmap
+#define ID_NOBMP 1219     // a bitmap button whose bitmap is missing

@@ -134,6 +134,22 @@ TEST_F(ShowTest, SecondShowOnlyRaisesAndHideKeepsFields) {
     EXPECT_EQ(text(item(all, ID_EDIT)), "ab");
 }
 
+// Positions are window units of the root window even while a child window is current, which
+// stays current.
+TEST_F(ShowTest, PositionsAreRootUnitsWhateverWindowIsCurrent) {
+    const int n = open_child(1 + 2, 10, 10, 100, 80);
+    WindowSelect(n);
+    const HWND child = load(DLG_CHILD);
+    WDialogShow(5000, 5000);
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, n);
+    WindowSelect(0);
+    int px = 0, py = 0;
+    WindowUnitsToPixels(5000, 5000, px, py);
+    const POINT at = top_left_in(client(0), child);
+    EXPECT_EQ(at.x, px);
+    EXPECT_EQ(at.y, py);
+}
+
 TEST_F(ShowTest, ChildStyleWithHiddenRootRecords1016) {
     WindowClose();
     open_root(600, 400, 7 | tess::WinFlagHidden);
