@@ -209,17 +209,19 @@ TEST_F(ShowTest, ModalCopiesBackForEveryPushButton) {
 // The window system loses the root's client pixels while a modal dialog runs (a timer stands
 // in for what uncovering does without backing store): the snapshot repaints them, and no
 // redraw event reaches the program, which could not have answered it.
-HWND damaged = nullptr;
+std::vector<HWND> damaged;
 bool closeAfterDamage = false;
 
 void damage(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    HDC dc = GetDC(damaged);
-    RECT r{};
-    GetClientRect(damaged, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReleaseDC(damaged, dc);
-    InvalidateRect(damaged, nullptr, FALSE);
+    for (HWND w : damaged) {
+        HDC dc = GetDC(w);
+        RECT r{};
+        GetClientRect(w, &r);
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ReleaseDC(w, dc);
+        InvalidateRect(w, nullptr, FALSE);
+    }
     if (closeAfterDamage) {
         plat::inject_key(VK_RETURN, 0, true);
         plat::inject_key(VK_RETURN, 0, false);
@@ -245,7 +247,7 @@ TEST_F(ShowTest, SnapshotsRepaintDuringAModalDialogWithoutRedrawEvents) {
         SCOPED_TRACE(r.name);
         paint_red(client(0));
         drain();
-        damaged = client(0);
+        damaged = {client(0)};
         closeAfterDamage = r.modal;
         load(DLG_PLAIN);
         SetTimer(nullptr, 0, 0, damage);
@@ -261,6 +263,50 @@ TEST_F(ShowTest, SnapshotsRepaintDuringAModalDialogWithoutRedrawEvents) {
         EXPECT_EQ(redraws, r.modal ? 0 : 1);
         const plat::Pixel red = plat::pixel_from_colorref(RGB(200, 0, 0));
         EXPECT_EQ(client_pixel(0, 5, 5) == red, r.modal);
+        WDialogUnload();
+    }
+}
+
+// A displayed dialog drawn into as a graphics area is repainted from its snapshot too, instead
+// of asking the program for a redraw it could not answer.
+TEST_F(ShowTest, DisplayedDialogsRepaintFromSnapshots) {
+    struct Row {
+        const char* name;
+        bool modal;
+    };
+    for (const Row& r : {Row{"modal", true}, Row{"no modal display", false}}) {
+        SCOPED_TRACE(r.name);
+        const HWND area = load(DLG_TRACK);
+        WDialogShow(6000, 100, 0, 2);
+        int f = 0, w = 0, h = 0;
+        yygetdialogdc_(f, 1, w, h);
+        yygetdialogdc_(f, 2, w, h);
+        paint_red(area);
+        drain();
+        damaged = {area};
+        closeAfterDamage = r.modal;
+        load(DLG_PLAIN);
+        SetTimer(nullptr, 0, 0, damage);
+        if (r.modal)
+            WDialogShow(100, 100, 0, 1);
+        else
+            plat::advance_clock(10);
+        int fieldRedraws = 0;
+        for (const auto& [type, m] : drain())
+            fieldRedraws += type == tess::EventRedraw && m.Win == DLG_TRACK && m.Value3 == 1;
+        EXPECT_EQ(fieldRedraws, r.modal ? 0 : 1);
+        RECT c{};
+        GetClientRect(area, &c);
+        POINT corner{c.right - 2, c.bottom - 2};
+        ClientToScreen(area, &corner);
+        RECT outer{};
+        GetWindowRect(area, &outer);
+        const bool red =
+            testsupport::presented_pixel(area, corner.x - outer.left, corner.y - outer.top) ==
+            plat::pixel_from_colorref(RGB(200, 0, 0));
+        EXPECT_EQ(red, r.modal);
+        WDialogUnload();
+        WDialogLoad(DLG_TRACK);
         WDialogUnload();
     }
 }
