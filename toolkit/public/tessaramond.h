@@ -7,6 +7,7 @@
 #include "public/event_types.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
+#include "public/wdgshw.h"
 #include "public/wmenust.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
