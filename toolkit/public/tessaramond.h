@@ -4,6 +4,7 @@
 #pragma once
 
 #include "public/bfopen.h"
+#include "public/wdgfield.h"
 #include "public/event_types.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
