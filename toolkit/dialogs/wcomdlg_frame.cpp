@@ -6,7 +6,8 @@
 namespace tess {
 
 HWND common_dialog_owner() {
-    return tk().core.hWinCur;
+    const HWND active = tk().dialogs.hDlgCur;
+    return active ? active : tk().core.hWinCur;
 }
 
 void common_dialog_begin(HWND owner) {
