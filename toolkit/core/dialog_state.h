@@ -64,7 +64,8 @@ struct CoreDialogs {
     // The dialog procedure's state.
     HBRUSH hBrushDlg = nullptr; // the brush last handed out for a coloured field
     HWND hGraphicsField = nullptr;
-    int iSelStart = 0; // a trackbar's selection anchor while Shift is held; 0 = none
+    HDC graphicsFieldDC = nullptr; // hGraphicsField's context until the graphics state takes it
+    int iSelStart = 0;             // a trackbar's selection anchor while Shift is held; 0 = none
     // Snapshots while a modal display runs: client windows by window number, dialogs by table
     // index (entry 0 unused).
     int wBlitOn = 0;
@@ -81,3 +82,12 @@ constexpr bool valid_dialog_index(int i) {
 DialogRecord& dialog_record(int i);
 
 } // namespace tess
+
+// The dialog routines the core calls; the dialog sources define them.
+
+// Root creation: record the atoms and procedures of the control classes.
+void yyregistersubclass();
+void yygetatoms();
+// Shutdown, before the frames go: destroys every dialog window (the modal instance included),
+// clears the table and the bookkeeping, deletes the field brush and any snapshot.
+void yydialogshutdown_();

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "core/dialog_state.h"
+
 // Loads the dialog with that identifier, or selects it when loaded; -1 (table full or no window)
 // or -2 (no template) is written back on failure.
 void yydialogload_(int& id);
@@ -35,8 +37,6 @@ void yyDialogSelectAll(HWND control);
 void yydialogcentre(HWND dialog);
 // Copies every field's state from source to destination (two windows of one template).
 void yydialogcopy(HWND destination, HWND source);
-void yyregistersubclass();
-void yygetatoms();
 // Applies the extra-information resource of dialog id to its freshly created window.
 void yydialogkvo(HWND dialog, int id);
 // Snapshots: mode 1 takes them, any other mode gives them back; window number excluded is left
