@@ -61,8 +61,11 @@ void yyfieldputcombo_(int& f, const char* text) {
                                        reinterpret_cast<LPARAM>(text));
     if (found >= 0)
         SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
-    else
+    else {
+        // The text is the user's own then, not an item still selected from before.
+        SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         SetWindowTextA(control, text);
+    }
 }
 
 void yyfieldgetlist_(int& f, int& index, char* buffer, const int& size) {
