@@ -58,6 +58,16 @@ HWND common_dialog_owner();
 // enables them again after it (giving a child-style owner the focus and the active caption).
 void common_dialog_begin(HWND owner);
 void common_dialog_end(HWND owner);
+
+// Snapshots of every window and displayed dialog while it lives: the program answers no redraw
+// events while the platform's modal loop runs, so the windows repaint from these.
+class CommonSnapshots {
+public:
+    CommonSnapshots();
+    ~CommonSnapshots();
+    CommonSnapshots(const CommonSnapshots&) = delete;
+    CommonSnapshots& operator=(const CommonSnapshots&) = delete;
+};
 } // namespace tess
 
 INT_PTR CALLBACK yySelectDirProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

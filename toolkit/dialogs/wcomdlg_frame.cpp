@@ -1,9 +1,18 @@
 // The frame every common dialog runs in: the owner, the other windows disabled while it runs.
 #include "core/context.h"
 #include "core/wmiscel.h"
+#include "dialogs/dialog_table.h"
 #include "dialogs/wcomdlg.h"
+#include "dialogs/wdialog.h"
 
 namespace tess {
+
+namespace {
+constexpr int WithFrames = 1;
+constexpr int TakeSnapshots = 1;
+constexpr int GiveSnapshotsBack = 2;
+constexpr int NoneExcluded = -1;
+} // namespace
 
 HWND common_dialog_owner() {
     const HWND active = tk().dialogs.hDlgCur;
@@ -11,14 +20,21 @@ HWND common_dialog_owner() {
 }
 
 void common_dialog_begin(HWND owner) {
-    for (const WindowRecord& w : tk().core.slots)
-        if (w.frame && w.frame != owner && IsWindowVisible(w.frame)) EnableWindow(w.frame, FALSE);
+    yyDisableDialogs(owner, WithFrames);
 }
 
 void common_dialog_end(HWND owner) {
-    for (const WindowRecord& w : tk().core.slots)
-        if (w.frame && IsWindowVisible(w.frame)) EnableWindow(w.frame, TRUE);
-    if (owner && (GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD)) yytitlecolour(owner);
+    const HWND lastSemi = tk().dialogs.hLastSemi;
+    yyEnableDialogs(lastSemi ? lastSemi : owner, WithFrames);
+    if (owner && child_style(owner)) yytitlecolour(owner);
+}
+
+CommonSnapshots::CommonSnapshots() {
+    yygetwindowbitmap_(TakeSnapshots, NoneExcluded);
+}
+
+CommonSnapshots::~CommonSnapshots() {
+    yygetwindowbitmap_(GiveSnapshotsBack, NoneExcluded);
 }
 
 } // namespace tess
