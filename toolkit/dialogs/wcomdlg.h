@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "util/text_arg.h"
 
 // ---- message box
@@ -48,6 +50,14 @@ void yyselectdir_(const int& hasTitle, int& result, const int& flags, char* path
                   const char* title, const int& bufferLength);
 
 namespace tess {
+// The filter of a file selection: source -1 the text, a positive source that string resource,
+// 0 none; at most MaxFilter characters. The text's last character is its separator; each one
+// becomes a NUL, so the list ends in two NULs.
+constexpr int FilterFromText = -1;
+constexpr std::size_t MaxFilter = 256;
+using FilterList = std::array<char, MaxFilter + 2>;
+FilterList file_filter_list(int source, const char* text);
+
 constexpr int SelectDirTemplate = 32101;
 constexpr int SelectDirEdit = 1001, SelectDirList = 1002, SelectDirDrives = 1003;
 constexpr int SelectDirAcceptMissing = 4, SelectDirOfferCreate = 64;
