@@ -33,7 +33,7 @@ function(tess_add_resources target rc)
   set(cpp ${out_dir}/${stem}.res.cpp)
 
   file(GLOB_RECURSE inputs CONFIGURE_DEPENDS
-    ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h ${rc_dir}/*.kvo)
+    ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h ${rc_dir}/*.kvo ${rc_dir}/*.rc)
 
   # Run in the script's folder and pass its name only: file names inside the script resolve from
   # there, and an absolute path could be taken for a /option.

@@ -8,12 +8,17 @@ namespace {
 
 WNDPROC previous = nullptr;
 int guardCount = 0;
+std::string caption;
 
 LRESULT CALLBACK guard_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
         // Every key was taken before the queue first ran empty.
+        const HWND box = reinterpret_cast<HWND>(lParam);
+        char text[256] = {};
+        GetWindowTextA(box, text, sizeof text);
+        caption = text;
         ++guardCount;
-        EndDialog(reinterpret_cast<HWND>(lParam), GuardAnswer);
+        EndDialog(box, GuardAnswer);
         return 0;
     }
     return CallWindowProcA(previous, hwnd, message, wParam, lParam);
@@ -54,6 +59,7 @@ void CommonDialogs::SetUp() {
     ToolkitWindows::SetUp();
     open_root(400, 300);
     guardCount = 0;
+    caption.clear();
     const HWND owner = tess::tk().core.hWinCur;
     previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guard_proc)));
@@ -69,6 +75,10 @@ void CommonDialogs::TearDown() {
 
 int CommonDialogs::guarded() const {
     return guardCount;
+}
+
+std::string CommonDialogs::guarded_caption() const {
+    return caption;
 }
 
 } // namespace commontest

@@ -21,6 +21,8 @@ protected:
     void TearDown() override;
     // Dialogs ended by the guard since SetUp.
     int guarded() const;
+    // The caption of the dialog the guard last ended.
+    std::string guarded_caption() const;
 };
 
 } // namespace commontest
