@@ -9,6 +9,7 @@ namespace {
 WNDPROC previous = nullptr;
 int guardCount = 0;
 std::string caption;
+std::function<void(HWND)> look;
 
 LRESULT CALLBACK guard_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
@@ -17,6 +18,7 @@ LRESULT CALLBACK guard_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         char text[256] = {};
         GetWindowTextA(box, text, sizeof text);
         caption = text;
+        if (look) look(box);
         ++guardCount;
         EndDialog(box, GuardAnswer);
         return 0;
@@ -60,6 +62,7 @@ void CommonDialogs::SetUp() {
     open_root(400, 300);
     guardCount = 0;
     caption.clear();
+    look = nullptr;
     const HWND owner = tess::tk().core.hWinCur;
     previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guard_proc)));
@@ -75,6 +78,10 @@ void CommonDialogs::TearDown() {
 
 int CommonDialogs::guarded() const {
     return guardCount;
+}
+
+void CommonDialogs::look_at_idle(std::function<void(HWND)> f) {
+    look = std::move(f);
 }
 
 std::string CommonDialogs::guarded_caption() const {

@@ -2,6 +2,7 @@
 // them are injected before the call; a guard on the owner ends a dialog the keys left open.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "toolkit/windows/window_fixture.h"
@@ -21,6 +22,8 @@ protected:
     void TearDown() override;
     // Dialogs ended by the guard since SetUp.
     int guarded() const;
+    // Called with the dialog before the guard ends it.
+    void look_at_idle(std::function<void(HWND)> f);
     // The caption of the dialog the guard last ended.
     std::string guarded_caption() const;
 };

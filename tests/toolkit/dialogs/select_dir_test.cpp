@@ -80,3 +80,54 @@ TEST_F(SelectDir, KeysAndFlags) {
 }
 
 } // namespace
+
+namespace {
+
+// The list draws its entries itself: the selected first entry in the highlight colour, the
+// others on the window colour, each 8 dialog units high.
+TEST_F(SelectDir, EntriesAsTheUserSeesThem) {
+    testsupport::TempDir root;
+    fs::create_directory(root.path() / "alpha");
+    char buffer[300] = {};
+    std::strcpy(buffer, root.path().c_str());
+    bool looked = false;
+    look_at_idle([&](HWND box) {
+        looked = true;
+        const HWND list = GetDlgItem(box, tess::SelectDirList);
+        RECT row{0, 0, 0, 8};
+        MapDialogRect(box, &row);
+        ASSERT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), row.bottom);
+        ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2); // [..] and [alpha]
+        RECT first{};
+        SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+        RECT frame{};
+        GetWindowRect(box, &frame);
+        auto at = [&](int x, int y) {
+            POINT p{x, y};
+            ClientToScreen(list, &p);
+            return testsupport::presented_pixel(box, p.x - frame.left, p.y - frame.top);
+        };
+        const auto rgb = [](COLORREF c) {
+            return static_cast<plat::Pixel>((GetRValue(c) << 16) | (GetGValue(c) << 8) |
+                                            GetBValue(c));
+        };
+        const int h = first.bottom - first.top;
+        EXPECT_EQ(at(first.left + 1, first.top + 1) & 0xFFFFFF, rgb(GetSysColor(COLOR_HIGHLIGHT)));
+        EXPECT_EQ(at(first.left + 1, first.top + h + 1) & 0xFFFFFF, rgb(GetSysColor(COLOR_WINDOW)));
+        // Text from x = 2: the second row holds ink (smoothed, so any colour but the window's).
+        bool ink = false;
+        for (int x = first.left + 2; x < first.left + 40 && !ink; ++x)
+            for (int y = first.top + h; y < first.top + 2 * h && !ink; ++y)
+                ink = (at(x, y) & 0xFFFFFF) != rgb(GetSysColor(COLOR_WINDOW));
+        EXPECT_TRUE(ink);
+        EXPECT_EQ(at(first.left, first.top + h + h / 2) & 0xFFFFFF, rgb(GetSysColor(COLOR_WINDOW)));
+    });
+    int result = 0;
+    yyselectdir_(1, result, 0, buffer, "Ordner", static_cast<int>(sizeof buffer));
+    EXPECT_TRUE(looked);
+    EXPECT_EQ(result, commontest::GuardAnswer);
+    EXPECT_EQ(guarded_caption(), "Ordner");
+    fs::current_path(dir.path());
+}
+
+} // namespace
