@@ -4,11 +4,11 @@
 #pragma once
 
 #include "public/bfopen.h"
-#include "public/wdgfield.h"
-#include "public/wdgshw.h"
 #include "public/event_types.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
+#include "public/wdgfield.h"
+#include "public/wdgshw.h"
 #include "public/wmenust.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
