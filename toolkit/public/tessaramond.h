@@ -10,6 +10,8 @@
 #include "public/wdgfield.h"
 #include "public/wdgshw.h"
 #include "public/wmenust.h"
+#include "public/wmgbox.h"
+#include "public/wsfile.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
 #include "public/wwinit.h"
