@@ -1,12 +1,13 @@
 #include "toolkit/dialogs/common_fixture.h"
 
 #include <cctype>
+#include <map>
 
 namespace commontest {
 
 namespace {
 
-WNDPROC previous = nullptr;
+std::map<HWND, WNDPROC> previous; // the guarded owners
 int guardCount = 0;
 std::string caption;
 std::function<void(HWND)> look;
@@ -23,7 +24,7 @@ LRESULT CALLBACK guard_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         EndDialog(box, GuardAnswer);
         return 0;
     }
-    return CallWindowProcA(previous, hwnd, message, wParam, lParam);
+    return CallWindowProcA(previous[hwnd], hwnd, message, wParam, lParam);
 }
 
 int key_code(char c) {
@@ -65,16 +66,24 @@ void CommonDialogs::SetUp() {
     guardCount = 0;
     caption.clear();
     look = nullptr;
-    const HWND owner = tess::tk().core.hWinCur;
-    previous = reinterpret_cast<WNDPROC>(
+    guard_owner();
+}
+
+void CommonDialogs::guard_owner() {
+    // The modal loops tell the top-level window the owner lies in.
+    HWND owner = tess::tk().core.hWinCur;
+    while (owner && (GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && GetParent(owner))
+        owner = GetParent(owner);
+    if (!owner || previous.count(owner)) return;
+    previous[owner] = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guard_proc)));
 }
 
 void CommonDialogs::TearDown() {
-    const HWND owner = tess::tk().core.hWinCur;
-    if (owner && previous)
-        SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    previous = nullptr;
+    for (const auto& [owner, proc] : previous)
+        if (IsWindow(owner))
+            SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    previous.clear();
     ToolkitWindows::TearDown();
 }
 

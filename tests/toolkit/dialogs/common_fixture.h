@@ -20,6 +20,8 @@ class CommonDialogs : public testtk::ToolkitWindows {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Guards the window that owns common dialogs now (the root frame from SetUp on).
+    void guard_owner();
     // Dialogs ended by the guard since SetUp.
     int guarded() const;
     // Called with the dialog before the guard ends it.

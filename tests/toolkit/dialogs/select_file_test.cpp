@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "dialogs/wcomdlg.h"
 #include "public/wmgbox.h"
 #include "public/wsfile.h"
 #include "toolkit/dialogs/common_fixture.h"
@@ -121,6 +122,76 @@ TEST_F(SelectFile, FailureIsRecordedAndThenForgotten) {
     EXPECT_EQ(tess::tk().tessar04.commonResult, 1);
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(guarded(), 0);
+}
+
+// The filter index goes in and comes back; the extension of the chosen filter is appended
+// with flag 32 only.
+TEST_F(SelectFile, FilterIndexAndExtension) {
+    struct IndexCase {
+        const char* what;
+        int flags;
+        const char* name;
+        const char* typed;
+        bool nextFilter; // Alt+T, Down
+        bool cancel;
+        int indexIn, indexOut;
+        const char* after;
+    };
+    const IndexCase cases[] = {
+        {"next filter chosen", 0, "@/eins.dat", "", true, false, 1, 2, "@/eins.dat"},
+        {"cancelled", 0, "@/eins.dat", "", false, true, 2, 2, "@/eins.dat"},
+        {"extension appended", 1 | 32, "@/", "neu", false, false, 1, 1, "@/neu.dat"},
+        {"second filter's extension", 1 | 32, "@/", "neu", true, false, 1, 2, "@/neu.txt"},
+        {"no extension without flag 32", 1, "@/", "neu", false, false, 1, 1, "@/neu"},
+    };
+    for (const auto& c : cases) {
+        std::string name(100, ' ');
+        tess::TextRef(name).assign(expand(c.name, data));
+        commontest::type(c.typed);
+        if (c.nextFilter) {
+            plat::inject_key(VK_MENU, 0, true);
+            key('T', 't');
+            plat::inject_key(VK_MENU, 0, false);
+            key(VK_DOWN);
+        }
+        c.cancel ? key(VK_ESCAPE, '\x1b') : enter();
+        int index = c.indexIn;
+        WSelectFile("Daten|*.dat|Texte|*.txt|", c.flags, name, "", index);
+        EXPECT_EQ(index, c.indexOut) << c.what;
+        EXPECT_EQ(tess::TextRef(name).str(), expand(c.after, data)) << c.what;
+    }
+    EXPECT_EQ(guarded(), 0);
+}
+
+// While a common dialog runs, the program's other frames take no input; afterwards they do.
+TEST_F(SelectFile, OtherFramesDisabledMeanwhile) {
+    open_child(7, 10, 10, 100, 80);
+    // The child owns the dialogs now; the root frame is the other window.
+    guard_owner();
+    ASSERT_NE(tess::common_dialog_owner(), tess::window(0).frame);
+    const HWND frame = tess::window(0).frame;
+    ASSERT_TRUE(IsWindowEnabled(frame));
+    using Run = void (*)();
+    const Run runs[] = {
+        [] { WMessageBox(0, 0, 1, "Text", "Titel"); },
+        [] {
+            std::string name(40, ' ');
+            WSelectFile("", 0, name, "");
+        },
+        [] {
+            char path[260] = "/";
+            int result = 0;
+            yyselectdir_(0, result, 0, path, "", 260);
+        },
+    };
+    for (std::size_t i = 0; i < std::size(runs); ++i) {
+        int enabledMeanwhile = -1;
+        look_at_idle([&](HWND) { enabledMeanwhile = IsWindowEnabled(frame) ? 1 : 0; });
+        runs[i]();
+        EXPECT_EQ(enabledMeanwhile, 0) << i;
+        EXPECT_TRUE(IsWindowEnabled(frame)) << i;
+    }
+    fs::current_path(start);
 }
 
 } // namespace
