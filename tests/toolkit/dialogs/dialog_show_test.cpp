@@ -82,6 +82,28 @@ TEST_F(ShowTest, ModalOverSemiModelessReturnsToIt) {
     EXPECT_TRUE(IsWindowEnabled(frame(0)));
 }
 
+// Hiding the active dialog hands the keyboard back to the dialog that was active when it was
+// shown; its own dependants then belong to that one.
+TEST_F(ShowTest, HidingGivesTheFocusBackToTheOwner) {
+    const HWND first = load(DLG_CHILD);
+    WDialogShow(100, 100, ID_EDIT2);
+    ASSERT_EQ(table().hDlgCur, first);
+    const HWND second = load(DLG_PLAIN);
+    WDialogShow(3000, 3000, ID_EDIT);
+    ASSERT_EQ(record(2).Owner, first);
+    ASSERT_EQ(table().hDlgCur, second);
+    const HWND third = load(DLG_COUNT);
+    WDialogShow(6000, 6000);
+    ASSERT_EQ(record(3).Owner, second);
+    WDialogLoad(DLG_PLAIN);
+    table().hDlgCur = second;
+    WDialogHide();
+    EXPECT_EQ(record(3).Owner, first);
+    EXPECT_EQ(table().hDlgCur, first);
+    EXPECT_TRUE(IsChild(first, GetFocus()) || GetFocus() == first);
+    EXPECT_TRUE(IsWindowVisible(third));
+}
+
 TEST_F(ShowTest, ChildFramesOpenedDuringASemiModelessDisplayStartDisabled) {
     load(DLG_PLAIN);
     WDialogShow(10, 10, 0, 3);
