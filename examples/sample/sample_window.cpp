@@ -11,6 +11,7 @@ constexpr std::size_t MaxTyped = 200;
 
 struct State {
     std::string typed;
+    std::string chosenFile; // what the open dialog answered last
     bool aboutShown = false;
     HFONT sans = nullptr;
     HFONT mono = nullptr;
@@ -24,6 +25,24 @@ void text_line(HDC hdc, int line, const std::string& text) {
     TextOutA(hdc, TextLeft, 10 + line * LineHeight, text.c_str(), static_cast<int>(text.size()));
 }
 
+// The file dialog: the chosen path goes into the caption and onto its own text line.
+void on_open(HWND hwnd, State& s) {
+    static constexpr char filter[] = "Textdateien\0*.txt\0Alle Dateien\0*.*\0";
+    char path[1024] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd;
+    ofn.lpstrFilter = filter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = sizeof path;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&ofn)) return;
+    s.chosenFile = path;
+    SetWindowTextA(hwnd, (std::string(WindowTitle) + " - " + s.chosenFile).c_str());
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 void paint(HWND hwnd, const State& s) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
@@ -34,6 +53,7 @@ void paint(HWND hwnd, const State& s) {
     SelectObject(hdc, s.mono);
     text_line(hdc, 1, "Courier New, 16 px: 0123456789");
     text_line(hdc, 2, "Getippt: " + s.typed);
+    if (!s.chosenFile.empty()) text_line(hdc, 4, "Datei: " + s.chosenFile);
     if (s.aboutShown)
         text_line(hdc, 3,
                   "\xDC"
@@ -68,6 +88,9 @@ void on_command(HWND hwnd, State& s, WORD id) {
         break;
     case CMD_END:
         DestroyWindow(hwnd);
+        break;
+    case CMD_OPEN:
+        on_open(hwnd, s);
         break;
     default:
         break;

@@ -365,7 +365,7 @@ std::vector<std::byte> build_template(const FileDialog& d) {
           {62, 140, 210, 152}, WS_EX_CLIENTEDGE);
     t.add(TemplateClass::Static, stc2, d.save ? "Save as &type:" : "Files of &type:", SS_LEFT,
           {7, 160, 60, 168});
-    t.add(TemplateClass::ComboBox, cmb1, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+    t.add(TemplateClass::ComboBox, cmb1, "", CBS_DROPDOWNLIST | WS_TABSTOP | WS_GROUP,
           {62, 158, 210, 230});
     t.add(TemplateClass::Button, IDOK, d.save ? "&Save" : "&Open",
           BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, {216, 139, 273, 153});

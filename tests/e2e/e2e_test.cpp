@@ -770,6 +770,98 @@ TEST_F(SampleOnXvfb, CloseBoxAndIcon) {
     EXPECT_NE(std::find(command, lines.end(), "WM_CLOSE"), lines.end());
 }
 
+// The sample's file dialog (Datei, Öffnen...) in a real X window: a file chosen by typing its
+// name and one chosen by a double click in the list; the sample shows the path in its caption.
+class SampleFileDialogOnXvfb : public SampleOnXvfb {
+protected:
+    // Opens the dialog from the menu by keys and gives it the keyboard; returns its window.
+    std::string open_dialog() {
+        EXPECT_EQ(xdo({"key", "alt+d"}), 0);
+        EXPECT_FALSE(popup().empty());
+        EXPECT_EQ(xdo({"key", "f"}), 0);
+        std::string dialog;
+        wait_until([&] {
+            const auto found = visible_windows("^Open$");
+            dialog = found.empty() ? "" : found[0];
+            return !dialog.empty();
+        });
+        if (!dialog.empty()) xdo({"windowfocus", "--sync", dialog});
+        return dialog;
+    }
+    // Types the text into the name field (Alt+N selects what it holds) and presses Enter.
+    void type_name(const std::string& text) {
+        ASSERT_EQ(xdo({"key", "alt+n"}), 0);
+        ASSERT_EQ(xdo({"type", "--delay", "5", text}), 0);
+        ASSERT_EQ(xdo({"key", "Return"}), 0);
+    }
+    // Waits for the sample's caption to name the chosen file.
+    std::string caption_after_choice() {
+        std::string name;
+        wait_until([&] {
+            name = run({"xdotool", "getwindowname", window}, xvfb->env()).out;
+            return name.find(" - ") != std::string::npos;
+        });
+        return name.substr(0, name.find('\n'));
+    }
+
+    testsupport::TempDir files;
+};
+
+TEST_F(SampleFileDialogOnXvfb, FileChosenByTypingItsName) {
+    files.write("typed.txt", "x");
+    files.write("other.txt", "x");
+    const std::string dialog = open_dialog();
+    ASSERT_FALSE(dialog.empty()) << "no file dialog";
+    // The directory first (it is entered), then the name.
+    ASSERT_NO_FATAL_FAILURE(type_name(files.path().string()));
+    ASSERT_NO_FATAL_FAILURE(type_name("typed.txt"));
+    EXPECT_EQ(caption_after_choice(), "Tessaramond-Beispiel - " + files.file("typed.txt"));
+    EXPECT_TRUE(wait_until([&] { return visible_windows("^Open$").empty(); }));
+}
+
+TEST_F(SampleFileDialogOnXvfb, FileChosenByDoubleClickInTheList) {
+    files.write("alpha.txt", "x");
+    files.write("beta.txt", "x");
+    const std::string dialog = open_dialog();
+    ASSERT_FALSE(dialog.empty()) << "no file dialog";
+    ASSERT_NO_FATAL_FAILURE(type_name(files.path().string()));
+    // The list shows "..", alpha.txt, beta.txt. Its top is the first window-coloured row below
+    // the dialog's top; a click there selects "..", whose highlight gives the row height.
+    const Geometry g = geometry_of(dialog);
+    const plat::Pixel window = plat::pixel_from_colorref(GetSysColor(COLOR_WINDOW));
+    const plat::Pixel highlight = plat::pixel_from_colorref(GetSysColor(COLOR_HIGHLIGHT));
+    const int x = g.x + 40;
+    int listTop = -1;
+    {
+        const plat::Surface shot = screenshot("file-dialog-list.png");
+        ASSERT_GT(shot.width, 0);
+        for (int y = g.y; y < g.y + g.height / 2 && listTop < 0; ++y)
+            if (shot.at(x, y) == window) listTop = y;
+    }
+    ASSERT_GE(listTop, 0) << "no list in the dialog";
+    click_at(x, listTop + 4);
+    int rowTop = -1, rowBottom = -1;
+    wait_until([&] {
+        const plat::Surface shot = screenshot("file-dialog-selected.png");
+        rowTop = rowBottom = -1;
+        for (int y = listTop; y < listTop + 60; ++y)
+            if (shot.at(x, y) == highlight) {
+                if (rowTop < 0) rowTop = y;
+                rowBottom = y + 1;
+            }
+        return rowTop >= 0;
+    });
+    ASSERT_GE(rowTop, 0) << "the click selected nothing";
+    const int rowHeight = rowBottom - rowTop;
+    ASSERT_GT(rowHeight, 8);
+    std::this_thread::sleep_for(600ms); // apart from the click before
+    ASSERT_EQ(xdo({"mousemove", "--sync", std::to_string(x),
+                   std::to_string(rowTop + rowHeight + rowHeight / 2)}),
+              0);
+    ASSERT_EQ(xdo({"click", "--repeat", "2", "--delay", "60", "1"}), 0);
+    EXPECT_EQ(caption_after_choice(), "Tessaramond-Beispiel - " + files.file("alpha.txt"));
+}
+
 // The demo, Formaldrix: its root window comes up and closes from the close box.
 TEST_F(OnXvfb, DemoOpensAndClosesFromTheCloseBox) {
     testsupport::TempDir work;

@@ -1,5 +1,6 @@
 #include "platform/commdlg/file_dialog_fixture.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -10,21 +11,22 @@
 
 namespace fdtest {
 
-const std::string TreeFilter =
-    std::string("Text files\0*.txt\0Data and text\0*.dat; *.txt\0All files\0*.*\0\0", 64);
+// The list ends in an empty string: the literal's own NUL is its terminator.
+constexpr char treeFilter[] = "Text files\0*.txt\0Data and text\0*.dat; *.txt\0All files\0*.*\0";
+const std::string TreeFilter(treeFilter, sizeof treeFilter);
 
 namespace {
 
 constexpr int MessageTextId = 0xFFFF; // the message box's text
 
 struct Driver {
-    const std::vector<Act>* script = nullptr;
+    std::vector<Act> script;
+    std::function<void(HWND)> look;
     std::size_t next = 0;
     Seen* seen = nullptr;
     HWND owner = nullptr;
     HWND fileDialog = nullptr;
     WNDPROC dialogProc = nullptr;
-    const FileDialogTest* test = nullptr;
     std::string root;
 };
 Driver& driver() {
@@ -82,9 +84,14 @@ bool click_item(HWND dialog, const std::string& text, int clicks, bool ctrl) {
     const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str()));
     if (index < 0) return false;
-    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    RECT r{};
+    RECT r{}, client{};
+    GetClientRect(list, &client);
     SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    if (r.top < 0 || r.bottom > client.bottom) {
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&r));
+    }
     POINT p{r.left + 10, (r.top + r.bottom) / 2};
     ClientToScreen(list, &p);
     plat::advance_clock(1000); // apart from any click before
@@ -104,8 +111,8 @@ void step(HWND shown) {
     Driver& d = driver();
     Seen& seen = *d.seen;
     const HWND dialog = d.fileDialog;
-    while (d.next < d.script->size()) {
-        const Act& act = (*d.script)[d.next++];
+    while (d.next < d.script.size()) {
+        const Act& act = d.script[d.next++];
         const std::string text = expand_root(act.text, d.root);
         switch (act.kind) {
         case Act::Type:
@@ -146,17 +153,17 @@ void step(HWND shown) {
         case Act::Close:
             PostMessageA(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
             return;
-        case Act::ListIs:
-            seen.lists.push_back(list_items(GetDlgItem(dialog, lst1)));
+        case Act::List:
+            seen.looks.push_back(list_items(GetDlgItem(dialog, lst1)));
             continue;
-        case Act::EditIs:
-            seen.edits.push_back(text_of(GetDlgItem(dialog, edt1)));
+        case Act::Edit:
+            seen.looks.push_back(text_of(GetDlgItem(dialog, edt1)));
             continue;
-        case Act::LookInEnds:
-            seen.lookIns.push_back(text_of(GetDlgItem(dialog, stc1)));
+        case Act::LookIn:
+            seen.looks.push_back(text_of(GetDlgItem(dialog, stc1)));
             continue;
         case Act::Look:
-            act.look(dialog);
+            if (d.look) d.look(dialog);
             continue;
         case Act::Remove: {
             std::error_code ignored;
@@ -192,6 +199,33 @@ LRESULT CALLBACK owner_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 } // namespace
+
+std::vector<Act> parse_script(const std::string& script) {
+    static const std::pair<const char*, Act::Kind> words[] = {
+        {"type", Act::Type},     {"enter", Act::Enter},    {"esc", Act::Escape},
+        {"click", Act::Click},   {"ctrl", Act::CtrlClick}, {"dbl", Act::DoubleClick},
+        {"filter", Act::Filter}, {"yes", Act::Yes},        {"no", Act::No},
+        {"ok", Act::Ok},         {"close", Act::Close},    {"list", Act::List},
+        {"edit", Act::Edit},     {"lookin", Act::LookIn},  {"remove", Act::Remove},
+        {"look", Act::Look}};
+    std::vector<Act> out;
+    std::size_t from = 0;
+    while (from < script.size()) {
+        std::size_t end = script.find(", ", from);
+        if (end == std::string::npos) end = script.size();
+        const std::string act = script.substr(from, end - from);
+        const std::size_t blank = act.find(' ');
+        const std::string word = act.substr(0, blank);
+        const auto* found = std::find_if(std::begin(words), std::end(words),
+                                         [&](const auto& w) { return word == w.first; });
+        if (found == std::end(words))
+            ADD_FAILURE() << "no act " << word;
+        else
+            out.push_back({found->second, blank == std::string::npos ? "" : act.substr(blank + 1)});
+        from = end + 2;
+    }
+    return out;
+}
 
 void FileDialogTest::SetUp() {
     plat::use_headless_backend();
@@ -236,17 +270,19 @@ void FileDialogTest::TearDown() {
     std::filesystem::current_path(startDirectory);
 }
 
-BOOL FileDialogTest::run(OPENFILENAMEA& ofn, bool save, const std::vector<Act>& script) {
+BOOL FileDialogTest::run(OPENFILENAMEA& ofn, bool save, const std::string& script,
+                         std::function<void(HWND)> look) {
     seen = Seen{};
     Driver& d = driver();
     d = Driver{};
-    d.script = &script;
+    d.script = parse_script(script);
+    d.look = std::move(look);
     d.seen = &seen;
     d.owner = owner;
-    d.test = this;
     d.root = root;
     const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    d.script = nullptr;
+    d.script.clear();
+    d.look = nullptr;
     return ok;
 }
 

@@ -16,40 +16,47 @@
 
 namespace fdtest {
 
-// One thing the user does or the test looks at. Texts may name the scratch tree as "$T".
+// A script is a list of acts separated by ", "; each is a word and, after a blank, its text,
+// which may name the scratch tree as "$T":
+//   type TEXT   Alt+N to the name field, then TEXT typed over what it holds
+//   enter, esc  the key, wherever the focus is
+//   click TEXT, ctrl TEXT, dbl TEXT   the list item TEXT clicked, Ctrl+clicked, double-clicked
+//   filter N    Alt+T to the filter box, then Down N times
+//   yes, no, ok a message box answered (its mnemonics; Enter)
+//   close       the dialog's close box
+// and looks, which type nothing: list, edit, lookin (what the list, the name field and the
+// "look in" display show), remove NAME (the scratch tree's entry goes), look (the test's
+// function sees the dialog).
 struct Act {
     enum Kind {
-        Type,        // Alt+N to the name field, then the text typed over what it holds
-        Enter,       // Enter wherever the focus is
-        Escape,      // Esc
-        Click,       // the list item with this text clicked
-        CtrlClick,   // the same with Ctrl held
-        DoubleClick, // the list item with this text double-clicked
-        Filter,      // Alt+T to the filter box, then Down this many times (the text's digits)
-        Yes,         // a message box answered by its mnemonics
+        Type,
+        Enter,
+        Escape,
+        Click,
+        CtrlClick,
+        DoubleClick,
+        Filter,
+        Yes,
         No,
-        Ok,    // a message box answered by Enter
-        Close, // the dialog's close box (WM_SYSCOMMAND SC_CLOSE)
-        // Looks, which type nothing and go on to the next act at once:
-        ListIs,     // the list's items, joined by '|'
-        EditIs,     // the name field's text
-        LookInEnds, // the "look in" display ends with this text
-        Remove,     // the scratch tree's entry of this name is removed
-        Look        // the function is called with the file dialog
+        Ok,
+        Close,
+        List,
+        Edit,
+        LookIn,
+        Remove,
+        Look
     };
     Kind kind;
-    std::string text = {};
-    std::function<void(HWND)> look = {};
+    std::string text;
 };
+std::vector<Act> parse_script(const std::string& script);
 
 // What the scripted user saw.
 struct Seen {
     std::vector<std::string> boxes; // the text of each message box, in order
-    std::vector<std::string> lists; // what each ListIs found (compared in the test)
-    std::vector<std::string> edits; // what each EditIs found
-    std::vector<std::string> lookIns;
-    bool ranOut = false;      // a dialog still waited when the script had ended
-    BOOL ownerEnabled = TRUE; // the owner while the file dialog showed
+    std::vector<std::string> looks; // what list, edit and lookin found, in order
+    bool ranOut = false;            // a dialog still waited when the script had ended
+    BOOL ownerEnabled = TRUE;       // the owner while the file dialog showed
 };
 
 class FileDialogTest : public ::testing::Test {
@@ -58,7 +65,8 @@ protected:
     void TearDown() override;
 
     // Runs GetOpenFileNameA or GetSaveFileNameA with the script; what it saw goes to seen.
-    BOOL run(OPENFILENAMEA& ofn, bool save, const std::vector<Act>& script);
+    BOOL run(OPENFILENAMEA& ofn, bool save, const std::string& script,
+             std::function<void(HWND)> look = {});
     // An OPENFILENAMEA over buffer with the owner, the given filter and flags, starting in the
     // scratch tree.
     OPENFILENAMEA make(const std::string& filter, DWORD flags, std::vector<char>& buffer);

@@ -64,17 +64,6 @@ TEST(FileFilters, ExtensionOfTheFirstPattern) {
         EXPECT_EQ(plat::filter_extension({"d", row.patterns}), row.ext) << joined(row.patterns);
 }
 
-TEST(FileFilters, MatchingSeveralPatterns) {
-    const std::vector<std::string> patterns = {"*.dat", "*.txt"};
-    const struct {
-        const char* name;
-        bool match;
-    } rows[] = {{"a.dat", true}, {"a.txt", true},      {"A.TXT", true}, {"a.csv", false},
-                {"dat", false},  {"a.dat.bak", false}, {".txt", true}};
-    for (const auto& row : rows)
-        EXPECT_EQ(plat::matches_any(patterns, row.name), row.match) << row.name;
-}
-
 TEST(FilePaths, ResolvingTypedNames) {
     const struct {
         const char* dir;
@@ -93,20 +82,6 @@ TEST(FilePaths, ResolvingTypedNames) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(plat::resolve_path(row.dir, row.typed), row.expected) << row.typed;
-}
-
-TEST(FilePaths, PartsAndJoins) {
-    const struct {
-        const char* path;
-        const char* dir;
-        const char* name;
-    } rows[] = {{"/a/b/c.txt", "/a/b", "c.txt"}, {"/c.txt", "/", "c.txt"}, {"c", ".", "c"}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(plat::directory_part(row.path), row.dir);
-        EXPECT_EQ(plat::name_part(row.path), row.name);
-    }
-    EXPECT_EQ(plat::join_path("/", "a"), "/a");
-    EXPECT_EQ(plat::join_path("/x", "a"), "/x/a");
 }
 
 TEST(FilePaths, ExtensionsAndDefaults) {
