@@ -7,8 +7,8 @@
 
 #include <commctrl.h>
 
-#include "dialogs/wfield.h"
 #include "dialogs/dialog_table.h"
+#include "dialogs/wfield.h"
 #include "toolkit/dialogs/field_ids.h"
 #include "toolkit/windows/window_fixture.h"
 
@@ -438,6 +438,18 @@ TEST_F(Fields, Images) {
             EXPECT_EQ(GetWindowLongPtrA(item(c.field), GWL_STYLE) & c.typeMask, c.type) << c.what;
         }
     }
+}
+
+// The oldest platform's buttons take no image: nothing changes, nothing is reported.
+TEST_F(Fields, OldestPlatformButtonsShowNoImages) {
+    const int winVer = tess::tk().display.WinVer;
+    tess::tk().display.WinVer = 3;
+    int f = FLD_PUSH;
+    yyfieldimage_(f, FLD_PICTURE, 1);
+    tess::tk().display.WinVer = winVer;
+    EXPECT_EQ(f, FLD_PUSH);
+    EXPECT_EQ(GetWindowLongPtrA(item(FLD_PUSH), GWL_STYLE) & (BS_BITMAP | BS_ICON), 0);
+    EXPECT_EQ(SendMessageA(item(FLD_PUSH), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 }
 
 TEST_F(Fields, TransparentBitmapTakesTheButtonFace) {

@@ -136,6 +136,7 @@ TEST_F(SelectFile, FilterIndexAndExtension) {
         bool cancel;
         int indexIn, indexOut;
         const char* after;
+        int winVer = 0; // 0: as the platform reports it
     };
     const IndexCase cases[] = {
         {"next filter chosen", 0, "@/eins.dat", "", true, false, 1, 2, "@/eins.dat"},
@@ -143,7 +144,9 @@ TEST_F(SelectFile, FilterIndexAndExtension) {
         {"extension appended", 1 | 32, "@/", "neu", false, false, 1, 1, "@/neu.dat"},
         {"second filter's extension", 1 | 32, "@/", "neu", true, false, 1, 2, "@/neu.txt"},
         {"no extension without flag 32", 1, "@/", "neu", false, false, 1, 1, "@/neu"},
+        {"none on the oldest platform", 1 | 32, "@/", "neu", false, false, 1, 1, "@/neu", 3},
     };
+    const int winVer = tess::tk().display.WinVer;
     for (const auto& c : cases) {
         std::string name(100, ' ');
         tess::TextRef(name).assign(expand(c.name, data));
@@ -156,7 +159,9 @@ TEST_F(SelectFile, FilterIndexAndExtension) {
         }
         c.cancel ? key(VK_ESCAPE, '\x1b') : enter();
         int index = c.indexIn;
+        tess::tk().display.WinVer = c.winVer ? c.winVer : winVer;
         WSelectFile("Daten|*.dat|Texte|*.txt|", c.flags, name, "", index);
+        tess::tk().display.WinVer = winVer;
         EXPECT_EQ(index, c.indexOut) << c.what;
         EXPECT_EQ(tess::TextRef(name).str(), expand(c.after, data)) << c.what;
     }
