@@ -50,6 +50,9 @@ void yyselectdir_(const int& hasTitle, int& result, const int& flags, char* path
                   const char* title, const int& bufferLength);
 
 namespace tess {
+// Recorded when a common dialog failed with a platform code, which InfoError then reports.
+constexpr int ErrorCommonDialog = 1004;
+
 // The filter of a file selection: source -1 the text, a positive source that string resource,
 // 0 none; at most MaxFilter characters. The text's last character is its separator; each one
 // becomes a NUL, so the list ends in two NULs.

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int MaxDirectory = 256;
 constexpr int MaxTitle = 256;
-constexpr int ErrorCommonDialog = 1004;
 
 DWORD dialog_flags(bool save, bool prompt, bool pathMayBeMissing, bool multiple) {
     DWORD flags = OFN_HIDEREADONLY;
@@ -120,7 +119,7 @@ void yywsfile_(const int& filterSource, const char* filterText, const int& flags
         const std::size_t n = selection_length(name, multiple);
         if (n > 0) fileName.assign(std::string_view(name.data(), n));
     } else if (errorCode > 0) {
-        xxerror_(ErrorCommonDialog);
+        xxerror_(tess::ErrorCommonDialog);
         xxsetdialogstatus_(errorCode);
     }
     if (!(flags & SelectKeepDirectory) && !start.empty()) {

@@ -7,9 +7,6 @@
 #include "util/error_record.h"
 
 namespace {
-
-constexpr int ErrorCommonDialog = 1004;
-
 int button_count(int buttons) {
     switch (buttons) {
     case 1:
@@ -50,7 +47,7 @@ void WMessageBox(const int& buttons, const int& icon, const int& defaultButton,
     shared.commonResult = result;
     shared.exitPreviousField = 0;
     if (result == -1) {
-        xxerror_(ErrorCommonDialog);
+        xxerror_(tess::ErrorCommonDialog);
         xxsetdialogstatus_(code);
     }
 }
