@@ -7,6 +7,7 @@
 #include "util/error_record.h"
 
 namespace {
+
 int button_count(int buttons) {
     switch (buttons) {
     case 1:
