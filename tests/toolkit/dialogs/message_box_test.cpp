@@ -44,4 +44,20 @@ TEST_F(MessageBox, DefaultButtonReductionAndAnswers) {
     EXPECT_EQ(guarded(), 0);
 }
 
+// The caption is the title without its trailing blanks; the text likewise.
+TEST_F(MessageBox, TextsWithoutTrailingBlanks) {
+    std::string text;
+    look_at_idle([&](HWND box) {
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            char buffer[64] = {};
+            GetWindowTextA(c, buffer, sizeof buffer);
+            if (std::string(buffer).rfind("Zeile", 0) == 0) text = buffer;
+        }
+    });
+    WMessageBox(0, 4, 1, "Zeile eins    ", "  Titel   ");
+    EXPECT_EQ(guarded_caption(), "  Titel");
+    EXPECT_EQ(text, "Zeile eins");
+    EXPECT_EQ(tess::tk().tessar04.commonResult, 0); // ended with no button's answer
+}
+
 } // namespace
