@@ -70,8 +70,11 @@ void CommonDialogs::SetUp() {
 }
 
 void CommonDialogs::guard_owner() {
+    guard(tess::tk().core.hWinCur);
+}
+
+void CommonDialogs::guard(HWND owner) {
     // The modal loops tell the top-level window the owner lies in.
-    HWND owner = tess::tk().core.hWinCur;
     while (owner && (GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) && GetParent(owner))
         owner = GetParent(owner);
     if (!owner || previous.count(owner)) return;

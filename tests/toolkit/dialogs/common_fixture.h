@@ -22,6 +22,8 @@ protected:
     void TearDown() override;
     // Guards the window that owns common dialogs now (the root frame from SetUp on).
     void guard_owner();
+    // Guards the top-level window hwnd lies in.
+    void guard(HWND hwnd);
     // Dialogs ended by the guard since SetUp.
     int guarded() const;
     // Called with the dialog before the guard ends it.

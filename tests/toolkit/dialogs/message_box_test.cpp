@@ -1,6 +1,9 @@
 // WMessageBox answered by keys: the default button after reduction, the answers mapped.
+#include "dialogs/dialog_table.h"
+#include "public/wdgshw.h"
 #include "public/wmgbox.h"
 #include "toolkit/dialogs/common_fixture.h"
+#include "toolkit/dialogs/field_ids.h"
 
 namespace {
 
@@ -58,6 +61,27 @@ TEST_F(MessageBox, TextsWithoutTrailingBlanks) {
     EXPECT_EQ(guarded_caption(), "  Titel");
     EXPECT_EQ(text, "Zeile eins");
     EXPECT_EQ(tess::tk().tessar04.commonResult, 0); // ended with no button's answer
+}
+
+// A dialog active for the toolkit owns the box; the frames are disabled meanwhile.
+TEST_F(MessageBox, OwnedByTheActiveDialog) {
+    WDialogLoad(IDD_FIELDS);
+    WDialogShow(-1, -1);
+    const HWND dialog = tess::current_dialog();
+    ASSERT_NE(dialog, nullptr);
+    tess::tk().dialogs.hDlgCur = dialog;
+    guard(dialog);
+    HWND owner = nullptr;
+    int rootEnabled = -1;
+    look_at_idle([&](HWND box) {
+        owner = GetWindow(box, GW_OWNER);
+        rootEnabled = IsWindowEnabled(tess::window(0).frame) ? 1 : 0;
+    });
+    WMessageBox(0, 0, 1, "Text", "Titel");
+    EXPECT_EQ(owner, dialog);
+    EXPECT_EQ(rootEnabled, 0);
+    EXPECT_TRUE(IsWindowEnabled(tess::window(0).frame));
+    EXPECT_TRUE(IsWindowEnabled(dialog));
 }
 
 } // namespace
