@@ -37,8 +37,7 @@ int field_kind(HWND control) {
 }
 
 bool is_button_type(HWND control, LONG_PTR type) {
-    return field_class(control) == FieldClass::Button &&
-           (style_of(control) & BS_TYPEMASK) == type;
+    return field_class(control) == FieldClass::Button && (style_of(control) & BS_TYPEMASK) == type;
 }
 
 } // namespace tess
