@@ -15,6 +15,8 @@ struct General {
     int m = 0, n = 0;
     std::array<double, 11> xs{}, ys{}; // indices 1 to 10
     int resultWindow = -1;             // -1 while the result window is not open
+    tess::FontDescription resultFont;  // the result window's text, taken when it opens
+    int resultLineSpacing = 0;         // window units
     tess::WindowDescription root;
     int eventType = 0;
     tess::EventRecord event;
