@@ -17,6 +17,7 @@ struct General {
     int resultWindow = -1;             // -1 while the result window is not open
     tess::FontDescription resultFont;  // the result window's text, taken when it opens
     int resultLineSpacing = 0;         // window units
+    FixedString<256> fileName{"Formaldrix_Ergebnis.dat"}; // shared by loading and saving
     tess::WindowDescription root;
     int eventType = 0;
     tess::EventRecord event;
