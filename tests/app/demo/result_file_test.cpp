@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -238,6 +239,22 @@ TEST_F(ResultFileDefaults, FailuresChangeNothing) {
         EXPECT_EQ(testsupport::read_all(dir.file("folder/inside")), "kept") << c.name;
     }
     EXPECT_FALSE(fs::exists("/proc/formaldrix.dat"));
+}
+
+// Root writes into a read-only directory regardless: the case then has nothing to show.
+TEST_F(ResultFileDefaults, SavingIntoAReadOnlyDirectoryFailsAndKeepsTheOldFile) {
+    testsupport::TempDir dir;
+    const std::string file = dir.write("ergebnis.dat", "old\n");
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (std::FILE* probe = std::fopen(dir.file("probe").c_str(), "w")) {
+        std::fclose(probe);
+        fs::permissions(dir.path(), fs::perms::owner_all);
+        GTEST_SKIP() << "permissions do not bind this user";
+    }
+    EXPECT_EQ(formaldrix::save_results(file, xs, ys), FileError::CannotWrite);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_EQ(testsupport::read_all(file), "old\n");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"ergebnis.dat"});
 }
 
 } // namespace
