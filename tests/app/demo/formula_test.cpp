@@ -96,27 +96,6 @@ TEST(Formula, MinusSignTurnsTheCosineTerms) {
     EXPECT_NE(plus[1], minus[1]);
 }
 
-TEST(Formula, SameParametersGiveTheSamePoints) {
-    Points x1{}, y1{}, x2{}, y2{};
-    evaluate(Defaults, x1, y1);
-    x2.fill(99.0);
-    y2.fill(99.0);
-    evaluate(Defaults, x2, y2);
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(x1[i], x2[i]);
-        EXPECT_EQ(y1[i], y2[i]);
-    }
-}
-
-TEST(Formula, FormelscEvaluatesTheApplicationState) {
-    auto& g = formaldrix::general;
-    g.a = 1.0, g.b = 2.0, g.s = 1.0, g.m = 2, g.n = 4, g.xmin = -12.0, g.xmax = 12.0;
-    formaldrix::formelsc();
-    EXPECT_EQ(g.ys[1], -0.8626814706838392);
-    EXPECT_EQ(g.xs[10], 11.999999999999996);
-    g = formaldrix::General{};
-}
-
 // Texts as the dialog holds them: a, b, m, n, xmin, xmax and the checked sign button.
 struct ConvertCase {
     const char* name;

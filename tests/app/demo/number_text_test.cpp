@@ -94,16 +94,4 @@ TEST(NumberText, IntegersAreDigitsOnly) {
     }
 }
 
-TEST(NumberText, ScanReportsWhereTheNumberEnded) {
-    const struct {
-        std::string text;
-        std::size_t end;
-    } cases[] = {{" 1.5 2", 4}, {"1.5,2", 3}, {"  -7", 4}, {"8", 1}};
-    for (const auto& c : cases) {
-        const auto got = formaldrix::scan_real(c.text);
-        ASSERT_TRUE(got) << c.text;
-        EXPECT_EQ(got->end, c.end) << c.text;
-    }
-}
-
 } // namespace
