@@ -1,5 +1,6 @@
 // Formaldrix: start-up and the command loop. Every event goes to the routine that owns it.
 #include "general.h"
+#include "result_window.h"
 
 using namespace formaldrix;
 
@@ -30,6 +31,10 @@ bool on_menu(int command) {
 }
 
 bool dispatch(int type, const tess::EventRecord& e) {
+    if (general.resultWindow > 0 && e.Win == general.resultWindow) {
+        zeigergebnis(1);
+        return true;
+    }
     switch (type) {
     case tess::EventMenu:
         return on_menu(e.Value1);

@@ -15,6 +15,9 @@ struct General {
     int m = 0, n = 0;
     std::array<double, 11> xs{}, ys{}; // indices 1 to 10
     int resultWindow = -1;             // -1 while the result window is not open
+    tess::FontDescription resultFont;  // the result window's text, taken when it opens
+    int resultLineSpacing = 0;         // window units
+    FixedString<256> fileName{"Formaldrix_Ergebnis.dat"}; // shared by loading and saving
     tess::WindowDescription root;
     int eventType = 0;
     tess::EventRecord event;

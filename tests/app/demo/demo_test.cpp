@@ -2,67 +2,15 @@
 // played in whenever it waits for some.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "backend/headless/headless_backend.h"
-#include "core/context.h"
-#include "core/winmain.h"
-#include "core/wwindow.h"
-#include "support/temp_dir.h"
-#include "window/input.h"
-#include "window/message_queue.h"
-#include "window/window_table.h"
+#include "demo_fixture.h"
 
 namespace {
 
-// A headless screen that runs the next step of a script each time the program is idle.
-class ScriptedScreen : public plat::HeadlessBackend {
-public:
-    using HeadlessBackend::HeadlessBackend;
-    std::deque<std::function<void()>> steps;
-    int idle = 0;
-
-    bool wait_for_input(int timeoutMs) override {
-        ++idle;
-        if (!steps.empty()) {
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return true;
-        }
-        // A script that runs out closes the program rather than leave the test hanging.
-        if (idle > 1000) ADD_FAILURE() << "the program did not end";
-        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
-        return HeadlessBackend::wait_for_input(timeoutMs);
-    }
-};
-
-void key(int vk, char c = 0) {
-    plat::inject_key(vk, c, true);
-    plat::inject_key(vk, c, false);
-}
-
-class Demo : public ::testing::Test {
-protected:
-    void SetUp() override {
-        auto s = std::make_unique<ScriptedScreen>(SIZE{1024, 768});
-        screen = s.get();
-        plat::set_backend(std::move(s));
-    }
-    void TearDown() override {
-        plat::reset_queue();
-        plat::reset_input();
-    }
-    // Runs the program to its end; the state seen at the first idle moment is kept.
-    void run() { MainProgram(); }
-    void at_start(std::function<void()> look) { screen->steps.push_back(std::move(look)); }
-
-    testsupport::TempDir dir{true};
-    ScriptedScreen* screen = nullptr;
-};
+using demotest::Demo;
+using demotest::key;
 
 int live_windows() {
     int n = 0;

@@ -1,0 +1,112 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace formaldrix {
+
+namespace {
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool ends_number(char c) {
+    return c == ' ' || c == ',';
+}
+
+std::size_t skip_blanks(std::string_view text, std::size_t i) {
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    return i;
+}
+
+// The number's characters: from the first non-blank up to a blank, a comma or the end.
+std::string_view number_part(std::string_view text, std::size_t& end) {
+    const std::size_t start = skip_blanks(text, 0);
+    end = start;
+    while (end < text.size() && !ends_number(text[end]))
+        ++end;
+    return text.substr(start, end - start);
+}
+
+std::size_t skip_digits(std::string_view s, std::size_t i) {
+    while (i < s.size() && is_digit(s[i]))
+        ++i;
+    return i;
+}
+
+std::size_t skip_sign(std::string_view s, std::size_t i) {
+    return (i < s.size() && (s[i] == '+' || s[i] == '-')) ? i + 1 : i;
+}
+
+// True when s is a whole real in the accepted syntax; the D exponent becomes E in c_form so
+// the standard conversion can take it.
+bool well_formed_real(std::string_view s, std::string& c_form) {
+    std::size_t i = skip_sign(s, 0);
+    const std::size_t int_start = i;
+    i = skip_digits(s, i);
+    std::size_t digits = i - int_start;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t frac_start = ++i;
+        i = skip_digits(s, i);
+        digits += i - frac_start;
+    }
+    if (digits == 0) return false;
+    const std::size_t mantissa_end = i;
+    if (i < s.size()) {
+        const char e = s[i];
+        if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return false;
+        i = skip_sign(s, i + 1);
+        const std::size_t exp_start = i;
+        i = skip_digits(s, i);
+        if (i == exp_start || i != s.size()) return false;
+    }
+    c_form.assign(s);
+    if (mantissa_end < c_form.size()) c_form[mantissa_end] = 'E';
+    // from_chars takes no leading plus.
+    if (!c_form.empty() && c_form[0] == '+') c_form.erase(0, 1);
+    return true;
+}
+
+} // namespace
+
+std::optional<ScannedReal> scan_real(std::string_view text) {
+    std::size_t end = 0;
+    const std::string_view s = number_part(text, end);
+    std::string c_form;
+    if (!well_formed_real(s, c_form)) return std::nullopt;
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(c_form.data(), c_form.data() + c_form.size(), value);
+    // Out of range: from_chars reports overflow; underflow to zero is a value like any other.
+    if (ec == std::errc::result_out_of_range) {
+        if (std::isinf(std::strtod(c_form.c_str(), nullptr))) return std::nullopt;
+        value = std::strtod(c_form.c_str(), nullptr);
+    } else if (ec != std::errc{} || ptr != c_form.data() + c_form.size()) {
+        return std::nullopt;
+    }
+    return ScannedReal{value, end};
+}
+
+std::optional<double> text_to_real(std::string_view text) {
+    const auto scanned = scan_real(text);
+    if (!scanned) return std::nullopt;
+    return scanned->value;
+}
+
+std::optional<int> text_to_integer(std::string_view text) {
+    std::size_t end = 0;
+    const std::string_view s = number_part(text, end);
+    const std::size_t digits = skip_sign(s, 0);
+    if (digits == s.size() || skip_digits(s, digits) != s.size()) return std::nullopt;
+    // from_chars takes a minus but no plus.
+    const std::size_t from = s[0] == '+' ? 1 : 0;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(s.data() + from, s.data() + s.size(), value);
+    if (ec != std::errc{} || ptr != s.data() + s.size()) return std::nullopt;
+    return value;
+}
+
+} // namespace formaldrix
