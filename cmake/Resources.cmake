@@ -1,7 +1,10 @@
 # Program resources: a Windows resource script (.rc, Windows-1252) compiled to a standard .res
 # at build time and embedded in a target, which registers it as its module instance on start-up.
 #
-#   tess_add_resources(<target> <file.rc>)
+#   tess_add_resources(<target> <file.rc> [ACCESSOR <name>])
+#
+# With ACCESSOR (a library's own resources) nothing is registered: the target gets a function
+# std::span<const std::byte> <name>() returning the .res bytes.
 #
 # The target must link tess_platform. Bitmaps, icons, cursors and headers next to the .rc are
 # treated as its inputs (subfolders included), since the compiler reports no dependencies.
@@ -15,6 +18,11 @@ endif()
 set(TESS_EMBED_BYTES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake)
 
 function(tess_add_resources target rc)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ACCESSOR" "")
+  set(accessor_arg "")
+  if(arg_ACCESSOR)
+    set(accessor_arg -DACCESSOR=${arg_ACCESSOR})
+  endif()
   cmake_path(ABSOLUTE_PATH rc BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE
              OUTPUT_VARIABLE rc_path)
   cmake_path(GET rc_path PARENT_PATH rc_dir)
@@ -25,7 +33,7 @@ function(tess_add_resources target rc)
   set(cpp ${out_dir}/${stem}.res.cpp)
 
   file(GLOB_RECURSE inputs CONFIGURE_DEPENDS
-    ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h)
+    ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h ${rc_dir}/*.kvo ${rc_dir}/*.rc)
 
   # Run in the script's folder and pass its name only: file names inside the script resolve from
   # there, and an absolute path could be taken for a /option.
@@ -37,7 +45,7 @@ function(tess_add_resources target rc)
     COMMENT "Compiling resource script ${rc_file}"
     VERBATIM)
   add_custom_command(OUTPUT ${cpp}
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} -P ${TESS_EMBED_BYTES_SCRIPT}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} ${accessor_arg} -P ${TESS_EMBED_BYTES_SCRIPT}
     DEPENDS ${res} ${TESS_EMBED_BYTES_SCRIPT}
     COMMENT "Embedding ${stem}.res"
     VERBATIM)

@@ -16,6 +16,7 @@ void Toolkit::reset() {
     events = CoreEvents{};
     text = CoreText{};
     menus = CoreMenus{};
+    dialogs = CoreDialogs{};
     waitTimer = 0;
     const Tessar01 start = tessar01;
     tessar01 = Tessar01{};

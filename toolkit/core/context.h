@@ -3,6 +3,7 @@
 // settings, the display, the error record, the bell and the directory separator) stays.
 #pragma once
 
+#include "core/dialog_state.h"
 #include "core/media.h"
 #include "core/menu_state.h"
 #include "core/settings.h"
@@ -20,6 +21,7 @@ struct Toolkit {
     CoreEvents events;
     CoreText text;
     CoreMenus menus;
+    CoreDialogs dialogs;
     int waitTimer = 0; // 1 while xxwait_ waits for its timer
     Tessar01 tessar01;
     Tessar02 tessar02;

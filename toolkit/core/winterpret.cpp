@@ -1,5 +1,8 @@
 // The translator: platform messages become the current event, and keys become key codes.
+#include <cstdint>
+
 #include "core/context.h"
+#include "core/dialog_state.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
 #include "core/wwndproc.h"
@@ -79,6 +82,48 @@ int yyinterpretkey(int k, int m) {
 
 namespace {
 
+// Handles travel in the event's 32-bit fields as their values.
+int handle_value(const void* h) {
+    return static_cast<int>(reinterpret_cast<std::intptr_t>(h));
+}
+
+// Events of a dialog (record d): the dialog's identifier stands for the window, and the
+// graphics-field codes become the mouse and redraw codes with the field as origin.
+void dialog_event(int t, DialogRecord& d, WPARAM p1, LPARAM p2) {
+    CoreEvents& e = tk().events;
+    e.wMessageWin = d.Id;
+    switch (t) {
+    case CodeDialogCommand:
+        e.wMessageValue1 = LOWORD(p1);
+        e.wMessageValue2 = d.PreviousField;
+        break;
+    case CodeFieldFocus:
+        e.wMessageValue1 = d.PreviousField;
+        e.wMessageValue2 = d.CurrentField;
+        e.wMessageX = handle_value(d.LastFieldHandle);
+        e.wMessageY = static_cast<int>(p2);
+        d.LastFieldHandle = reinterpret_cast<HWND>(p2);
+        break;
+    case CodeFieldButtonDown:
+    case CodeFieldButtonUp:
+    case CodeFieldMouseMove:
+        e.wMessageType = t == CodeFieldButtonDown ? CodeButtonDown
+                         : t == CodeFieldButtonUp ? CodeButtonUp
+                                                  : CodeMouseMove;
+        e.wMessageValue1 = t == CodeFieldMouseMove ? -1 : d.MouseButton;
+        e.wMessageValue2 = e.wMessageTime / 10;
+        e.wMessageValue3 = 1;
+        e.wMessageValue4 = d.GraphicsField;
+        pointer_position(p2);
+        break;
+    default: // CodeFieldRedraw
+        e.wMessageType = CodeRedraw;
+        e.wMessageValue3 = 1;
+        e.wMessageValue4 = d.GraphicsField;
+        break;
+    }
+}
+
 void write_event(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
     CoreEvents& e = tk().events;
     e.wMessageType = t;
@@ -136,6 +181,14 @@ void write_event(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
         break;
     case CodeTimer:
         e.wMessageValue1 = static_cast<int>(p1);
+        break;
+    case CodeDialogCommand:
+    case CodeFieldFocus:
+    case CodeFieldButtonDown:
+    case CodeFieldButtonUp:
+    case CodeFieldMouseMove:
+    case CodeFieldRedraw:
+        dialog_event(t, dialog_record(a), p1, p2);
         break;
     default:
         break;

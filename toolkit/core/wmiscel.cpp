@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/context.h"
+#include "core/dialog_state.h"
 #include "core/wwindow.h"
 
 using namespace tess;
@@ -100,6 +101,11 @@ void yytitlecolour(HWND hwnd) {
     for (int i = 1; i <= MaxWindow; ++i) {
         const HWND frame = window(i).frame;
         if (frame) SendMessageA(frame, WM_NCACTIVATE, frame == hwnd, 0);
+    }
+    const CoreDialogs& d = tk().dialogs;
+    for (int i = 0; i <= d.nDialogs; ++i) {
+        const HWND dialog = dialog_record(i).Handle;
+        if (dialog) SendMessageA(dialog, WM_NCACTIVATE, dialog == hwnd, 0);
     }
 }
 

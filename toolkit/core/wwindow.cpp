@@ -157,6 +157,8 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     height = root.height;
 
     yymnloadresources_(menuId);
+    yyregistersubclass();
+    yygetatoms();
 
     yyinittextcolours_();
     tk().core.wWindowOpen = 1;
@@ -190,6 +192,8 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
     RECT r{left, top, left + width, top + height};
     AdjustWindowRectEx(&r, ClientStyle, FALSE, 0);
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    // While semi-modeless dialogs are on display every frame stays disabled.
+    if (tk().dialogs.nSemi > 0) style |= WS_DISABLED;
     HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, r.left, r.top,
                                  r.right - r.left, r.bottom - r.top, parent, nullptr,
                                  tk().core.wInstance, nullptr);
@@ -284,6 +288,7 @@ void yyshutdown_() {
     release_held_dc();
     // The procedures fall back to default handling while the windows go.
     tk().core.wWindowOpen = 0;
+    yydialogshutdown_();
     for (int i = MaxWindow; i >= 0; --i)
         if (IsWindow(window(i).frame)) DestroyWindow(window(i).frame);
     yymnshutdown_();

@@ -42,6 +42,26 @@ int button_of(UINT message) {
     }
 }
 
+// While a modal display runs the program cannot answer redraw events: a client window is
+// repainted from the snapshot taken before it began, and the area counts as drawn.
+void paint_from_snapshot(HWND client) {
+    const int n = yygetwindowindex(client);
+    const HBITMAP image =
+        valid_window_number(n) ? tk().dialogs.wImage[static_cast<std::size_t>(n)] : nullptr;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(client, &ps);
+    if (image && dc) {
+        RECT r{};
+        GetClientRect(client, &r);
+        HDC memory = CreateCompatibleDC(dc);
+        const HGDIOBJ old = SelectObject(memory, image);
+        BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+    }
+    EndPaint(client, &ps);
+}
+
 // ------------------------------------------------------------------ frame procedure
 
 void leave_nested() {
@@ -209,6 +229,10 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, RaiseFlags);
         return 0;
     case WM_PAINT: {
+        if (tk().dialogs.wBlitOn) {
+            paint_from_snapshot(hwnd);
+            return 0;
+        }
         const bool produced = interpret(CodeRedraw, 0, wParam, lParam, hwnd);
         DefWindowProcA(hwnd, message, wParam, lParam);
         park_if_outside_retrieval(produced);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "public/bfopen.h"
+#include "public/wdgfield.h"
+#include "public/wdgshw.h"
 #include "public/event_types.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
