@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 
 namespace plat {
@@ -14,8 +13,9 @@ bool same(char a, char b) {
            std::tolower(static_cast<unsigned char>(b));
 }
 
-bool matches(std::string_view pattern, std::string_view name) {
-    // "*.*" asks for every name, with a dot or not, as the system's patterns always have.
+} // namespace
+
+bool name_matches(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*") return true;
     std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
@@ -37,7 +37,21 @@ bool matches(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-} // namespace
+bool read_directory(const std::string& dir, bool hidden, std::vector<DirectoryEntry>& out) {
+    out.clear();
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec);
+    if (ec) return false;
+    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (ec) return false;
+        std::string name = it->path().filename().string();
+        if (!hidden && !name.empty() && name[0] == '.') continue;
+        std::error_code kindError;
+        const bool isDir = it->is_directory(kindError);
+        out.push_back({std::move(name), isDir && !kindError});
+    }
+    return true;
+}
 
 bool list_directory(const char* pattern, UINT attributes, std::vector<std::string>& out) {
     if (!pattern) return false;
@@ -47,20 +61,15 @@ bool list_directory(const char* pattern, UINT attributes, std::vector<std::strin
     const std::string dir = slash == std::string::npos ? "." : spec.substr(0, slash + 1);
     std::string mask = slash == std::string::npos ? spec : spec.substr(slash + 1);
     if (mask.empty()) mask = "*.*";
-    std::error_code ec;
-    std::filesystem::directory_iterator it(dir, ec);
-    if (ec) return false;
+    std::vector<DirectoryEntry> entries;
+    if (!read_directory(dir, attributes & DDL_HIDDEN, entries)) return false;
     std::vector<std::string> files, dirs;
-    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (ec) return false;
-        const std::string name = it->path().filename().string();
-        if (!(attributes & DDL_HIDDEN) && !name.empty() && name[0] == '.') continue;
-        const bool isDir = it->is_directory(ec);
-        if (isDir) {
-            if ((attributes & DDL_DIRECTORY) && matches(mask, name))
-                dirs.push_back("[" + name + "]");
-        } else if (!(attributes & DDL_EXCLUSIVE) && matches(mask, name)) {
-            files.push_back(name);
+    for (DirectoryEntry& e : entries) {
+        if (!name_matches(mask, e.name)) continue;
+        if (e.directory) {
+            if (attributes & DDL_DIRECTORY) dirs.push_back("[" + e.name + "]");
+        } else if (!(attributes & DDL_EXCLUSIVE)) {
+            files.push_back(std::move(e.name));
         }
     }
     std::sort(files.begin(), files.end());

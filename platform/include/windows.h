@@ -9,3 +9,4 @@
 #include "win/gdi.h"
 #include "win/resource.h"
 #include "win/controls.h"
+#include "win/commdlg.h"

@@ -225,6 +225,7 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_SETFOCUS:
         tk().core.hWinCur = hwnd;
+        tk().dialogs.hDlgCur = nullptr; // the keyboard is the window's, no dialog's
         if (!(hwnd == window(0).client && tk().core.wHideRoot))
             SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, RaiseFlags);
         return 0;

@@ -94,6 +94,9 @@ void set_up_control(HWND control) {
 
 INT_PTR yydialoginitialise(HWND dialog, LPARAM param) {
     CoreDialogs& d = dialogs();
+    // A load's record knows its window from here on, so that its fields are found while the
+    // creation still runs.
+    if (param != ModalInstance && d.DialogInTransition) dialog_record(d.nDialogs).Handle = dialog;
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
         set_up_control(c);
     if (param == ModalInstance) {

@@ -129,6 +129,8 @@ void yydialogunload2(HWND dialog) {
     if (i < 1) return;
     if (d.hDlgCur == dialog) d.hDlgCur = nullptr;
     if (d.hLastSemi == dialog) d.hLastSemi = nullptr;
+    // A dialog that lost the activation became the owner of message boxes; it goes now.
+    if (tk().core.hWinCur == dialog) tk().core.hWinCur = window(0).frame;
     DestroyWindow(dialog);
     auto first = d.DialogInfo.begin();
     std::move(first + i + 1, first + d.nDialogs + 1, first + i);

@@ -188,7 +188,9 @@ LRESULT CALLBACK yysubtrack(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CALLBACK yysubpaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const FieldRecord* record = field_record(hwnd);
+    // Only dialog set-up installs this procedure, together with the record.
+    const auto* record =
+        reinterpret_cast<const FieldRecord*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     const WNDPROC previous = record ? record->PreviousProc : nullptr;
     const LRESULT result = pass(previous, hwnd, message, wParam, lParam);
     if (message == WM_PAINT && IsWindow(hwnd)) post_field_redraw(hwnd);

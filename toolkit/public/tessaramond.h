@@ -4,12 +4,14 @@
 #pragma once
 
 #include "public/bfopen.h"
-#include "public/wdgfield.h"
-#include "public/wdgshw.h"
 #include "public/event_types.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
+#include "public/wdgfield.h"
+#include "public/wdgshw.h"
 #include "public/wmenust.h"
+#include "public/wmgbox.h"
+#include "public/wsfile.h"
 #include "public/wunits.h"
 #include "public/wwbell.h"
 #include "public/wwinit.h"

@@ -40,6 +40,8 @@ int key_code(char c) {
         return 0xBD;
     case ' ':
         return VK_SPACE;
+    case '"':
+        return 0xDE;
     default:
         return 0;
     }

@@ -10,7 +10,7 @@
 namespace commontest {
 
 void key(int vk, char c = 0);
-// Types letters, digits, '.', '/', '-' and '_' as the keys that make them.
+// Types letters, digits, '.', '/', '-', '_', ' ' and '"' as the keys that make them.
 void type(const std::string& text);
 
 // The answer a guard gives a dialog that its keys did not end.

@@ -8,6 +8,7 @@
 #define DLG_LONG 204
 #define DLG_COUNT 205
 #define DLG_TRACK 206
+#define DLG_PAGE 207
 #define DLG_MISSING 299    // no template
 #define DLG_TINY_FIRST 230 // 230 to 279: fifty empty pop-ups
 
@@ -28,3 +29,5 @@
 #define ID_PICTURE 1215
 #define ID_MORE 1216
 #define ID_EDIT2 1217
+#define ID_BMPBUTTON 1218 // a bitmap button with its bitmap
+#define ID_NOBMP 1219     // a bitmap button whose bitmap is missing

@@ -71,6 +71,11 @@ TEST_F(LoadTest, ControlSetUpChangesButtonTypesAndLoadsPictures) {
                          Row{IDOK, BS_DEFPUSHBUTTON}, Row{ID_GROUP, BS_GROUPBOX}})
         EXPECT_EQ(GetWindowLongPtrA(item(all, r.id), GWL_STYLE) & BS_TYPEMASK, r.type) << r.id;
     EXPECT_TRUE(SendMessageA(item(all, ID_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    // A bitmap button shows its bitmap, or its text when the bitmap is missing.
+    EXPECT_TRUE(SendMessageA(item(all, ID_BMPBUTTON), BM_GETIMAGE, IMAGE_BITMAP, 0));
+    EXPECT_TRUE(GetWindowLongPtrA(item(all, ID_BMPBUTTON), GWL_STYLE) & BS_BITMAP);
+    EXPECT_FALSE(GetWindowLongPtrA(item(all, ID_NOBMP), GWL_STYLE) & (BS_BITMAP | BS_ICON));
+    EXPECT_EQ(text(item(all, ID_NOBMP)), "Ohne");
 }
 
 TEST_F(LoadTest, UnloadMovesLaterRecordsDownWhole) {

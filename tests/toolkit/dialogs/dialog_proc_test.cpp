@@ -127,11 +127,20 @@ TEST_F(ProcTest, DoubleClickInAListPressesTheDefaultButton) {
         const HWND d = show(DLG_PLAIN);
         EnableWindow(item(d, IDOK), enabled);
         const HWND list = item(d, ID_LIST);
-        PostMessageA(d, WM_COMMAND, MAKEWPARAM(ID_LIST, LBN_DBLCLK),
-                     reinterpret_cast<LPARAM>(list));
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Eintrag"));
+        RECT r{};
+        SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+        POINT p{r.left + 5, r.top + 3};
+        ClientToScreen(list, &p);
+        plat::inject_mouse_move(p);
+        for (int click = 0; click < 2; ++click) {
+            plat::inject_mouse(p, 0, true);
+            plat::inject_mouse(p, 0, false);
+        }
         const auto commands = events_of(tess::EventDialogCommand);
         ASSERT_EQ(commands.size(), enabled ? 1u : 0u);
         if (enabled) {
+            EXPECT_EQ(commands[0].Win, DLG_PLAIN);
             EXPECT_EQ(commands[0].Value1, IDOK);
         }
         WDialogUnload();

@@ -63,6 +63,25 @@ TEST_F(ShowTest, ModelessWhileSemiModelessBecomesSemiModeless) {
     EXPECT_TRUE(IsWindowEnabled(frame(0)));
 }
 
+// A modal display over a semi-modeless one gives the keyboard back to the semi-modeless dialog
+// alone.
+TEST_F(ShowTest, ModalOverSemiModelessReturnsToIt) {
+    const HWND semi = load(DLG_PLAIN);
+    WDialogShow(10, 10, 0, 3);
+    const HWND modal = load(DLG_COUNT);
+    press(VK_RETURN);
+    WDialogShow(30, 30, 0, 1);
+    EXPECT_EQ(tess::tessar04().exitField, IDOK);
+    EXPECT_EQ(tess::tessar04().exitDialog, DLG_COUNT);
+    EXPECT_TRUE(IsWindowEnabled(semi));
+    EXPECT_FALSE(IsWindowEnabled(frame(0)));
+    EXPECT_FALSE(IsWindowVisible(modal));
+    EXPECT_EQ(table().nSemi, 1);
+    WDialogLoad(DLG_PLAIN);
+    WDialogHide();
+    EXPECT_TRUE(IsWindowEnabled(frame(0)));
+}
+
 TEST_F(ShowTest, ChildFramesOpenedDuringASemiModelessDisplayStartDisabled) {
     load(DLG_PLAIN);
     WDialogShow(10, 10, 0, 3);
@@ -113,6 +132,22 @@ TEST_F(ShowTest, SecondShowOnlyRaisesAndHideKeepsFields) {
     EXPECT_FALSE(IsWindowVisible(all));
     EXPECT_EQ(record(1).Shown, 0);
     EXPECT_EQ(text(item(all, ID_EDIT)), "ab");
+}
+
+// Positions are window units of the root window even while a child window is current, which
+// stays current.
+TEST_F(ShowTest, PositionsAreRootUnitsWhateverWindowIsCurrent) {
+    const int n = open_child(1 + 2, 10, 10, 100, 80);
+    WindowSelect(n);
+    const HWND child = load(DLG_CHILD);
+    WDialogShow(5000, 5000);
+    EXPECT_EQ(tess::tk().tessar01.currentWindow, n);
+    WindowSelect(0);
+    int px = 0, py = 0;
+    WindowUnitsToPixels(5000, 5000, px, py);
+    const POINT at = top_left_in(client(0), child);
+    EXPECT_EQ(at.x, px);
+    EXPECT_EQ(at.y, py);
 }
 
 TEST_F(ShowTest, ChildStyleWithHiddenRootRecords1016) {
@@ -174,17 +209,19 @@ TEST_F(ShowTest, ModalCopiesBackForEveryPushButton) {
 // The window system loses the root's client pixels while a modal dialog runs (a timer stands
 // in for what uncovering does without backing store): the snapshot repaints them, and no
 // redraw event reaches the program, which could not have answered it.
-HWND damaged = nullptr;
+std::vector<HWND> damaged;
 bool closeAfterDamage = false;
 
 void damage(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    HDC dc = GetDC(damaged);
-    RECT r{};
-    GetClientRect(damaged, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ReleaseDC(damaged, dc);
-    InvalidateRect(damaged, nullptr, FALSE);
+    for (HWND w : damaged) {
+        HDC dc = GetDC(w);
+        RECT r{};
+        GetClientRect(w, &r);
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ReleaseDC(w, dc);
+        InvalidateRect(w, nullptr, FALSE);
+    }
     if (closeAfterDamage) {
         plat::inject_key(VK_RETURN, 0, true);
         plat::inject_key(VK_RETURN, 0, false);
@@ -210,7 +247,7 @@ TEST_F(ShowTest, SnapshotsRepaintDuringAModalDialogWithoutRedrawEvents) {
         SCOPED_TRACE(r.name);
         paint_red(client(0));
         drain();
-        damaged = client(0);
+        damaged = {client(0)};
         closeAfterDamage = r.modal;
         load(DLG_PLAIN);
         SetTimer(nullptr, 0, 0, damage);
@@ -226,6 +263,50 @@ TEST_F(ShowTest, SnapshotsRepaintDuringAModalDialogWithoutRedrawEvents) {
         EXPECT_EQ(redraws, r.modal ? 0 : 1);
         const plat::Pixel red = plat::pixel_from_colorref(RGB(200, 0, 0));
         EXPECT_EQ(client_pixel(0, 5, 5) == red, r.modal);
+        WDialogUnload();
+    }
+}
+
+// A displayed dialog drawn into as a graphics area is repainted from its snapshot too, instead
+// of asking the program for a redraw it could not answer.
+TEST_F(ShowTest, DisplayedDialogsRepaintFromSnapshots) {
+    struct Row {
+        const char* name;
+        bool modal;
+    };
+    for (const Row& r : {Row{"modal", true}, Row{"no modal display", false}}) {
+        SCOPED_TRACE(r.name);
+        const HWND area = load(DLG_TRACK);
+        WDialogShow(6000, 100, 0, 2);
+        int f = 0, w = 0, h = 0;
+        yygetdialogdc_(f, 1, w, h);
+        yygetdialogdc_(f, 2, w, h);
+        paint_red(area);
+        drain();
+        damaged = {area};
+        closeAfterDamage = r.modal;
+        load(DLG_PLAIN);
+        SetTimer(nullptr, 0, 0, damage);
+        if (r.modal)
+            WDialogShow(100, 100, 0, 1);
+        else
+            plat::advance_clock(10);
+        int fieldRedraws = 0;
+        for (const auto& [type, m] : drain())
+            fieldRedraws += type == tess::EventRedraw && m.Win == DLG_TRACK && m.Value3 == 1;
+        EXPECT_EQ(fieldRedraws, r.modal ? 0 : 1);
+        RECT c{};
+        GetClientRect(area, &c);
+        POINT corner{c.right - 2, c.bottom - 2};
+        ClientToScreen(area, &corner);
+        RECT outer{};
+        GetWindowRect(area, &outer);
+        const bool red =
+            testsupport::presented_pixel(area, corner.x - outer.left, corner.y - outer.top) ==
+            plat::pixel_from_colorref(RGB(200, 0, 0));
+        EXPECT_EQ(red, r.modal);
+        WDialogUnload();
+        WDialogLoad(DLG_TRACK);
         WDialogUnload();
     }
 }

@@ -53,6 +53,9 @@
 #ifndef BS_3STATE
 #define BS_3STATE 0x5L
 #endif
+#ifndef BS_BITMAP
+#define BS_BITMAP 0x80L
+#endif
 #ifndef SS_BITMAP
 #define SS_BITMAP 0xEL
 #endif
