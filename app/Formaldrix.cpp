@@ -1,4 +1,6 @@
 // Formaldrix: start-up and the command loop. Every event goes to the routine that owns it.
+#include "commands.h"
+#include "formula_dialog.h"
 #include "general.h"
 #include "result_window.h"
 
@@ -23,6 +25,20 @@ void start_up() {
 // Returns false when the program is to end.
 bool on_menu(int command) {
     switch (command) {
+    case CmdLoad:
+        load_command();
+        return true;
+    case CmdFormula: // modeless: its events come back through this loop
+        WDialogLoad(FormulaDialog);
+        WDialogShow(100, 100, 0, 2);
+        return true;
+    case CmdInfo: // modal: returns when the user has closed it
+        WDialogLoad(InfoDialog);
+        WDialogShow(150, 150, 0, 1);
+        return true;
+    case CmdSave:
+        save_command();
+        return true;
     case CmdEnd:
         return false;
     default:
@@ -33,6 +49,10 @@ bool on_menu(int command) {
 bool dispatch(int type, const tess::EventRecord& e) {
     if (general.resultWindow > 0 && e.Win == general.resultWindow) {
         zeigergebnis(1);
+        return true;
+    }
+    if (e.Win == FormulaDialog) {
+        berechnungformel();
         return true;
     }
     switch (type) {

@@ -17,4 +17,9 @@ bool evaluate_and_show(const FormulaTexts& texts);
 FileError load_and_show(std::string_view file);
 FileError save(std::string_view file);
 
+// The menu commands "&Laden" and "&Speichern": the file selection, then the file; a cancelled
+// selection does nothing, a failure is reported in a message box.
+void load_command();
+void save_command();
+
 } // namespace formaldrix

@@ -35,5 +35,6 @@ enum MenuCommand : int {
 };
 constexpr int MainMenu = 30001;
 constexpr int FormulaDialog = 101;
+constexpr int InfoDialog = 102;
 
 } // namespace formaldrix

@@ -36,7 +36,13 @@ void take_text_layout() {
 bool opened() {
     tess::WindowDescription d = result_window_description();
     WindowOpenChild(d, general.resultWindow);
-    if (general.resultWindow == -1) return false;
+    if (general.resultWindow == -1) {
+        WMessageBox(0, 3, 1,
+                    "Das Ergebnisfenster konnte nicht ge\xF6"
+                    "ffnet werden.",
+                    "Fehler");
+        return false;
+    }
     WMenuSetState(CmdSave, MenuEnabledState, 1);
     take_text_layout();
     return true;
