@@ -7,7 +7,7 @@
 #include "core/media.h"
 #include "core/menu_state.h"
 #include "core/settings.h"
-#include "core/shared_records.h"
+#include "util/shared_records.h"
 #include "core/textout_state.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"

@@ -2,7 +2,7 @@
 // dialog state (tessar04).
 #pragma once
 
-#include "core/shared_records.h"
+#include "util/shared_records.h"
 #include "util/text_arg.h"
 
 // Loads dialog id (or selects it when loaded); it becomes the current dialog.
