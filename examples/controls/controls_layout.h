@@ -20,6 +20,7 @@ enum class Kind : unsigned char {
     Progress,
     Tab,
     UpDown,
+    ScrollBar,
 };
 
 struct Placement {
@@ -46,6 +47,7 @@ constexpr int IdDropDown = 130, IdDropList = 131;
 constexpr int IdTrackbar = 140, IdProgress = 141;
 constexpr int IdTab = 150, IdTabPage = 151;
 constexpr int IdUpDown = 160, IdBuddy = 161;
+constexpr int IdScrollBar = 180;
 constexpr int IdText = 170, IdIcon = 171, IdFrame = 172, IdFramed = 173, IdStaticGroup = 174;
 constexpr int IdStatus = 190;
 constexpr int IdLabel = -1;
@@ -202,9 +204,14 @@ inline constexpr std::array layout{
               Child | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS,
               0,
               {530, 214, 548, 238}},
-    // Reserved for a "SCROLLBAR" control (SBS_HORZ) once the layer has that class: box
-    // {444, 250, 654, 268}, identifier 180. Its WM_HSCROLL codes already reach the status line
-    // with the bar's position (notification_text).
+    Placement{IdLabel, Kind::Label, "STATIC", "&Bildlaufleiste:", Child, 0, {444, 246, 654, 262}},
+    Placement{IdScrollBar,
+              Kind::ScrollBar,
+              "SCROLLBAR",
+              "",
+              Stop | WS_GROUP | SBS_HORZ,
+              0,
+              {444, 264, 654, 281}},
 
     Placement{IdTabPage, Kind::Static, "STATIC", "", Child | SS_LEFT, 0, {0, 0, 0, 0}},
     Placement{IdTab,

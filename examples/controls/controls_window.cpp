@@ -1,5 +1,6 @@
 #include "controls/controls_window.h"
 
+#include <algorithm>
 #include <array>
 
 #include <commctrl.h>
@@ -97,6 +98,9 @@ void fill_controls(HWND frame, State& s, HINSTANCE instance) {
     SendMessageA(updown, UDM_SETRANGE32, 0, 20);
     SendMessageA(updown, UDM_SETPOS32, 0, 5);
 
+    SCROLLINFO bar{sizeof bar, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 10, 30, 0};
+    SetScrollInfo(item(frame, IdScrollBar), SB_CTL, &bar, FALSE);
+
     s.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CONTROLS));
     if (s.icon) SendMessageA(item(frame, IdIcon), STM_SETICON, reinterpret_cast<WPARAM>(s.icon), 0);
     fill_tab(frame);
@@ -126,7 +130,45 @@ bool create_children(HWND frame, State& s, HINSTANCE instance) {
     return true;
 }
 
+// A scroll bar control does not move by itself: its owner moves it to where the code asks.
+void follow_scroll_bar(HWND bar, int code) {
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(bar, SB_CTL, &si);
+    const int page = static_cast<int>(si.nPage);
+    int pos = si.nPos;
+    switch (code) {
+    case SB_LINELEFT:
+        pos -= 1;
+        break;
+    case SB_LINERIGHT:
+        pos += 1;
+        break;
+    case SB_PAGELEFT:
+        pos -= page;
+        break;
+    case SB_PAGERIGHT:
+        pos += page;
+        break;
+    case SB_LEFT:
+        pos = si.nMin;
+        break;
+    case SB_RIGHT:
+        pos = si.nMax;
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        pos = si.nTrackPos;
+        break;
+    default:
+        return;
+    }
+    pos = std::clamp(pos, si.nMin, std::max(si.nMin, si.nMax - std::max(page - 1, 0)));
+    SetScrollPos(bar, SB_CTL, pos, TRUE);
+}
+
 void on_notification(HWND frame, State& s, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == item(frame, IdScrollBar))
+        follow_scroll_bar(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
     const std::string text = notification_text(message, wParam, lParam);
     if (text.empty()) return;
     show_status(s, text);

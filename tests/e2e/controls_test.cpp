@@ -509,6 +509,29 @@ TEST_F(ControlsOnXvfb, UpDownByItsArrowsAndTheBuddysKeys) {
     });
 }
 
+// The scroll bar control does not move itself: the example moves it to where each code asks.
+TEST_F(ControlsOnXvfb, ScrollBarByItsArrowsTrackAndKeys) {
+    const RECT bar = box_of(IdScrollBar);
+    const int middle = (bar.top + bar.bottom) / 2;
+    run_rows({
+        {"click the right arrow",
+         {click({bar.right - 5, middle})},
+         {"SB_LINEDOWN 180 pos=31", "SB_ENDSCROLL 180 pos=31"}},
+        {"click the left arrow",
+         {click({bar.left + 5, middle})},
+         {"SB_LINEUP 180 pos=30", "SB_ENDSCROLL 180 pos=30"}},
+        {"click the track near its right end",
+         {click({bar.right - 25, middle})},
+         {"SB_PAGEDOWN 180 pos=40", "SB_ENDSCROLL 180 pos=40"}},
+        {"its label's mnemonic, then Right",
+         {keys("alt+b"), keys("Right")},
+         {"SB_LINEDOWN 180 pos=41"}},
+        {"Page Down", {keys("Next")}, {"SB_PAGEDOWN 180 pos=51"}},
+        {"Home", {keys("Home")}, {"SB_TOP 180 pos=0"}},
+        {"End stops a page before the maximum", {keys("End")}, {"SB_BOTTOM 180 pos=91"}},
+    });
+}
+
 TEST_F(ControlsOnXvfb, TabByClickCtrlTabAndArrows) {
     const RECT tab = box_of(IdTab);
     auto tab_point = [&](int i) {
