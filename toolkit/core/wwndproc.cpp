@@ -42,24 +42,32 @@ int button_of(UINT message) {
     }
 }
 
-// While a modal display runs the program cannot answer redraw events: a client window is
-// repainted from the snapshot taken before it began, and the area counts as drawn.
-void paint_from_snapshot(HWND client) {
-    const int n = yygetwindowindex(client);
-    const HBITMAP image =
-        valid_window_number(n) ? tk().dialogs.wImage[static_cast<std::size_t>(n)] : nullptr;
+} // namespace
+
+void tess::paint_from_bitmap(HWND window, HBITMAP image) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(client, &ps);
+    HDC dc = BeginPaint(window, &ps);
     if (image && dc) {
         RECT r{};
-        GetClientRect(client, &r);
+        GetClientRect(window, &r);
         HDC memory = CreateCompatibleDC(dc);
         const HGDIOBJ old = SelectObject(memory, image);
         BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
         SelectObject(memory, old);
         DeleteDC(memory);
     }
-    EndPaint(client, &ps);
+    EndPaint(window, &ps);
+}
+
+namespace {
+
+// While a modal display runs the program cannot answer redraw events: a client window is
+// repainted from the snapshot taken before it began, and the area counts as drawn.
+void paint_from_snapshot(HWND client) {
+    const int n = yygetwindowindex(client);
+    const HBITMAP image =
+        valid_window_number(n) ? tk().dialogs.wImage[static_cast<std::size_t>(n)] : nullptr;
+    paint_from_bitmap(client, image);
 }
 
 // ------------------------------------------------------------------ frame procedure

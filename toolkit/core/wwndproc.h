@@ -22,4 +22,6 @@ PendingEvent current_event();
 void park_event(const PendingEvent& event);
 // Fits a frame's status bar and client window (and the root's toolbar) to its client area.
 void layout_frame(HWND frame);
+// Paints a window from a bitmap of its client area (a snapshot); nothing without one.
+void paint_from_bitmap(HWND window, HBITMAP image);
 } // namespace tess

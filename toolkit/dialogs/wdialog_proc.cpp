@@ -157,16 +157,7 @@ bool on_paint(HWND dialog) {
     CoreDialogs& d = dialogs();
     const HBITMAP image = d.wDlgImage[static_cast<std::size_t>(index)];
     if (d.wBlitOn && image) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(dialog, &ps);
-        RECT r{};
-        GetClientRect(dialog, &r);
-        HDC memory = CreateCompatibleDC(dc);
-        const HGDIOBJ old = SelectObject(memory, image);
-        BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        EndPaint(dialog, &ps);
+        paint_from_bitmap(dialog, image);
         return true;
     }
     DialogRecord& r = dialog_record(index);
