@@ -8,16 +8,15 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "backend/backend.h"
 #include "dialog/message_box_icon.h"
+#include "dialog/template_writer.h"
 
 namespace plat {
 namespace {
 
 constexpr int IconId = 20, TextId = 0xFFFF;
-constexpr WORD ButtonClass = 0x80, StaticClass = 0x82;
 // How the text control lays out the message (SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL).
 constexpr UINT TextFormat = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL;
 
@@ -52,56 +51,20 @@ struct Box {
 
 // ---- the template -------------------------------------------------------------------------
 
-void put16(std::vector<std::byte>& out, unsigned v) {
-    out.push_back(static_cast<std::byte>(v & 0xFF));
-    out.push_back(static_cast<std::byte>((v >> 8) & 0xFF));
-}
-void put32(std::vector<std::byte>& out, DWORD v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-void put_text(std::vector<std::byte>& out, std::string_view s) {
-    for (unsigned char c : s)
-        put16(out, c); // ASCII button texts only; the message and caption are set afterwards
-    put16(out, 0);
-}
-void put_item(std::vector<std::byte>& out, DWORD style, int id, WORD cls, std::string_view text) {
-    while (out.size() % 4)
-        out.push_back(std::byte{0});
-    put32(out, style | WS_CHILD | WS_VISIBLE);
-    put32(out, 0);
-    for (int i = 0; i < 4; ++i)
-        put16(out, 0); // placed in WM_INITDIALOG
-    put16(out, static_cast<unsigned>(id));
-    put16(out, 0xFFFF);
-    put16(out, cls);
-    put_text(out, text);
-    put16(out, 0);
-}
-
-std::vector<std::byte> build_template(const Box& box, UINT type) {
-    std::vector<std::byte> out;
-    const DWORD style =
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_NOFAILCREATE;
-    put32(out, style);
-    put32(out, (type & MB_MODEMASK) == MB_SYSTEMMODAL ? WS_EX_TOPMOST : 0);
-    put16(out, static_cast<unsigned>(box.set->count + 1 + (box.icon ? 1 : 0)));
-    for (int i = 0; i < 4; ++i)
-        put16(out, 0);
-    put16(out, 0); // no menu
-    put16(out, 0); // the dialog class
-    put16(out, 0); // caption set in WM_INITDIALOG
-    put16(out, 8); // point size
-    put_text(out, "MS Shell Dlg");
-    if (box.icon) put_item(out, SS_OWNERDRAW, IconId, StaticClass, "");
-    put_item(out, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, TextId, StaticClass, "");
+TemplateWriter build_template(const Box& box, UINT type) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_NOFAILCREATE;
+    // The caption, the text and every position are set in WM_INITDIALOG.
+    TemplateWriter t(style, (type & MB_MODEMASK) == MB_SYSTEMMODAL ? WS_EX_TOPMOST : 0, RECT{}, "",
+                     8, "MS Shell Dlg");
+    if (box.icon) t.add(TemplateClass::Static, IconId, "", SS_OWNERDRAW, RECT{});
+    t.add(TemplateClass::Static, TextId, "", SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, RECT{});
     for (int i = 0; i < box.set->count; ++i) {
         DWORD s = WS_TABSTOP | (i == box.defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         if (i == 0) s |= WS_GROUP;
-        put_item(out, s, box.set->buttons[static_cast<std::size_t>(i)].id, ButtonClass,
-                 box.set->buttons[static_cast<std::size_t>(i)].text);
+        const auto& button = box.set->buttons[static_cast<std::size_t>(i)];
+        t.add(TemplateClass::Button, button.id, button.text, s, RECT{});
     }
-    return out;
+    return t;
 }
 
 // ---- the dialog ---------------------------------------------------------------------------
@@ -256,9 +219,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     box.text = text ? std::string_view(text) : std::string_view();
     box.caption = caption ? caption : "Error";
     box.owner = owner && IsWindow(owner) ? owner : nullptr;
-    const std::vector<std::byte> bytes = build_template(box, type);
-    const INT_PTR answer =
-        DialogBoxIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), box.owner,
-                                box_proc, reinterpret_cast<LPARAM>(&box));
+    const TemplateWriter dialogTemplate = build_template(box, type);
+    const INT_PTR answer = DialogBoxIndirectParamA(nullptr, dialogTemplate.get(), box.owner,
+                                                   box_proc, reinterpret_cast<LPARAM>(&box));
     return answer > 0 ? static_cast<int>(answer) : 0;
 }
