@@ -3,6 +3,7 @@
 // Enter, then the Yes/No question answered. The program prints what the field routines read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -49,6 +50,11 @@ const Row Rows[] = {
      "Formular: Name=Eva Ort= Farbe=Blau Groesse=3 Fehler=0",
      {"Tab", "Return"},
      "Antwort: 2"},
+    {"Shift+Tab selects the text it returns to, End picks the last entry, Escape is no answer",
+     {"=Li", "Tab", "=Rom", "shift+Tab", "=Max", "Tab", "Tab", "End", "Return"},
+     "Formular: Name=Max Ort=Rom Farbe=Blau Groesse=1 Fehler=0",
+     {"Escape", "y"},
+     "Antwort: 1"},
     {"Escape cancels the form", {"=X", "Escape"}, "Formular: abgebrochen", {}, ""},
 };
 
@@ -65,21 +71,26 @@ struct Box {
     int left, top, right, bottom;
 };
 
+// Calls f(x, y) for the box's pixels that lie on the screen.
+template <typename F>
+void each_pixel(const plat::Surface& shot, const Units& d, const Box& b, F f) {
+    for (int y = std::max(d.py(b.top), 0); y < std::min(d.py(b.bottom), shot.height); ++y)
+        for (int x = std::max(d.px(b.left), 0); x < std::min(d.px(b.right), shot.width); ++x)
+            f(x, y);
+}
+
 // Dark pixels of the screen in the box.
 int ink(const plat::Surface& shot, const Units& d, const Box& b) {
     int dark = 0;
-    for (int y = d.py(b.top); y < d.py(b.bottom); ++y)
-        for (int x = d.px(b.left); x < d.px(b.right); ++x)
-            dark += (shot.at(x, y) & 0xFF) < 0x80;
+    each_pixel(shot, d, b, [&](int x, int y) { dark += (shot.at(x, y) & 0xFF) < 0x80; });
     return dark;
 }
 
-// Pixels of the box that differ between two screens.
+// Pixels of the box that differ between two screens of the same size.
 int changed(const plat::Surface& a, const plat::Surface& b, const Units& d, const Box& box) {
+    if (a.width != b.width || a.height != b.height) return -1;
     int n = 0;
-    for (int y = d.py(box.top); y < d.py(box.bottom); ++y)
-        for (int x = d.px(box.left); x < d.px(box.right); ++x)
-            n += a.at(x, y) != b.at(x, y);
+    each_pixel(a, d, box, [&](int x, int y) { n += a.at(x, y) != b.at(x, y); });
     return n;
 }
 
@@ -159,6 +170,7 @@ class FormRows : public FormOnXvfb, public ::testing::WithParamInterface<Row> {}
 
 TEST_P(FormRows, FilledInAndAnsweredByKeyboard) {
     const Row& r = GetParam();
+    SCOPED_TRACE(r.what);
     ASSERT_FALSE(focused_window("Formular").empty())
         << "no form; stderr: " << read_file(dir.file("stderr.txt"));
     ASSERT_NO_FATAL_FAILURE(press(r.form));
@@ -204,6 +216,17 @@ TEST_F(FormOnXvfb, TheServerShowsWhatWasTyped) {
     ASSERT_NO_FATAL_FAILURE(press({"Return"}));
     ASSERT_TRUE(wait_printed(1));
     EXPECT_EQ(printed()[0], "Formular: Name=Anna Ort=Bonn Farbe=Gruen Groesse=2 Fehler=0");
+    // The question's text and buttons on the screen, where the form was.
+    const std::string box = focused_window("Frage");
+    ASSERT_FALSE(box.empty());
+    const Units q = units_of(box);
+    const plat::Surface question = screenshot("tk-e2e-question.png");
+    ASSERT_GT(question.width, 0);
+    const Units pixels{q.x, q.y, 180, 110}; // a unit a pixel
+    EXPECT_GT(ink(question, pixels, Box{"box", 0, 0, q.width, q.height}), 100);
+    ASSERT_NO_FATAL_FAILURE(press({"y"}));
+    ASSERT_TRUE(wait_printed(2));
+    EXPECT_EQ(printed()[1], "Antwort: 1");
 }
 
 } // namespace
