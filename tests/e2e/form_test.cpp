@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct Row {
     Keys box;            // the answer to the question; empty when the form is cancelled
     std::string answer;  // the answer's line
 };
+
+void PrintTo(const Row& r, std::ostream* os) {
+    *os << r.what;
+}
 
 // Results of the question: 1 Yes, 2 No.
 const Row Rows[] = {
