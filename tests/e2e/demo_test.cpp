@@ -1,6 +1,7 @@
 // Formaldrix used as a user would, on a private Xvfb: only X input (xdotool) goes in, and only
 // the server's pixels and the file the demo writes are read back. E2E_SHOTS=<folder> keeps the
-// screenshots (demo-e2e-*.png).
+// screenshots (demo-e2e-*.png); DEMO_README_SHOT=<file.png> takes the demo's frame with the
+// formula dialog and the first table.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include <windows.h>
 
+#include "gdi/png_writer.h"
 #include "harness.h"
 #include "support/temp_dir.h"
 
@@ -254,6 +256,17 @@ TEST_F(DemoUsedOnXvfb, FormulaResultSaveLoadInfoAndEnd) {
         EXPECT_EQ(lines[i].top - lines[i - 1].top, lines[3].top - lines[2].top)
             << "the value lines evenly spaced, line " << i;
     const std::vector<plat::Pixel> defaults = table_pixels(shot);
+    // The picture for the README: the demo's frame with the dialog and the table.
+    if (const char* readme = std::getenv("DEMO_README_SHOT")) {
+        plat::Surface crop(frame.right - frame.left, frame.bottom - frame.top);
+        for (int y = 0; y < crop.height; ++y)
+            for (int x = 0; x < crop.width; ++x)
+                crop.row(y)[x] = shot.contains(frame.left + x, frame.top + y)
+                                     ? shot.at(frame.left + x, frame.top + y)
+                                     : 0;
+        std::string error;
+        EXPECT_TRUE(plat::save_png(crop, readme, &error)) << readme << ": " << error;
+    }
 
     // x (min.) changed by typing: the field is right of a= in the dialog's first row of fields;
     // a click in it, End, the old text rubbed out, the new one typed, Enter for OK.
