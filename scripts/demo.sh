@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and starts the demo.
+# Installs what is missing, then builds the demo with its progress shown and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "${TESS_JOBS:-2}" -- --no-print-directory >/dev/null
-
-cmake --build build -j "${TESS_JOBS:-2}" --target formaldrix -- --no-print-directory >/dev/null
-exec build/app/formaldrix "$@"
+exec scripts/run-demo.sh "$@"
