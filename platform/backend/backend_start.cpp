@@ -85,6 +85,10 @@ bool start_backend(std::string& reason) {
     return true;
 }
 
+bool backend_shows_windows() {
+    return current() && !dynamic_cast<HeadlessBackend*>(current().get());
+}
+
 void stop_backend() {
     save_snapshot();
     snapshot_path().clear();

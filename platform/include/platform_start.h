@@ -10,6 +10,10 @@ namespace plat {
 // screen. Returns false with a one-line reason when no backend can start.
 bool start_backend(std::string& reason);
 
+// Whether the installed backend shows its windows to a user (X11), rather than keeping them in
+// memory (the headless screen of tests).
+bool backend_shows_windows();
+
 // Called once the program's main routine has returned.
 void stop_backend();
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <platform_start.h>
 
 #include "core/context.h"
 #include "core/media.h"
@@ -16,6 +17,7 @@
 #include "core/wmiscel.h"
 #include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
+#include "graphics/oswin.h"
 
 using namespace tess;
 
@@ -28,6 +30,8 @@ constexpr DWORD ClientStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 constexpr int StartFailureExitCode = 1;
 
 [[noreturn]] void fatal(const char* text) {
+    // A user sees the box; the line stays for scripts and for screens nobody looks at.
+    if (plat::backend_shows_windows()) xxmwinmessagebox_("Tessaramond Window", text);
     std::fprintf(stderr, "Tessaramond Window: %s\n", text);
     std::fflush(nullptr);
     std::exit(StartFailureExitCode);

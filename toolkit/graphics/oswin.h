@@ -71,6 +71,8 @@ constexpr unsigned WaitTimerId = 999;
 
 // Waits hundredths of a second while the windows keep being served.
 void xxwait_(const int& hundredths);
+// An error box with an OK button, owned by the current window.
+void xxmwinmessagebox_(const char* caption, const char* text);
 
 // Debug trace: the file "debug" in the current directory, emptied at the first trace of the
 // process.

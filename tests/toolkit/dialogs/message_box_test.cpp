@@ -1,5 +1,9 @@
 // WMessageBox answered by keys: the default button after reduction, the answers mapped.
+#include <strings.h>
+
+#include "core/wwindow.h"
 #include "dialogs/dialog_table.h"
+#include "graphics/oswin.h"
 #include "public/wdgshw.h"
 #include "public/wmgbox.h"
 #include "toolkit/dialogs/common_fixture.h"
@@ -82,6 +86,33 @@ TEST_F(MessageBox, OwnedByTheActiveDialog) {
     EXPECT_EQ(rootEnabled, 0);
     EXPECT_TRUE(IsWindowEnabled(tess::window(0).frame));
     EXPECT_TRUE(IsWindowEnabled(dialog));
+}
+
+} // namespace
+
+namespace {
+
+// The operating-system layer's error box: caption and text as given, OK only, owned by the
+// current window.
+TEST_F(MessageBox, ErrorBoxOfTheSystemLayer) {
+    std::string text;
+    HWND owner = nullptr;
+    int buttons = 0;
+    look_at_idle([&](HWND box) {
+        owner = GetWindow(box, GW_OWNER);
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            char buffer[64] = {};
+            GetClassNameA(c, buffer, sizeof buffer);
+            if (strcasecmp(buffer, "Button") == 0) ++buttons;
+            GetWindowTextA(c, buffer, sizeof buffer);
+            if (std::string(buffer).rfind("Kaputt", 0) == 0) text = buffer;
+        }
+    });
+    xxmwinmessagebox_("Tessaramond Window", "Kaputt - aborting.");
+    EXPECT_EQ(guarded_caption(), "Tessaramond Window");
+    EXPECT_EQ(text, "Kaputt - aborting.");
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(owner, tess::current_window().frame);
 }
 
 } // namespace
