@@ -134,10 +134,6 @@ protected:
         ASSERT_EQ(origin.height, ClientHeight);
     }
 
-    struct Geometry {
-        int x = 0, y = 0, width = 0, height = 0;
-    };
-
     std::vector<std::string> windows(const std::string& title = "") {
         std::vector<std::string> args = {"xdotool", "search", "--onlyvisible", "--pid",
                                          std::to_string(program->pid())};
@@ -150,22 +146,8 @@ protected:
             if (w != window) return w;
         return {};
     }
-    Geometry geometry_of(const std::string& id) {
-        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", id}, xvfb->env());
-        Geometry g;
-        std::istringstream in(r.out);
-        for (std::string line; std::getline(in, line);) {
-            std::sscanf(line.c_str(), "X=%d", &g.x);
-            std::sscanf(line.c_str(), "Y=%d", &g.y);
-            std::sscanf(line.c_str(), "WIDTH=%d", &g.width);
-            std::sscanf(line.c_str(), "HEIGHT=%d", &g.height);
-        }
-        return g;
-    }
-    int xdo(std::vector<std::string> args) {
-        args.insert(args.begin(), "xdotool");
-        return run(args, xvfb->env()).status;
-    }
+    Geometry geometry_of(const std::string& id) { return window_geometry(xvfb->env(), id); }
+    int xdo(std::vector<std::string> args) { return xdotool(xvfb->env(), std::move(args)); }
     void move_to(POINT client) {
         ASSERT_EQ(xdo({"mousemove", "--sync", std::to_string(origin.x + client.x),
                        std::to_string(origin.y + client.y)}),

@@ -105,10 +105,7 @@ protected:
         client = {frame.left, frame.top + MenuBarHeight, frame.right, frame.bottom};
     }
 
-    int xdo(std::vector<std::string> args) {
-        args.insert(args.begin(), "xdotool");
-        return run(args, xvfb->env()).status;
-    }
+    int xdo(std::vector<std::string> args) { return xdotool(xvfb->env(), std::move(args)); }
     std::vector<std::string> visible_windows(const std::string& title) {
         return lines_of(run({"xdotool", "search", "--onlyvisible", "--pid",
                              std::to_string(program->pid()), "--all", "--name", title},
@@ -128,16 +125,8 @@ protected:
         return wait_until([&] { return visible_windows(title).empty(); });
     }
     Box geometry_of(const std::string& id) {
-        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", id}, xvfb->env());
-        int x = 0, y = 0, w = 0, h = 0;
-        std::istringstream in(r.out);
-        for (std::string line; std::getline(in, line);) {
-            std::sscanf(line.c_str(), "X=%d", &x);
-            std::sscanf(line.c_str(), "Y=%d", &y);
-            std::sscanf(line.c_str(), "WIDTH=%d", &w);
-            std::sscanf(line.c_str(), "HEIGHT=%d", &h);
-        }
-        return {x, y, x + w, y + h};
+        const Geometry g = window_geometry(xvfb->env(), id);
+        return {g.x, g.y, g.x + g.width, g.y + g.height};
     }
     void click_at(int x, int y) {
         ASSERT_EQ(xdo({"mousemove", "--sync", std::to_string(x), std::to_string(y)}), 0);

@@ -49,10 +49,6 @@ std::string key_summary(const std::vector<std::string>& lines) {
     return out;
 }
 
-struct Geometry {
-    int x = 0, y = 0, width = 0, height = 0;
-};
-
 class OnXvfb : public ::testing::Test {
 protected:
     void SetUp() override { start_server({}); }
@@ -94,10 +90,7 @@ protected:
         return lines_of(run(args, xvfb->env()).out);
     }
 
-    int xdo(std::vector<std::string> args) {
-        args.insert(args.begin(), "xdotool");
-        return run(args, xvfb->env()).status;
-    }
+    int xdo(std::vector<std::string> args) { return xdotool(xvfb->env(), std::move(args)); }
     int tool(const std::string& command, const std::string& arg) {
         return run({Tool, command, arg}, xvfb->env()).status;
     }
@@ -120,18 +113,7 @@ protected:
     }
 
     Geometry geometry() { return geometry_of(window); }
-    Geometry geometry_of(const std::string& id) {
-        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", id}, xvfb->env());
-        Geometry g;
-        std::istringstream in(r.out);
-        for (std::string line; std::getline(in, line);) {
-            std::sscanf(line.c_str(), "X=%d", &g.x);
-            std::sscanf(line.c_str(), "Y=%d", &g.y);
-            std::sscanf(line.c_str(), "WIDTH=%d", &g.width);
-            std::sscanf(line.c_str(), "HEIGHT=%d", &g.height);
-        }
-        return g;
-    }
+    Geometry geometry_of(const std::string& id) { return window_geometry(xvfb->env(), id); }
 
     int count_lines(const std::string& prefix) {
         int n = 0;

@@ -127,21 +127,11 @@ protected:
     }
 
     Units units_of(const std::string& window) {
-        const RunResult r = run({"xdotool", "getwindowgeometry", "--shell", window}, xvfb->env());
-        Units d{};
-        for (const std::string& line : lines_of(r.out)) {
-            std::sscanf(line.c_str(), "X=%d", &d.x);
-            std::sscanf(line.c_str(), "Y=%d", &d.y);
-            std::sscanf(line.c_str(), "WIDTH=%d", &d.width);
-            std::sscanf(line.c_str(), "HEIGHT=%d", &d.height);
-        }
-        return d;
+        const Geometry g = window_geometry(xvfb->env(), window);
+        return {g.x, g.y, g.width, g.height};
     }
 
-    int xdo(std::vector<std::string> args) {
-        args.insert(args.begin(), "xdotool");
-        return run(args, xvfb->env()).status;
-    }
+    int xdo(std::vector<std::string> args) { return xdotool(xvfb->env(), std::move(args)); }
 
     void press(const Keys& keys) {
         for (const std::string& k : keys) {

@@ -201,4 +201,21 @@ plat::Surface read_png(const std::string& path) {
     return s;
 }
 
+Geometry window_geometry(const Env& env, const std::string& window) {
+    Geometry g;
+    for (const std::string& line :
+         lines_of(run({"xdotool", "getwindowgeometry", "--shell", window}, env).out)) {
+        std::sscanf(line.c_str(), "X=%d", &g.x);
+        std::sscanf(line.c_str(), "Y=%d", &g.y);
+        std::sscanf(line.c_str(), "WIDTH=%d", &g.width);
+        std::sscanf(line.c_str(), "HEIGHT=%d", &g.height);
+    }
+    return g;
+}
+
+int xdotool(const Env& env, std::vector<std::string> args) {
+    args.insert(args.begin(), "xdotool");
+    return run(args, env).status;
+}
+
 } // namespace e2e

@@ -62,6 +62,15 @@ private:
     std::string failure_;
 };
 
+// A window's place and size on the screen, as xdotool reports them.
+struct Geometry {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+Geometry window_geometry(const Env& env, const std::string& window);
+
+// Runs xdotool with these arguments on the server of env; its exit code.
+int xdotool(const Env& env, std::vector<std::string> args);
+
 // Polls until f() holds or the limit passes (a guard against hanging, not a speed goal).
 bool wait_until(const std::function<bool()>& f,
                 std::chrono::milliseconds limit = std::chrono::seconds(10));
