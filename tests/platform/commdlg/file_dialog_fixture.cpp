@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "backend/headless/headless_backend.h"
+#include "support/reset_windows.h"
 #include "window/input.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
@@ -258,14 +259,7 @@ void FileDialogTest::SetUp() {
 }
 
 void FileDialogTest::TearDown() {
-    std::vector<HWND> all;
-    plat::for_each_window([&](HWND h, const plat::Window& w) {
-        if (!(w.style & WS_CHILD)) all.push_back(h);
-    });
-    for (HWND h : all)
-        DestroyWindow(h);
-    plat::reset_queue();
-    plat::reset_input();
+    testsupport::destroy_every_window();
     UnregisterClassA("FileDialogOwner", nullptr);
     std::filesystem::current_path(startDirectory);
 }

@@ -1,5 +1,6 @@
 #include "message_recorder.h"
 
+#include "support/reset_windows.h"
 #include "window/window_table.h"
 
 namespace testmsg {
@@ -22,14 +23,7 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::TearDown() {
-    std::vector<HWND> all;
-    plat::for_each_window([&](HWND h, const plat::Window& w) {
-        if (!(w.style & WS_CHILD)) all.push_back(h);
-    });
-    for (HWND h : all)
-        DestroyWindow(h);
-    plat::reset_queue();
-    plat::reset_input();
+    testsupport::destroy_every_window();
     UnregisterClassA("TestFrame", nullptr);
     UnregisterClassA("TestChild", nullptr);
 }
