@@ -45,11 +45,21 @@ void draw_arrow(HDC hdc, const RECT& box, bool vertical, bool low, int colour) {
 // The track: the scroll bar colour with every other pixel in the highlight, a checker that stays
 // apart from the face colour of the arrows and thumb at every depth.
 void fill_track(HDC hdc, const RECT& r) {
-    fill(hdc, r, COLOR_SCROLLBAR);
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left + ((r.left + y) & 1); x < r.right; x += 2)
-            SetPixel(hdc, x, y, light);
+    // One 2 x 2 tile filled in one pass; the tile's phase follows the DC's brush origin.
+    HDC memory = CreateCompatibleDC(hdc);
+    const HBITMAP tile = CreateCompatibleBitmap(hdc, 2, 2);
+    const HGDIOBJ old = SelectObject(memory, tile);
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), track = GetSysColor(COLOR_SCROLLBAR);
+    SetPixel(memory, 0, 0, light);
+    SetPixel(memory, 1, 1, light);
+    SetPixel(memory, 1, 0, track);
+    SetPixel(memory, 0, 1, track);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    const HBRUSH brush = CreatePatternBrush(tile);
+    FillRect(hdc, &r, brush);
+    DeleteObject(brush);
+    DeleteObject(tile);
 }
 
 void draw_button(HDC hdc, RECT r) {
