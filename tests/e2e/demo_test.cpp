@@ -221,8 +221,9 @@ TEST_F(DemoUsedOnXvfb, FormulaResultSaveLoadInfoAndEnd) {
                       client.bottom};
     Box dialog;
     ASSERT_TRUE(wait_until([&] {
+        // The caption may still be on its way to the server in bands: wait for all of it.
         dialog = bounds_of(screenshot("demo-e2e-formula.png"), left, caption);
-        return !dialog.empty();
+        return !dialog.empty() && dialog.right - dialog.left > 250;
     })) << "no formula dialog";
     EXPECT_GT(dialog.right - dialog.left, 250) << "a caption as wide as the dialog";
     {
