@@ -7,6 +7,14 @@ Toolkit& tk() {
     return context;
 }
 
+Graphics& graphics() {
+    return tk().graphics;
+}
+
+GraphicsProcess& graphics_process() {
+    return tk().graphicsProcess;
+}
+
 ErrorRecord& error_record() {
     return tk().errors;
 }
@@ -26,6 +34,7 @@ void Toolkit::reset() {
     tessar02 = Tessar02{};
     tessar03 = Tessar03{};
     tessar04 = Tessar04{};
+    graphics = Graphics{};
 }
 
 WindowRecord& window(int n) {

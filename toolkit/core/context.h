@@ -7,11 +7,12 @@
 #include "core/media.h"
 #include "core/menu_state.h"
 #include "core/settings.h"
-#include "util/shared_records.h"
 #include "core/textout_state.h"
 #include "core/wmessage_state.h"
 #include "core/wwindow.h"
+#include "graphics/graphics_state.h"
 #include "util/error_record.h"
+#include "util/shared_records.h"
 
 namespace tess {
 
@@ -27,6 +28,7 @@ struct Toolkit {
     Tessar02 tessar02;
     Tessar03 tessar03;
     Tessar04 tessar04;
+    Graphics graphics;
     // Established at start-up.
     Tessar05 tessar05;
     ToolkitSettings settings;
@@ -34,6 +36,7 @@ struct Toolkit {
     ErrorRecord errors;
     int bell = 1; // whether the bell sounds
     MediaCloser closeMedia = nullptr;
+    GraphicsProcess graphicsProcess;
 
     // Forgets the window session without touching the platform: callers destroy windows and
     // release handles first.
