@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang-format
+  build-essential gfortran cmake pkg-config clang-format
   libx11-dev libxext-dev libxft-dev libfreetype-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
