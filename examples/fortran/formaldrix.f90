@@ -7,6 +7,7 @@ subroutine MainProgram()
   use formaldrix_result_window
   implicit none
 
+  call start_state()
   call WInitialise(' ')
   root%Flags = WinFlagSystemMenu + WinFlagMinimiseBox + WinFlagMaximiseBox
   root%Left = -1

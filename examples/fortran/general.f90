@@ -24,4 +24,20 @@ module formaldrix_general
   type(WindowDescription) :: root
   integer :: eventType = 0
   type(EventRecord) :: event
+
+contains
+
+  ! The state at program start, for a main program that runs more than once in one process.
+  subroutine start_state()
+    a = 0; b = 0; s = 0; xmin = 0; xmax = 0
+    m = 0; n = 0
+    xs = 0; ys = 0
+    resultWindow = -1
+    resultFont = FontDescription()
+    resultLineSpacing = 0
+    fileName = 'Formaldrix_Ergebnis.dat'
+    root = WindowDescription()
+    eventType = 0
+    event = EventRecord()
+  end subroutine start_state
 end module formaldrix_general

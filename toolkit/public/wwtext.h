@@ -8,6 +8,28 @@ using tess::TextRef;
 
 namespace tess {
 
+// Colour indices of the text colours; ColourSystem is the system's window-text colour, or as a
+// background the system's window colour.
+enum TextColour : int {
+    ColourBlack = 0,
+    ColourDarkRed = 1,
+    ColourDarkYellow = 2,
+    ColourDarkGreen = 3,
+    ColourDarkCyan = 4,
+    ColourDarkBlue = 5,
+    ColourDarkMagenta = 6,
+    ColourLightGrey = 7,
+    ColourDarkGrey = 8,
+    ColourRed = 9,
+    ColourYellow = 10,
+    ColourGreen = 11,
+    ColourCyan = 12,
+    ColourBlue = 13,
+    ColourMagenta = 14,
+    ColourWhite = 15,
+    ColourSystem = 16
+};
+
 // The argument of WindowFont.
 struct FontDescription {
     int Typeface = 0;   // 0..6

@@ -1,0 +1,149 @@
+// Formaldrix in Fortran on a headless screen: the formula dialog chosen from the menu, a field
+// set and OK pressed; the program prints the ten value lines of the table it shows.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "backend/headless/headless_backend.h"
+#include "core/winmain.h"
+#include "core/wwindow.h"
+#include "support/temp_dir.h"
+#include "window/input.h"
+#include "window/message_queue.h"
+#include "window/window_table.h"
+
+namespace {
+
+// Runs the next step of a script each time the program waits for input; when the script is
+// done it asks the root window to close, so the program ends.
+class ScriptedScreen : public plat::HeadlessBackend {
+public:
+    using HeadlessBackend::HeadlessBackend;
+    std::deque<std::function<void()>> steps;
+    int idle = 0;
+
+    bool wait_for_input(int timeoutMs) override {
+        if (!steps.empty()) {
+            auto step = std::move(steps.front());
+            steps.pop_front();
+            step();
+            return true;
+        }
+        if (++idle > 1000) ADD_FAILURE() << "the program did not end";
+        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
+        return HeadlessBackend::wait_for_input(timeoutMs);
+    }
+};
+
+HWND top_level_titled(const std::string& title) {
+    HWND found = nullptr;
+    plat::for_each_window([&](HWND w, const plat::Window&) {
+        char text[80];
+        GetWindowTextA(w, text, sizeof text);
+        if (title == text) found = w;
+    });
+    return found;
+}
+
+HWND formula_dialog() {
+    return top_level_titled("Formel - Berechnung");
+}
+
+void press(int button) {
+    const HWND d = formula_dialog();
+    PostMessageA(d, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(d, button)));
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The table's ten value lines for the default parameters, without trailing blanks.
+const std::vector<std::string> DefaultLines{
+    "-12.000         -0.862681", " -9.333         -0.286417", " -6.667         -3.763408",
+    " -4.000         -3.180993", " -1.333          4.740257", "  1.333          8.675036",
+    "  4.000          2.927419", "  6.667         -2.181668", "  9.333         -0.558362",
+    " 12.000          0.671411"};
+
+class FortranDemo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto s = std::make_unique<ScriptedScreen>(SIZE{1024, 768});
+        screen = s.get();
+        plat::set_backend(std::move(s));
+    }
+    void TearDown() override {
+        plat::reset_queue();
+        plat::reset_input();
+    }
+    // Runs the program to its end and returns what it printed.
+    std::vector<std::string> run() {
+        testing::internal::CaptureStdout();
+        MainProgram();
+        return lines_of(testing::internal::GetCapturedStdout());
+    }
+    void then(std::function<void()> step) { screen->steps.push_back(std::move(step)); }
+
+    testsupport::TempDir dir{true};
+    ScriptedScreen* screen = nullptr;
+};
+
+// The number of terms is first set to 2, then back to 4: the first table must differ from the
+// known one (the program read the field it was given), the second must be it to the last digit.
+TEST_F(FortranDemo, FieldSetBeforeOkGivesTheKnownTenLinesOfTheDefaultParameters) {
+    then([] { PostMessageA(tess::window(0).frame, WM_COMMAND, 40005, 0); });
+    then([] {
+        ASSERT_TRUE(formula_dialog());
+        SetDlgItemTextA(formula_dialog(), 1020, "2");
+        press(IDOK);
+    });
+    then([] {
+        SetDlgItemTextA(formula_dialog(), 1020, "4");
+        press(IDOK);
+    });
+    then([] {});
+    const auto printed = run();
+    ASSERT_EQ(printed.size(), 2 * DefaultLines.size());
+    const std::vector<std::string> first(printed.begin(), printed.begin() + 10);
+    const std::vector<std::string> second(printed.begin() + 10, printed.end());
+    EXPECT_NE(first, DefaultLines);
+    EXPECT_EQ(first[0].substr(0, 7), "-12.000"); // same x, other y
+    EXPECT_EQ(second, DefaultLines);
+}
+
+// A text that does not convert shows the message box and prints nothing; the program keeps
+// running and prints the table once the field is corrected.
+TEST_F(FortranDemo, TextThatDoesNotConvertIsReportedAndPrintsNothing) {
+    const struct {
+        int field;
+        const char* text;
+        const char* corrected;
+    } cases[] = {{1013, "abc", "1.0"}, {1020, "4.5", "4"}, {1015, "0", "2"}, {1018, "", "12.0"}};
+    then([] { PostMessageA(tess::window(0).frame, WM_COMMAND, 40005, 0); });
+    for (const auto& c : cases) {
+        then([&c] {
+            SetDlgItemTextA(formula_dialog(), c.field, c.text);
+            press(IDOK);
+        });
+        then([&c] {
+            EXPECT_TRUE(top_level_titled("Fehlerhafte Eingabe")) << c.field << " " << c.text;
+            PostMessageA(top_level_titled("Fehlerhafte Eingabe"), WM_COMMAND, IDOK, 0);
+        });
+        then([&c] { SetDlgItemTextA(formula_dialog(), c.field, c.corrected); });
+    }
+    then([] { press(IDOK); });
+    then([] {});
+    EXPECT_EQ(run(), DefaultLines);
+}
+
+} // namespace
