@@ -72,7 +72,6 @@ contains
     end if
     call formelsc()
     call zeigergebnis(0)
-    call print_results()
   end subroutine on_ok
 
   ! Every event of the formula dialog.

@@ -30,7 +30,7 @@ contains
       if (text(1:1) == '.') text = '0'//text
       if (text(1:2) == '-.') text = '-0'//text(2:)
     else
-      write (format, '(SP,I3.2)') e
+      write (format, '(SP,I0.2)') e
       text = scientific(1:mark)//trim(adjustl(format))
     end if
   end function sixteen_digits

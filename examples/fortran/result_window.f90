@@ -1,12 +1,12 @@
 ! The result window: the ten points as a text table in a child window, redrawn on every event
-! that reaches it. The table's ten value lines also go to standard output, so a run without a
-! screen shows its results.
+! that reaches it. Each time new results are shown, the table's ten value lines also go to
+! standard output, so a run without a screen shows its results.
 module formaldrix_result_window
   use, intrinsic :: iso_fortran_env, only: output_unit
   use formaldrix_general
   implicit none
   private
-  public :: zeigergebnis, table_line, print_results
+  public :: zeigergebnis, table_line
 
   integer, parameter :: TableLineLength = 30, TableLineCount = 12
 
@@ -91,7 +91,10 @@ contains
       call WindowClear()
     end if
     call draw_table()
-    if (mode == 0) return
+    if (mode == 0) then
+      call print_results()
+      return
+    end if
 
     ! Every event has had its redraw above; these also close the window.
     dialogCommand = eventType == EventDialogCommand

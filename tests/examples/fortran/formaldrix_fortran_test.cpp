@@ -2,7 +2,10 @@
 // set and OK pressed; the program prints the ten value lines of the table it shows.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -52,6 +55,25 @@ HWND top_level_titled(const std::string& title) {
 
 HWND formula_dialog() {
     return top_level_titled("Formel - Berechnung");
+}
+
+void key(int vk, char c = 0) {
+    plat::inject_key(vk, c, true);
+    plat::inject_key(vk, c, false);
+}
+
+// Replaces the file name the selection offers by typing, and accepts it.
+void type_name(const std::string& name) {
+    plat::inject_key(VK_CONTROL, 0, true);
+    key('A', 1); // select all
+    plat::inject_key(VK_CONTROL, 0, false);
+    for (char c : name)
+        key(std::toupper(static_cast<unsigned char>(c)), c);
+    key(VK_RETURN, '\r');
+}
+
+void command(int id) {
+    PostMessageA(tess::window(0).frame, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
 void press(int button) {
@@ -144,6 +166,41 @@ TEST_F(FortranDemo, TextThatDoesNotConvertIsReportedAndPrintsNothing) {
     then([] { press(IDOK); });
     then([] {});
     EXPECT_EQ(run(), DefaultLines);
+}
+
+// Saving writes ten lines of 16 significant digits; loading reads pairs separated by commas
+// or spread over lines, and shows (and prints) what it read.
+TEST_F(FortranDemo, SaveWritesTheResultFileAndLoadReadsAnyLayout) {
+    std::vector<std::string> saved;
+    then([] { command(40005); });
+    then([] { press(IDOK); });
+    then([] { command(40011); });
+    then([] { type_name("werte.dat"); });
+    then([&] {
+        std::ifstream in("werte.dat");
+        for (std::string line; std::getline(in, line);)
+            saved.push_back(line);
+        std::ofstream out("komma.dat");
+        for (int i = 1; i <= 10; ++i) {
+            if (i % 3 == 0)
+                out << "  " << i << "\n  " << i * 0.5 << "D0\n";
+            else
+                out << i << ".0," << i * 0.5 << " extra\n";
+        }
+    });
+    then([] { command(40003); });
+    then([] { type_name("komma.dat"); });
+    then([] {});
+    const auto printed = run();
+    ASSERT_EQ(saved.size(), 10u);
+    EXPECT_EQ(saved.front(), " -12.00000000000000 -0.8626814706838392");
+    EXPECT_EQ(saved.back(), " 12.00000000000000 0.6714111660537121");
+    EXPECT_FALSE(std::filesystem::exists("werte.dat.tmp"));
+    ASSERT_EQ(printed.size(), 20u);
+    EXPECT_EQ(std::vector<std::string>(printed.begin(), printed.begin() + 10), DefaultLines);
+    EXPECT_EQ(printed[10], "  1.000          0.500000");
+    EXPECT_EQ(printed[12], "  3.000          1.500000");
+    EXPECT_EQ(printed[19], " 10.000          5.000000");
 }
 
 } // namespace
