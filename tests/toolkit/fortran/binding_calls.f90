@@ -245,4 +245,27 @@ contains
     call WindowUnitsFromPixels(x, y, numbers(3), numbers(4))
   end subroutine fb_units
 
+  ! WSelectFile with or without the filter index; the name as selected, the index and the
+  ! result as Fortran reads them.
+  subroutine fb_select_file(flags, index, hasIndex, name, numbers) bind(C, name="fb_select_file")
+    integer(c_int), value :: flags, hasIndex
+    integer(c_int), intent(inout) :: index
+    character(kind=c_char), intent(inout) :: name(Guarded)
+    integer(c_int), intent(out) :: numbers(2)
+    character(len=Guarded) :: buffer
+    type(Tessar04Record), pointer :: dialogs
+    integer :: i
+    do i = 1, Guarded
+      buffer(i:i) = name(i)
+    end do
+    if (hasIndex /= 0) then
+      call WSelectFile('Texte|*.txt|Daten|*.dat|', flags, buffer(1:30), 'Fortran-Auswahl', index)
+    else
+      call WSelectFile('Texte|*.txt|Daten|*.dat|', flags, buffer(1:30), 'Fortran-Auswahl')
+    end if
+    call to_chars(buffer, name)
+    dialogs => tessar04()
+    numbers = [dialogs%commonResult, InfoError(1)]
+  end subroutine fb_select_file
+
 end module binding_calls

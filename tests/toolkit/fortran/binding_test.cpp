@@ -30,6 +30,7 @@ void fb_field(int field, int width, char* text, int* numbers);
 void fb_message(int* type, int* whole, float* reals);
 void fb_font(const int* settings, int* items);
 void fb_units(int x, int y, int* numbers);
+void fb_select_file(int flags, int* index, int hasIndex, char* name, int* numbers);
 }
 
 namespace {
@@ -381,6 +382,54 @@ TEST_F(FortranSession, WindowUnitsConvertAsInCpp) {
         WindowUnitsToPixels(c[0], c[1], cpp[0], cpp[1]);
         WindowUnitsFromPixels(c[0], c[1], cpp[2], cpp[3]);
         EXPECT_EQ(fortran, cpp);
+    }
+}
+
+// The filter index is optional: absent, the first filter is offered and none is reported. The
+// keys that answer the modal selection wait in the input queue before it opens.
+TEST_F(FortranSession, SelectFileWithAndWithoutTheFilterIndex) {
+    open_root(600, 400);
+    const auto answer = [](bool accept) {
+        const int vk = accept ? VK_RETURN : VK_ESCAPE;
+        plat::inject_key(vk, accept ? '\r' : '\x1b', true);
+        plat::inject_key(vk, 0, false);
+    };
+    // Flag 32 appends the extension of the filter in use, which shows the index that arrived.
+    const struct {
+        int flags, index;
+        bool hasIndex, accept;
+        const char* extension;
+    } cases[] = {{33, 2, true, true, ".dat"},
+                 {33, 0, false, true, ".txt"},
+                 {33, 1, true, true, ".txt"},
+                 {1, 2, true, false, ""},
+                 {0, 0, false, false, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.flags) + " " + std::to_string(c.index) + "/" +
+                     std::to_string(c.hasIndex) + " " + std::to_string(c.accept));
+        const std::string offered = (dir.path() / "wahl").string();
+        Buffer fortranName = guarded(offered, 30);
+        int fortranIndex = c.index;
+        std::array<int, 2> fortran{};
+        answer(c.accept);
+        fb_select_file(c.flags, &fortranIndex, c.hasIndex, fortranName.data(), fortran.data());
+        drain();
+
+        Buffer name = guarded(offered, 30);
+        int index = c.index;
+        answer(c.accept);
+        if (c.hasIndex)
+            WSelectFile("Texte|*.txt|Daten|*.dat|", c.flags, ref(name, 30), "Fortran-Auswahl",
+                        index);
+        else
+            WSelectFile("Texte|*.txt|Daten|*.dat|", c.flags, ref(name, 30), "Fortran-Auswahl");
+        const std::array<int, 2> cpp{tess::tessar04().commonResult, InfoError(1)};
+        drain();
+        EXPECT_EQ(fortran, cpp);
+        EXPECT_EQ(fortran[0], c.accept ? 1 : 0);
+        EXPECT_EQ(str(fortranName), str(name));
+        EXPECT_EQ(fortranIndex, index);
+        EXPECT_EQ(tess::TextRef(fortranName.data(), 30).str(), offered + c.extension);
     }
 }
 
