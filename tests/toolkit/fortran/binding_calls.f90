@@ -223,28 +223,6 @@ contains
     reals = [e%GWidth, e%GHeight, e%GX, e%GY]
   end subroutine fb_message
 
-  ! WindowFont from eight integers, then the ten items of WInfoFont.
-  subroutine fb_font(settings, items) bind(C, name="fb_font")
-    integer(c_int), intent(in) :: settings(8)
-    integer(c_int), intent(out) :: items(10)
-    type(FontDescription) :: f
-    integer :: i
-    f = FontDescription(settings(1), settings(2), settings(3), settings(4), settings(5), &
-                        settings(6), settings(7), settings(8))
-    call WindowFont(f)
-    do i = 1, 10
-      items(i) = WInfoFont(i)
-    end do
-  end subroutine fb_font
-
-  ! Window units to pixels and back.
-  subroutine fb_units(x, y, numbers) bind(C, name="fb_units")
-    integer(c_int), value :: x, y
-    integer(c_int), intent(out) :: numbers(4)
-    call WindowUnitsToPixels(x, y, numbers(1), numbers(2))
-    call WindowUnitsFromPixels(x, y, numbers(3), numbers(4))
-  end subroutine fb_units
-
   ! WSelectFile with or without the filter index; the name as selected, the index and the
   ! result as Fortran reads them.
   subroutine fb_select_file(flags, index, hasIndex, name, numbers) bind(C, name="fb_select_file")

@@ -28,8 +28,6 @@ void fb_window_open(int flags, int width, int height, const char* title, int n, 
 void fb_dialog_show(int id, int focus, int hasFocus, int mode, int hasMode, int* current);
 void fb_field(int field, int width, char* text, int* numbers);
 void fb_message(int* type, int* whole, float* reals);
-void fb_font(const int* settings, int* items);
-void fb_units(int x, int y, int* numbers);
 void fb_select_file(int flags, int* index, int hasIndex, char* name, int* numbers);
 }
 
@@ -351,37 +349,6 @@ TEST_F(FortranSession, EventsArriveInTheFortranRecord) {
                                              e.Y, whole[7]}));
         EXPECT_EQ(reals, (std::array<float, 4>{e.GWidth, e.GHeight, e.GX, e.GY}));
         drain();
-    }
-}
-
-TEST_F(FortranSession, FontSettingsReadBackAsInCpp) {
-    open_root(600, 400);
-    const std::array<int, 8> cases[] = {
-        {4, 80, 200, 0, 0, 0, 0, 15}, {1, 0, 0, 1, 1, 1, 9, 16}, {9, 50, 100, 0, 1, 0, 13, 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c[0]);
-        std::array<int, 10> fortran{};
-        fb_font(c.data(), fortran.data());
-        const tess::FontDescription f{c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]};
-        WindowFont(f);
-        std::array<int, 10> cpp{};
-        for (int item = 1; item <= 10; ++item)
-            cpp[static_cast<std::size_t>(item - 1)] = WInfoFont(item);
-        EXPECT_EQ(fortran, cpp);
-    }
-}
-
-TEST_F(FortranSession, WindowUnitsConvertAsInCpp) {
-    open_root(600, 400);
-    const std::array<int, 2> cases[] = {{0, 0}, {9999, 9999}, {5000, 2500}, {-100, 12000}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c[0]) + "," + std::to_string(c[1]));
-        std::array<int, 4> fortran{};
-        fb_units(c[0], c[1], fortran.data());
-        std::array<int, 4> cpp{};
-        WindowUnitsToPixels(c[0], c[1], cpp[0], cpp[1]);
-        WindowUnitsFromPixels(c[0], c[1], cpp[2], cpp[3]);
-        EXPECT_EQ(fortran, cpp);
     }
 }
 
