@@ -73,7 +73,11 @@ foreach(library tessaramond_static tessaramond_shared)
 endforeach()
 target_link_libraries(tessaramond_shared
   PRIVATE PkgConfig::FREETYPE PkgConfig::FONTCONFIG PNG::PNG X11::X11 X11::Xext)
-# The static library's users link what it calls.
+# The static library's users link what it calls. The package's configuration looks these up
+# again under the same names, which are its own so as not to overwrite a project's FREETYPE_*.
+pkg_check_modules(TESSARAMOND_FREETYPE REQUIRED QUIET IMPORTED_TARGET freetype2)
+pkg_check_modules(TESSARAMOND_FONTCONFIG REQUIRED QUIET IMPORTED_TARGET fontconfig)
 target_link_libraries(tessaramond_static INTERFACE
-  $<LINK_ONLY:PkgConfig::FREETYPE> $<LINK_ONLY:PkgConfig::FONTCONFIG> $<LINK_ONLY:PNG::PNG>
+  $<LINK_ONLY:PkgConfig::TESSARAMOND_FREETYPE> $<LINK_ONLY:PkgConfig::TESSARAMOND_FONTCONFIG>
+  $<LINK_ONLY:PNG::PNG>
   $<LINK_ONLY:X11::X11> $<LINK_ONLY:X11::Xext>)
