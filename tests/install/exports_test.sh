@@ -33,11 +33,12 @@ while IFS= read -r symbol; do
     name=${name#typeinfo for }
     name=${name#vtable for }
     name=${name#guard variable for }
+    name=${name%%(*}            # the parameters
+    name=${name%%<*}            # template arguments
+    name=${name##* }            # a template function's return type
     case "$name" in
     std::* | __gnu_cxx::* | main | _init | _fini | _edata | _end | __bss_start) continue ;;
     esac
-    name=${name%%(*}            # the parameters
-    name=${name%%<*}            # template arguments
     name=${name##*::}           # the namespaces and classes
     grep -qxF "$name" <<<"$declared" || undeclared+="$symbol"$'\n'
 done <<<"$symbols"
