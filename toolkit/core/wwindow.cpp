@@ -198,7 +198,9 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     // While semi-modeless dialogs are on display every frame stays disabled.
     if (tk().dialogs.nSemi > 0) style |= WS_DISABLED;
-    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, r.left, r.top,
+    // Left and top are the frame's own corner, as for the root: the client area lies inside
+    // it below the caption, which thus stays in view at the parent's edge.
+    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, left, top,
                                  r.right - r.left, r.bottom - r.top, parent, nullptr,
                                  tk().core.wInstance, nullptr);
     window(n).frame = frame;
