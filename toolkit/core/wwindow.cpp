@@ -253,9 +253,12 @@ void yyclosechild_(int& number) {
     yyclosemcidevice(number);
     if (number == tk().core.wIndex) release_held_dc();
     const HWND frame = window(number).frame;
+    // The owner of the next dialog is usually the client that last had the focus: it must not
+    // be left naming a window that is gone.
+    HWND& winCur = tk().core.hWinCur;
+    if (winCur == frame || IsChild(frame, winCur)) winCur = window(0).frame;
     if (IsWindow(window(number).client)) DestroyWindow(window(number).client);
     if (IsWindow(frame)) DestroyWindow(frame);
-    if (tk().core.hWinCur == frame) tk().core.hWinCur = window(0).frame;
     forget_slot(number);
 }
 

@@ -139,6 +139,27 @@ TEST_F(ToolkitWindows, ClosingTheCurrentChildSelectsTheRootButClosingAnotherDoes
     EXPECT_EQ(frame(b), nullptr);
 }
 
+// The owner of the next dialog or message box never names a closed child: whether the focus
+// was still in the child's client when it closed or had moved on to a control of the root.
+TEST_F(ToolkitWindows, ClosingAChildLeavesTheDialogOwnerOnALiveWindow) {
+    for (const bool focusMovedOn : {false, true}) {
+        SCOPED_TRACE(focusMovedOn ? "focus moved on to a control" : "focus in the child");
+        open_root(600, 400);
+        const int n = open_child(1 | 16, 1000, 1000, 3000, 3000);
+        ASSERT_EQ(tess::tk().core.hWinCur, client(n));
+        if (focusMovedOn) {
+            const HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 300, 80, 20,
+                                              client(0), nullptr, nullptr, nullptr);
+            SetFocus(edit);
+            ASSERT_EQ(GetFocus(), edit);
+        }
+        WindowCloseChild(n);
+        EXPECT_TRUE(IsWindow(tess::tk().core.hWinCur));
+        EXPECT_TRUE(GetFocus() == nullptr || IsWindow(GetFocus()));
+        WindowClose();
+    }
+}
+
 TEST_F(ToolkitWindows, BadWindowNumbersRecordTheErrorAndChangeNothing) {
     open_root(600, 400);
     InfoError(1);
