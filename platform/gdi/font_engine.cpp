@@ -5,7 +5,6 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
@@ -21,6 +20,7 @@
 #include <vector>
 
 #include "gdi/face_cache.h"
+#include "gdi/fontconfig_api.h"
 #include "resource/cp1252.h"
 
 namespace plat {
@@ -44,7 +44,7 @@ struct FtLibrary {
 
 struct Libraries {
     std::shared_ptr<FtLibrary> ft = std::make_shared<FtLibrary>();
-    // fontconfig is loaded only for a question the cache cannot answer.
+    // fontconfig is opened only for a question the cache cannot answer.
     bool fcTried = false, fc = false;
     FaceCache faces{face_cache_path(), fontconfig_stamp()};
     std::map<std::string, std::shared_ptr<Font>> stock;
@@ -70,32 +70,33 @@ std::string lower(std::string_view s) {
 // Asks fontconfig for the installed face closest to family, weight and slant.
 FaceFile ask_fontconfig(Libraries& l, const FaceQuery& q) {
     FaceFile out;
+    const FontconfigApi* fc = fontconfig_api();
     if (!l.fcTried) {
         l.fcTried = true;
-        l.fc = FcInit() == FcTrue;
+        l.fc = fc && fc->init() == FcTrue;
     }
     if (!l.fc) return out;
-    FcPattern* pat = FcPatternCreate();
-    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(q.family.c_str()));
-    FcPatternAddInteger(pat, FC_WEIGHT, q.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pat, FC_SLANT, q.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-    FcDefaultSubstitute(pat);
+    FcPattern* pat = fc->patternCreate();
+    fc->addString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(q.family.c_str()));
+    fc->addInteger(pat, FC_WEIGHT, q.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    fc->addInteger(pat, FC_SLANT, q.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    fc->addBool(pat, FC_SCALABLE, FcTrue);
+    fc->configSubstitute(nullptr, pat, FcMatchPattern);
+    fc->defaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    FcPattern* match = fc->fontMatch(nullptr, pat, &result);
     if (match) {
         FcChar8* file = nullptr;
         FcChar8* fam = nullptr;
         int index = 0;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+        if (fc->getString(match, FC_FILE, 0, &file) == FcResultMatch)
             out.path = reinterpret_cast<const char*>(file);
-        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) out.index = index;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch)
+        if (fc->getInteger(match, FC_INDEX, 0, &index) == FcResultMatch) out.index = index;
+        if (fc->getString(match, FC_FAMILY, 0, &fam) == FcResultMatch)
             out.family = reinterpret_cast<const char*>(fam);
-        FcPatternDestroy(match);
+        fc->patternDestroy(match);
     }
-    FcPatternDestroy(pat);
+    fc->patternDestroy(pat);
     if (!out.path.empty()) l.faces.remember(q, out, fontconfig_stamp());
     return out;
 }
@@ -436,7 +437,7 @@ void shutdown_fonts() {
     if (!g_libs) return;
     g_libs->stock.clear();
     // Fonts still held by callers keep FreeType alive; fontconfig is only needed to open them.
-    if (g_libs->fc) FcFini();
+    if (g_libs->fc) fontconfig_api()->fini();
     delete g_libs;
     g_libs = nullptr;
 }
