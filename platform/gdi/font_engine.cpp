@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -18,6 +19,10 @@
 #include <mutex>
 #include <optional>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "gdi/face_cache.h"
 #include "gdi/fontconfig_api.h"
@@ -337,6 +342,47 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
     return POINT{pen_x - start_x, pen_y - start_y};
 }
 
+// Faces are read through a file stream rather than mapped whole: only the tables FreeType keeps
+// and the glyphs drawn take memory, not every page of the file near one that was read.
+unsigned long read_face_file(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                             unsigned long count) {
+    if (count == 0) return offset > stream->size ? 1 : 0; // a seek: non-zero is an error
+    const int fd = static_cast<int>(stream->descriptor.value);
+    unsigned long done = 0;
+    while (done < count) {
+        const ssize_t n =
+            ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<unsigned long>(n);
+    }
+    return done;
+}
+
+void close_face_file(FT_Stream stream) {
+    ::close(static_cast<int>(stream->descriptor.value));
+    delete stream;
+}
+
+FT_Error open_face(FT_Library lib, const std::string& path, int index, FT_Face* face) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FT_Err_Cannot_Open_Resource;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size <= 0) {
+        ::close(fd);
+        return FT_Err_Cannot_Open_Resource;
+    }
+    auto* stream = new FT_StreamRec{};
+    stream->size = static_cast<unsigned long>(st.st_size);
+    stream->descriptor.value = fd;
+    stream->read = read_face_file;
+    stream->close = close_face_file; // FreeType calls it when the face goes, or opening fails
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = stream;
+    return FT_Open_Face(lib, &args, index, face);
+}
+
 std::shared_ptr<Font> open_font(const LOGFONTA& desc) {
     Libraries& l = libs();
     if (!l.ft->lib) return nullptr;
@@ -346,11 +392,11 @@ std::shared_ptr<Font> open_font(const LOGFONTA& desc) {
     FaceFile file = find_face(l, query);
     FT_Face face = nullptr;
     if (file.path.empty()) return nullptr;
-    if (FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0) {
+    if (open_face(l.ft->lib, file.path, file.index, &face) != 0) {
         // A remembered face that is gone: fontconfig is asked again.
         l.faces.forget(query);
         file = ask_fontconfig(l, query);
-        if (file.path.empty() || FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0)
+        if (file.path.empty() || open_face(l.ft->lib, file.path, file.index, &face) != 0)
             return nullptr;
     }
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
