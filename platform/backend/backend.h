@@ -63,6 +63,9 @@ public:
     // to the input sink (window/input_sink.h). Returns whether anything arrived.
     virtual bool wait_for_input(int timeoutMs) = 0;
     virtual void bell() = 0;
+    // Whether the border and caption the layer paints around a top-level window are shown; a
+    // backend whose windows a native manager frames shows its own instead.
+    virtual bool shows_frame(HWND) const { return true; }
 
     // Hooks with nothing to do on a screen of its own. A backend with native windows reads the
     // window's current state when it next waits, so a burst of changes costs one update.

@@ -5,11 +5,11 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -20,7 +20,12 @@
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "gdi/face_cache.h"
+#include "gdi/fontconfig_api.h"
 #include "resource/cp1252.h"
 
 namespace plat {
@@ -44,7 +49,7 @@ struct FtLibrary {
 
 struct Libraries {
     std::shared_ptr<FtLibrary> ft = std::make_shared<FtLibrary>();
-    // fontconfig is loaded only for a question the cache cannot answer.
+    // fontconfig is opened only for a question the cache cannot answer.
     bool fcTried = false, fc = false;
     FaceCache faces{face_cache_path(), fontconfig_stamp()};
     std::map<std::string, std::shared_ptr<Font>> stock;
@@ -70,32 +75,33 @@ std::string lower(std::string_view s) {
 // Asks fontconfig for the installed face closest to family, weight and slant.
 FaceFile ask_fontconfig(Libraries& l, const FaceQuery& q) {
     FaceFile out;
+    const FontconfigApi* fc = fontconfig_api();
     if (!l.fcTried) {
         l.fcTried = true;
-        l.fc = FcInit() == FcTrue;
+        l.fc = fc && fc->init() == FcTrue;
     }
     if (!l.fc) return out;
-    FcPattern* pat = FcPatternCreate();
-    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(q.family.c_str()));
-    FcPatternAddInteger(pat, FC_WEIGHT, q.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pat, FC_SLANT, q.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-    FcDefaultSubstitute(pat);
+    FcPattern* pat = fc->patternCreate();
+    fc->addString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(q.family.c_str()));
+    fc->addInteger(pat, FC_WEIGHT, q.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    fc->addInteger(pat, FC_SLANT, q.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    fc->addBool(pat, FC_SCALABLE, FcTrue);
+    fc->configSubstitute(nullptr, pat, FcMatchPattern);
+    fc->defaultSubstitute(pat);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    FcPattern* match = fc->fontMatch(nullptr, pat, &result);
     if (match) {
         FcChar8* file = nullptr;
         FcChar8* fam = nullptr;
         int index = 0;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+        if (fc->getString(match, FC_FILE, 0, &file) == FcResultMatch)
             out.path = reinterpret_cast<const char*>(file);
-        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) out.index = index;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &fam) == FcResultMatch)
+        if (fc->getInteger(match, FC_INDEX, 0, &index) == FcResultMatch) out.index = index;
+        if (fc->getString(match, FC_FAMILY, 0, &fam) == FcResultMatch)
             out.family = reinterpret_cast<const char*>(fam);
-        FcPatternDestroy(match);
+        fc->patternDestroy(match);
     }
-    FcPatternDestroy(pat);
+    fc->patternDestroy(pat);
     if (!out.path.empty()) l.faces.remember(q, out, fontconfig_stamp());
     return out;
 }
@@ -336,6 +342,47 @@ POINT FreeTypeFont::draw(Painter& painter, int x, int y, std::string_view text, 
     return POINT{pen_x - start_x, pen_y - start_y};
 }
 
+// Faces are read through a file stream rather than mapped whole: only the tables FreeType keeps
+// and the glyphs drawn take memory, not every page of the file near one that was read.
+unsigned long read_face_file(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                             unsigned long count) {
+    if (count == 0) return offset > stream->size ? 1 : 0; // a seek: non-zero is an error
+    const int fd = static_cast<int>(stream->descriptor.value);
+    unsigned long done = 0;
+    while (done < count) {
+        const ssize_t n =
+            ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<unsigned long>(n);
+    }
+    return done;
+}
+
+void close_face_file(FT_Stream stream) {
+    ::close(static_cast<int>(stream->descriptor.value));
+    delete stream;
+}
+
+FT_Error open_face(FT_Library lib, const std::string& path, int index, FT_Face* face) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return FT_Err_Cannot_Open_Resource;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size <= 0) {
+        ::close(fd);
+        return FT_Err_Cannot_Open_Resource;
+    }
+    auto* stream = new FT_StreamRec{};
+    stream->size = static_cast<unsigned long>(st.st_size);
+    stream->descriptor.value = fd;
+    stream->read = read_face_file;
+    stream->close = close_face_file; // FreeType calls it when the face goes, or opening fails
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = stream;
+    return FT_Open_Face(lib, &args, index, face);
+}
+
 std::shared_ptr<Font> open_font(const LOGFONTA& desc) {
     Libraries& l = libs();
     if (!l.ft->lib) return nullptr;
@@ -345,11 +392,11 @@ std::shared_ptr<Font> open_font(const LOGFONTA& desc) {
     FaceFile file = find_face(l, query);
     FT_Face face = nullptr;
     if (file.path.empty()) return nullptr;
-    if (FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0) {
+    if (open_face(l.ft->lib, file.path, file.index, &face) != 0) {
         // A remembered face that is gone: fontconfig is asked again.
         l.faces.forget(query);
         file = ask_fontconfig(l, query);
-        if (file.path.empty() || FT_New_Face(l.ft->lib, file.path.c_str(), file.index, &face) != 0)
+        if (file.path.empty() || open_face(l.ft->lib, file.path, file.index, &face) != 0)
             return nullptr;
     }
     FT_Select_Charmap(face, FT_ENCODING_UNICODE);
@@ -436,7 +483,7 @@ void shutdown_fonts() {
     if (!g_libs) return;
     g_libs->stock.clear();
     // Fonts still held by callers keep FreeType alive; fontconfig is only needed to open them.
-    if (g_libs->fc) FcFini();
+    if (g_libs->fc) fontconfig_api()->fini();
     delete g_libs;
     g_libs = nullptr;
 }

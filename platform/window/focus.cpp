@@ -116,9 +116,11 @@ HWND SetFocus(HWND hwnd) {
     if (hwnd && !lookup(hwnd)) return nullptr;
     if (hwnd == s.focus) return hwnd;
     if (hwnd) {
-        // Focus goes only to enabled windows, and activates their top-level window first.
+        // Focus goes only to enabled windows that are not on their way out (a frame that is
+        // handed the focus of its dying client must not pass it back), and activates their
+        // top-level window first.
         for (HWND h = hwnd; h; h = (lookup(h)->style & WS_CHILD) ? lookup(h)->parent : nullptr)
-            if (!IsWindowEnabled(h)) return nullptr;
+            if (!IsWindowEnabled(h) || lookup(h)->destroying) return nullptr;
         const HWND top = top_level_of(hwnd);
         if (s.active != top) {
             activate_window(top, WA_ACTIVE);

@@ -1,5 +1,6 @@
 // Drawing of the non-client area: border, caption (active or inactive) and its boxes, menu bar
 // and scroll bars.
+#include "backend/backend.h"
 #include "menu/menu_layout.h"
 #include "menu/menu_tracker.h"
 #include "window/nonclient.h"
@@ -48,6 +49,9 @@ void paint_frame(HWND hwnd) {
     if (in.left == 0 && in.top == 0 && !bars) return;
     const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
     HDC hdc = GetWindowDC(hwnd);
+    // Where the native manager frames a top-level window, only the menu bar and the scroll bars
+    // are seen: no caption font is opened for a caption nobody sees.
+    const bool framed = (w->style & WS_CHILD) || backend().shows_frame(hwnd);
     // The four bands around the client area.
     fill(hdc, {0, 0, width, in.top}, COLOR_ACTIVEBORDER);
     fill(hdc, {0, height - in.bottom, width, height}, COLOR_ACTIVEBORDER);
@@ -66,7 +70,7 @@ void paint_frame(HWND hwnd) {
                     height - in.bottom + ClientEdge};
         DrawEdge(hdc, &sunken, EDGE_SUNKEN, BF_RECT);
     }
-    if ((w->style & WS_CAPTION) == WS_CAPTION) {
+    if (framed && (w->style & WS_CAPTION) == WS_CAPTION) {
         int edge = (w->style & WS_THICKFRAME) ? ThickFrame : DialogFrame;
         if (w->exStyle & WS_EX_CLIENTEDGE) edge += ClientEdge;
         const RECT caption{edge, edge, width - edge, edge + CaptionHeight};

@@ -308,6 +308,9 @@ TEST_F(DemoUsedOnXvfb, FormulaResultSaveLoadInfoAndEnd) {
     const Box area = result_area();
     const Box resultCaption = caption_in(shot, {area.left, client.top, area.right, area.bottom});
     ASSERT_FALSE(resultCaption.empty()) << "no caption on the result window";
+    // Its frame stands at 1 % of the client's height: the whole caption is below the menu bar.
+    EXPECT_GT(resultCaption.top, client.top);
+    EXPECT_GE(resultCaption.bottom - resultCaption.top, 16) << "the caption partly hidden";
     click_at(resultCaption.right - 8, resultCaption.bottom - 3);
     EXPECT_TRUE(wait_until([&] {
         const plat::Surface s = screenshot("demo-e2e-closed.png");
@@ -315,9 +318,8 @@ TEST_F(DemoUsedOnXvfb, FormulaResultSaveLoadInfoAndEnd) {
                s.at((area.left + area.right) / 2, (area.top + area.bottom) / 2) == background;
     })) << "the result window stays";
 
-    // Hilfe, Info by mouse: "Hilfe" is the third item of the menu bar, Info its one item.
-    click_at(frame.left + 124, frame.top + MenuBarHeight / 2);
-    click_at(frame.left + 140, frame.top + MenuBarHeight + 12);
+    // Hilfe, Info by keyboard.
+    ASSERT_NO_FATAL_FAILURE(menu("h", "Return"));
     const std::string info = wait_window("^Info$");
     ASSERT_FALSE(info.empty()) << "no info dialog";
     ASSERT_EQ(xdo({"windowfocus", "--sync", info}), 0);

@@ -198,7 +198,9 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     // While semi-modeless dialogs are on display every frame stays disabled.
     if (tk().dialogs.nSemi > 0) style |= WS_DISABLED;
-    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, r.left, r.top,
+    // Left and top are the frame's own corner, as for the root: the client area lies inside
+    // it below the caption, which thus stays in view at the parent's edge.
+    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, left, top,
                                  r.right - r.left, r.bottom - r.top, parent, nullptr,
                                  tk().core.wInstance, nullptr);
     window(n).frame = frame;
@@ -251,9 +253,12 @@ void yyclosechild_(int& number) {
     yyclosemcidevice(number);
     if (number == tk().core.wIndex) release_held_dc();
     const HWND frame = window(number).frame;
+    // The owner of the next dialog is usually the client that last had the focus: it must not
+    // be left naming a window that is gone.
+    HWND& winCur = tk().core.hWinCur;
+    if (winCur == frame || IsChild(frame, winCur)) winCur = window(0).frame;
     if (IsWindow(window(number).client)) DestroyWindow(window(number).client);
     if (IsWindow(frame)) DestroyWindow(frame);
-    if (tk().core.hWinCur == frame) tk().core.hWinCur = window(0).frame;
     forget_slot(number);
 }
 

@@ -139,6 +139,10 @@ public:
         return {DisplayWidth(dpy_, screen_), DisplayHeight(dpy_, screen_)};
     }
     int bits_per_pixel() const override { return depth_; }
+    bool shows_frame(HWND hwnd) const override {
+        const Window* w = lookup(hwnd);
+        return !w || !x11::is_managed(w->style);
+    }
 
     void surface_described(HWND hwnd, const SurfaceDescription& d) override;
     void surface_created(HWND hwnd, Surface& surface) override;

@@ -59,6 +59,44 @@ TEST_F(InputTest, FocusMovesBetweenChildrenWithoutReactivating) {
     EXPECT_EQ(GetFocus(), f);
 }
 
+// A frame that passes the focus on to its one child, as a toolkit's frame hands it to its
+// client window.
+HWND focus_child = nullptr;
+LRESULT CALLBACK passing_frame(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS && focus_child) SetFocus(focus_child);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Destroying the focused child, alone or with its frame: the focus never goes back to a window
+// on its way out, and ends on the nearest one that stays.
+TEST_F(InputTest, FocusIsNotHandedBackToAWindowBeingDestroyed) {
+    struct Case {
+        const char* name;
+        bool frameToo; // the frame, a child of the outer frame, goes after its child
+    };
+    for (const Case c : {Case{"the child alone", false}, Case{"the child, then its frame", true}}) {
+        SCOPED_TRACE(c.name);
+        const HWND outer = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+        const HWND inner = child(outer, 1, WS_CHILD | WS_VISIBLE | WS_CAPTION);
+        const HWND client = child(inner, 2);
+        SetWindowLongPtrA(inner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(passing_frame));
+        focus_child = client;
+        SetFocus(client);
+        ASSERT_EQ(GetFocus(), client);
+        recorder.clear();
+        DestroyWindow(client);
+        focus_child = nullptr;
+        for (const Received& r : recorder.log())
+            EXPECT_FALSE(r.hwnd == client && r.message == WM_SETFOCUS);
+        EXPECT_EQ(GetFocus(), inner);
+        if (c.frameToo) {
+            DestroyWindow(inner);
+            EXPECT_EQ(GetFocus(), outer);
+        }
+        DestroyWindow(outer);
+    }
+}
+
 TEST_F(InputTest, ClickActivatesTheFrameAndReachesTheChild) {
     const HWND a = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE, "A");
     const HWND b = CreateWindowExA(0, "TestFrame", "B", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100,

@@ -1,5 +1,6 @@
 // Root and child windows: geometry, the window table, selection and closing.
 #include "core/context.h"
+#include "window/nonclient.h"
 #include "window_fixture.h"
 
 using namespace testtk;
@@ -64,31 +65,62 @@ TEST_F(ToolkitWindows, TheTwentyFirstChildIsRefusedAndTheLowestFreeSlotIsReused)
     EXPECT_EQ(open_child(1, 0, 0, 100, 80), 7);
 }
 
-TEST_F(ToolkitWindows, InsideRootChildIsPlacedInRootUnits) {
-    open_root(1000, 800);
-    const int n = open_child(1 | 16, 6500, 1000, 3000, 2000);
-    ASSERT_EQ(n, 1);
-    RECT c;
-    GetClientRect(client(n), &c);
-    EXPECT_EQ(c.right, 300);
-    EXPECT_EQ(c.bottom, 160);
-    // The frame is placed so that its client area starts at (650, 80) of the root's.
-    POINT origin{0, 0};
-    MapWindowPoints(client(n), client(0), &origin, 1);
-    EXPECT_EQ(origin.x, 650);
-    EXPECT_EQ(origin.y, 80);
-    EXPECT_EQ(GetParent(frame(n)), client(0));
-}
-
-TEST_F(ToolkitWindows, FreeStandingChildDefaultsToEightyPercentCentred) {
-    open_root(600, 400);
-    const int n = open_child(1, -1, -1, 0, 0);
-    ASSERT_EQ(n, 1);
-    const RECT r = screen_rect_of(client(n));
-    EXPECT_EQ(r.right - r.left, 819);
-    EXPECT_EQ(r.left, 103);
-    EXPECT_EQ(r.bottom - r.top, 614);
-    EXPECT_EQ(r.top, 384 - 307);
+// Left and top place the frame's corner, inside the root's client area or on the screen, and
+// the width and height are the client's: the whole caption is in view.
+TEST_F(ToolkitWindows, ChildFramesStandAtTheirLeftAndTopWithTheCaptionInView) {
+    struct Case {
+        const char* name;
+        int flags, left, top, width, height;
+        POINT corner; // the frame's, in the root's client area or on the screen
+        SIZE client;
+    };
+    const Case cases[] = {
+        {"inside the root, in root units", 1 | 16, 6500, 1000, 3000, 2000, {650, 80}, {300, 160}},
+        {"inside the root, at its corner", 1 | 16, 0, 0, 3000, 2000, {0, 0}, {300, 160}},
+        {"inside the root, the result window's",
+         1 | 16,
+         6500,
+         100,
+         3000,
+         5000,
+         {650, 8},
+         {300, 400}},
+        {"free-standing, screen pixels", 1, 100, 50, 200, 120, {100, 50}, {200, 120}},
+        {"free-standing, default size centred",
+         1,
+         -1,
+         -1,
+         0,
+         0,
+         {512 - 409, 384 - 307},
+         {819, 614}},
+    };
+    const plat::Pixel caption = plat::pixel_from_colorref(GetSysColor(COLOR_ACTIVECAPTION));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open_root(1000, 800);
+        const int n = open_child(c.flags, c.left, c.top, c.width, c.height);
+        ASSERT_EQ(n, 1);
+        const bool inside = (c.flags & 16) != 0;
+        EXPECT_EQ(GetParent(frame(n)), inside ? client(0) : nullptr);
+        RECT r = screen_rect_of(frame(n));
+        if (inside) MapWindowPoints(nullptr, client(0), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, c.corner.x);
+        EXPECT_EQ(r.top, c.corner.y);
+        RECT cl;
+        GetClientRect(client(n), &cl);
+        EXPECT_EQ(cl.right, c.client.cx);
+        EXPECT_EQ(cl.bottom, c.client.cy);
+        // The client area lies below the caption, and the caption's first rows are shown.
+        const RECT w = screen_rect_of(inside ? frame(0) : frame(n)), f = screen_rect_of(frame(n));
+        const int border = plat::ThickFrame;
+        EXPECT_EQ(screen_rect_of(client(n)).top - f.top, border + plat::CaptionHeight);
+        const HWND top = inside ? frame(0) : frame(n);
+        EXPECT_EQ(testsupport::presented_pixel(top, f.left - w.left + border + 2,
+                                               f.top - w.top + border + 1),
+                  caption);
+        WindowClose();
+    }
 }
 
 TEST_F(ToolkitWindows, ClosingTheCurrentChildSelectsTheRootButClosingAnotherDoesNot) {
@@ -105,6 +137,27 @@ TEST_F(ToolkitWindows, ClosingTheCurrentChildSelectsTheRootButClosingAnotherDoes
     EXPECT_EQ(tess::tk().tessar01.windowWidth, 600);
     EXPECT_EQ(tess::tk().tessar01.windowFlags[static_cast<std::size_t>(b)], -1);
     EXPECT_EQ(frame(b), nullptr);
+}
+
+// The owner of the next dialog or message box never names a closed child: whether the focus
+// was still in the child's client when it closed or had moved on to a control of the root.
+TEST_F(ToolkitWindows, ClosingAChildLeavesTheDialogOwnerOnALiveWindow) {
+    for (const bool focusMovedOn : {false, true}) {
+        SCOPED_TRACE(focusMovedOn ? "focus moved on to a control" : "focus in the child");
+        open_root(600, 400);
+        const int n = open_child(1 | 16, 1000, 1000, 3000, 3000);
+        ASSERT_EQ(tess::tk().core.hWinCur, client(n));
+        if (focusMovedOn) {
+            const HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 300, 80, 20,
+                                              client(0), nullptr, nullptr, nullptr);
+            SetFocus(edit);
+            ASSERT_EQ(GetFocus(), edit);
+        }
+        WindowCloseChild(n);
+        EXPECT_TRUE(IsWindow(tess::tk().core.hWinCur));
+        EXPECT_TRUE(GetFocus() == nullptr || IsWindow(GetFocus()));
+        WindowClose();
+    }
 }
 
 TEST_F(ToolkitWindows, BadWindowNumbersRecordTheErrorAndChangeNothing) {
