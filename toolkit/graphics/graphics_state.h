@@ -65,6 +65,7 @@ struct ColourTables {
     std::array<Rgb, ToolkitColours> full{};
     std::array<Rgb, 16> sixteen{};
     std::array<Rgb, ReducedColoursMax> reduced{};
+    bool filled = false;              // xxpali_ has run: the tables hold the scheme
     std::vector<PALETTEENTRY> device; // nc + 18 entries once built
     HPALETTE gPal256 = nullptr;
 };
