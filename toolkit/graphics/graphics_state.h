@@ -116,6 +116,7 @@ struct ScreenDriver {
     std::array<int, 4> viewportPixels{};
     std::array<int, 2> viewportSize{};
     int WinWidth = 0, WinHeight = 0;
+    int ngColours = 0; // the display's graphics colour count as the root window took it
 };
 
 struct Graphics {
