@@ -23,6 +23,7 @@ namespace tess {
 // up from the baseline.
 struct StrokeSegment {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    friend bool operator==(const StrokeSegment&, const StrokeSegment&) = default;
 };
 
 struct StrokeText {
