@@ -44,8 +44,11 @@ void charset_use_hardware();
 
 // The code 0 to 255 of one character.
 int xxichar_(char c);
-// Recomputes the characters across and down the area (the driver's metrics when screen
-// graphics are on).
+// Characters across and down the window: the window's extent over the character-size basis of
+// the area, times the characters per area, over the size factor.
+std::array<float, 2> charset_cell_counts();
+// Recomputes the characters across and down (through the driver's metrics, operation 21, or 25
+// for the hardware set, when screen graphics are on).
 void xxcharcells_();
 
 } // namespace tess

@@ -6,6 +6,7 @@
 #include "core/context.h"
 #include "core/settings.h"
 #include "graphics/charset.h"
+#include "graphics/grstate.h"
 #include "graphics/oswin.h"
 #include "public/grinit.h"
 #include "public/strint.h"
@@ -48,6 +49,7 @@ char first_letter(TextRef letter) {
 void IGrCharSet(TextRef name) {
     if (IActualLength(name) == 1 && (name[0] == 'H' || name[0] == 'h')) {
         charset_use_hardware();
+        xxhdrv_(25);
         return;
     }
     std::string word = first_word(name);
@@ -66,6 +68,7 @@ void IGrCharJustify(TextRef letter) {
 void IGrCharSpacing(TextRef letter) {
     const char c = first_letter(letter);
     graphics().state.spacing = c == 'H' || c == 'h' ? 2 : c == 'P' || c == 'p' ? 1 : 0;
+    xxgdrv_(21);
 }
 
 void IGrCharSize(const float& width, const float& height) {

@@ -263,9 +263,9 @@ TEST_F(CharacterSetSelection, SizeFactorsAndCharacterCells) {
         EXPECT_FLOAT_EQ(graphics().state.charCells[0], c.cells[0]);
         EXPECT_FLOAT_EQ(graphics().state.charCells[1], c.cells[1]);
     }
-    // Once the driver has measured the area, its pixels count.
+    // Once the area has been measured, its pixels count.
     graphics().state.deviceExtent = {639.99f, 479.99f};
-    graphics().state.areaPixels = {320, 240};
+    graphics().state.charBasisPixels = {320, 240};
     IGrCharSize(1, 1);
     EXPECT_NEAR(graphics().state.charCells[0], 150, 0.01);
     EXPECT_NEAR(graphics().state.charCells[1], 50, 0.01);
