@@ -1,6 +1,7 @@
 #include <array>
 #include <gtest/gtest.h>
 
+#include "charfile_writer.h"
 #include "graphics/charset.h"
 #include "grstate_fixture.h"
 
@@ -53,6 +54,33 @@ TEST_F(CharacterSetOnScreen, SizeSpacingAndSetReachTheDriver) {
         EXPECT_NEAR(s.charCells[1], step.cells[1], 0.01);
         s.screenGraphics = 1;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The first window of the process probes the standard files; a broken or missing one leaves
+// no error behind, and the hardware characters are in use afterwards.
+TEST_F(CharacterSetOnScreen, FirstWindowProbesTheStandardFilesWithoutAnError) {
+    dir.write("swiss.chr", charfile::build(charfile::standard_font(false)));
+    dir.write("roman.chr", "broken");
+    dir.write("fixed.chr", charfile::build(charfile::standard_font(true)));
+    tess::graphics_process() = {};
+    plat::use_headless_backend({1024, 768}, 24);
+    tess::tk().settings.initialised = 0;
+    WInitialise(" ");
+    InfoError(1);
+    tess::WindowDescription d;
+    d.Flags = 7;
+    d.Width = 200;
+    d.Height = 100;
+    d.Title = "Probe";
+    WindowOpen(d, 16);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(tess::graphics_process().charFileAvailable, (std::array<int, 6>{1, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(tess::graphics().charsets.current.kind, 0);
+    tess::graphics_process() = {};
 }
 
 } // namespace
