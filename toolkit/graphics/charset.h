@@ -31,7 +31,8 @@ CharFileLayout charset_read(std::span<const std::uint8_t> bytes, CharacterSet& s
 int charset_parse(const std::uint8_t* data, std::size_t size);
 
 // The cache of loaded sets. find copies a hit into set; add keeps a copy when there is room
-// for it (20 sets, 70000 stroke bytes) and tells whether it did.
+// for it (20 sets, 70000 stroke bytes, a name of at most 160 characters) and tells whether it
+// did.
 bool charset_cache_find(std::string_view name, CharacterSet& set);
 bool charset_cache_add(std::string_view name, const CharacterSet& set);
 
