@@ -286,6 +286,15 @@ UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEEN
     return n;
 }
 
+BOOL ResizePalette(HPALETTE palette, UINT entries) {
+    PaletteObject* p = find<PaletteObject>(palette);
+    if (!p || entries == 0 || palette == GetStockObject(DEFAULT_PALETTE)) return FALSE;
+    // Added entries are black; the palette is mapped afresh at its next realisation.
+    p->entries.resize(entries, PALETTEENTRY{0, 0, 0, 0});
+    p->mapping.clear();
+    return TRUE;
+}
+
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries) {
     const PaletteObject* p = find<PaletteObject>(palette);
     if (!p) return 0;
