@@ -1,5 +1,6 @@
 // The graphics area in the current window, the user units on it and the window size behind
 // both.
+#include "graphics/charset.h"
 #include "graphics/graphics_state.h"
 #include "graphics/grstate.h"
 #include "graphics/screen_driver.h"
@@ -45,6 +46,7 @@ void xxarea_(float x1, float y1, float x2, float y2) {
     if (s.areaLock == 0) {
         s.charBasisPixels = s.areaPixels;
         s.areaSize = {x2 - x1, y2 - y1};
+        xxcharcells_();
     }
 }
 

@@ -1,14 +1,14 @@
 // IGrInit, IGrArea, IGrUnits and IGrColourN over the graphics state.
 #include "public/grinit.h"
 
-#include "core/context.h"
-#include "graphics/graphics_state.h"
 #include "graphics/grstate.h"
+#include "public/grchar.h"
 
 using namespace tess;
 
 void IGrInit(TextRef device, const int&, const int&, const int&) {
     xxginit_(device);
+    xxcharprobe_();
     xxginitend_();
 }
 

@@ -55,6 +55,30 @@ TEST_F(ScreenDriver, TwoColourScreensDrawNonZeroColoursBlackOnWhite) {
     }
 }
 
+TEST_F(ScreenDriver, PaletteScreensDrawWithPaletteIndices) {
+    open(160, 120, 8, 64);
+    const HPALETTE palette = tess::graphics().colours.gPal256;
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(GetCurrentObject(dc(), OBJ_PAL), palette);
+    for (const auto& [colour, index] :
+         std::vector<std::pair<int, WORD>>{{100, 25}, {255, 63}, {0, 0}, {4, 1}}) {
+        IGrColourN(colour);
+        IGrColourN(colour);
+        EXPECT_EQ(pen_info().lopnColor, PALETTEINDEX(index)) << colour;
+    }
+    // A newly current window gets the palette too.
+    tess::WindowDescription d;
+    d.Flags = 7;
+    d.Left = d.Top = 40;
+    d.Width = 100;
+    d.Height = 80;
+    d.Title = "Kind";
+    int n = -1;
+    WindowOpenChild(d, n);
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(GetCurrentObject(tess::window(n).dc, OBJ_PAL), palette);
+}
+
 TEST_F(ScreenDriver, PlotModesAndLineTypesReachTheContext) {
     open(200, 100);
     const std::vector<std::pair<int, int>> modes{{0, R2_COPYPEN}, {1, R2_MERGEPEN}, {2, R2_MASKPEN},

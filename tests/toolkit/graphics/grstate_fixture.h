@@ -28,6 +28,7 @@ protected:
     // WInitialise and a root window with the given client size.
     void open(int width, int height, int bitsPerPixel = 24, int colours = 16) {
         plat::use_headless_backend({1024, 768}, bitsPerPixel);
+        tess::tk().settings.initialised = 0; // the display is read again at this depth
         WInitialise(" ");
         tess::WindowDescription d;
         d.Flags = 7;

@@ -111,7 +111,6 @@ TEST_F(GraphicsState, ScreenSetUpTakesTheDisplaysColourCount) {
         EXPECT_EQ(s.colour, 223);
         EXPECT_EQ(s.previousColour, 0);
         EXPECT_EQ(s.deviceColour, tess::xxcnum_(223));
-        EXPECT_EQ(error(), 0) << "the character-file probing leaves no error";
         WindowClose();
     }
 }
@@ -162,9 +161,14 @@ TEST_F(GraphicsState, DeviceTextWithHSendsNothingToTheDriver) {
         EXPECT_EQ(tess::graphics().state.colour, 5);
         EXPECT_NEAR(tess::graphics().state.areaPixels[0], 199.99f * 0.4f, 1e-3f);
     }
-    // A device text without H brings the screen back.
+    // A device text without H brings the screen back; the first IGrInit of a process probes
+    // the character files and leaves the error as it found it.
     tess::graphics().state.plotMode = 0;
+    tess::graphics_process().probed = false;
+    tess::error_record().error = 77;
     IGrInit(" ", 0, 0, 0);
+    EXPECT_TRUE(tess::graphics_process().probed);
+    EXPECT_EQ(error(), 77);
     EXPECT_EQ(tess::graphics().state.screenGraphics, 1);
     EXPECT_NE(pen(), penBefore);
     EXPECT_EQ(tess::graphics().state.area, (Quad{0, 0, 1, 1}));
