@@ -61,8 +61,11 @@ void xxmwindefinepalette(int build) {
         // rather than hand the screen a palette of black.
         if (!t.filled) xxpali_();
         t.device = build_entries(t, nc);
-        if (t.gPal256)
-            SetPaletteEntries(t.gPal256, 0, static_cast<UINT>(t.device.size()), t.device.data());
+        // A palette object made for another colour count takes the new size.
+        const auto size = static_cast<UINT>(t.device.size());
+        if (t.gPal256 && GetPaletteEntries(t.gPal256, 0, 0, nullptr) != size)
+            ResizePalette(t.gPal256, size);
+        if (t.gPal256) SetPaletteEntries(t.gPal256, 0, size, t.device.data());
     }
     if (!t.device.empty() && !t.gPal256) {
         std::vector<unsigned char> bytes(sizeof(LOGPALETTE) +

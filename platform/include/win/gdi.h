@@ -112,6 +112,7 @@ HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);
 BOOL UnrealizeObject(HGDIOBJ object);
 UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
+BOOL ResizePalette(HPALETTE palette, UINT entries);
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
 COLORREF GetNearestColor(HDC hdc, COLORREF color);
 
