@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <ranges>
 #include <vector>
 
 #include "backend/backend.h"
@@ -49,10 +48,17 @@ const std::vector<PALETTEENTRY>& entries_of(HGDIOBJ palette) {
     return p && !p->entries.empty() ? p->entries : defaults;
 }
 
+COLORREF entry_color(COLORREF c) {
+    return c;
+}
+
+// Over COLORREFs or palette entries. (No range adaptor here: clang 14 cannot compile
+// libstdc++ 12's views, and the fuzz build uses clang.)
 template <class Colors> COLORREF nearest(const Colors& colors, COLORREF c) {
     COLORREF best = c;
     long bestDistance = LONG_MAX;
-    for (COLORREF s : colors) {
+    for (const auto& entry : colors) {
+        const COLORREF s = entry_color(entry);
         const long dr = GetRValue(s) - GetRValue(c), dg = GetGValue(s) - GetGValue(c),
                    db = GetBValue(s) - GetBValue(c);
         const long d = dr * dr + dg * dg + db * db;
@@ -70,7 +76,7 @@ Pixel plat::resolve_color(const DeviceContext& dc, COLORREF color) {
         const std::size_t i = color & 0xFFFF;
         rgb = i < entries.size() ? entry_color(entries[i]) : entry_color(entries[0]);
     } else if ((color >> 24) == 0x02 && !palette_device()) {
-        rgb = nearest(entries_of(dc.palette) | std::views::transform(entry_color), rgb);
+        rgb = nearest(entries_of(dc.palette), rgb);
     }
     // Bitmaps keep every colour; the screen shows only those of the system palette.
     if (palette_device() && dc.hwnd) rgb = nearest(system_palette(), rgb);

@@ -12,7 +12,6 @@ namespace plat {
 namespace {
 
 constexpr DWORD NotFound = 0xFFFFFFFF;
-constexpr UINT StateBits = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE;
 constexpr int MaxDepth = 16; // nesting of pop-ups in templates and searches
 
 std::deque<Menu>& menus() {
