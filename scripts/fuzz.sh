@@ -15,9 +15,13 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:halt_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}"
 
+# clang-14 (the install script's) where it is, else the default clang.
+cc=$(command -v clang-14 || command -v clang)
+cxx=$(command -v clang++-14 || command -v clang++)
+
 echo "== $dir: configure and build the fuzz targets"
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESS_FUZZ=ON -DTESS_WERROR=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
 cmake --build "$dir" -j "$jobs" --target tess_fuzzers -- --no-print-directory >/dev/null
 
 targets=("$@")
