@@ -4,7 +4,6 @@
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <ranges>
 #include <vector>
 
 #include "backend/backend.h"
@@ -86,10 +85,17 @@ long distance(COLORREF a, COLORREF b) {
     return dr * dr + dg * dg + db * db;
 }
 
+COLORREF entry_color(COLORREF c) {
+    return c;
+}
+
+// Over COLORREFs or palette entries. (No range adaptor here: clang 14 cannot compile
+// libstdc++ 12's views, and the fuzz build uses clang.)
 template <class Colors> COLORREF nearest(const Colors& colors, COLORREF c) {
     COLORREF best = c;
     long bestDistance = LONG_MAX;
-    for (COLORREF s : colors) {
+    for (const auto& entry : colors) {
+        const COLORREF s = entry_color(entry);
         const long d = distance(s, c);
         if (d < bestDistance) bestDistance = d, best = s;
     }
@@ -199,7 +205,7 @@ Pixel plat::resolve_color(const DeviceContext& dc, COLORREF color) {
             return pixel_from_colorref(system_palette().at(p->mapping[i]));
         rgb = entry_color(entries[i]);
     } else if ((color >> 24) == 0x02 && !palette_device()) {
-        rgb = nearest(entries_of(dc.palette) | std::views::transform(entry_color), rgb);
+        rgb = nearest(entries_of(dc.palette), rgb);
     }
     // Bitmaps keep every colour; the screen shows only those of the system palette.
     if (screen) rgb = nearest(screen_colors(), rgb);
