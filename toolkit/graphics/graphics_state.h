@@ -77,6 +77,7 @@ struct CharacterSet {
     std::array<std::int32_t, CharPrimaryCodes> primary{};
     std::array<std::int32_t, CharExtensionCodes> extension{};
     std::vector<std::uint8_t> strokes; // primary then extension data, at most CharStrokeBytes
+    std::int32_t primaryBytes = 0;     // where the extension's data starts in strokes
 };
 
 struct CachedCharacterSet {
@@ -88,8 +89,7 @@ struct CachedCharacterSet {
 struct CharacterSets {
     CharacterSet current;
     std::array<char, CharNameLength> nameStore{}; // blank for the hardware set
-    std::vector<CachedCharacterSet> cache;        // at most CharCacheSets
-    std::size_t cacheBytes = 0;                   // at most CharCacheBytes
+    int storeKind = 0; // the kind of the set in the name store, while the hardware set is in use
 };
 
 // The screen driver's platform objects and caches for the current drawing window.
@@ -128,6 +128,8 @@ struct Graphics {
 struct GraphicsProcess {
     bool probed = false;
     std::array<int, CharFileCount> charFileAvailable{};
+    std::vector<CachedCharacterSet> charCache; // at most CharCacheSets
+    std::size_t charCacheBytes = 0;            // at most CharCacheBytes
 };
 
 Graphics& graphics();
