@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/charset_strokes.h"
 #include "graphics/driver_draw.h"
 #include "graphics/graphics_state.h"
 
@@ -64,11 +65,50 @@ void hardware_text(DevicePoint at, std::string_view text) {
              static_cast<int>(text.size()));
 }
 
+// The strokes scaled to the character cell of the current size, drawn with the pen in the
+// current line type and plot mode.
+void stroke_text(DevicePoint at, std::string_view text) {
+    const Graphics& g = graphics();
+    const GraphicsAttributes& s = g.state;
+    const StrokeText strokes = charset_text_strokes(g.charsets.current, text, s.spacing == 1);
+    if (s.charCells[0] <= 0 || s.charCells[1] <= 0) return;
+    const double cellWidth = s.deviceSize[0] / s.charCells[0];
+    const double cellHeight = s.deviceSize[1] / s.charCells[1];
+    double left = at.x;
+    if (s.justify == 2)
+        left -= strokes.width * cellWidth;
+    else if (s.justify != 1)
+        left -= strokes.width * cellWidth / 2;
+    // The cell's middle on the point: the baseline half a cell below it.
+    const double baseline = at.y + cellHeight / 2;
+    auto device = [&](float cx, float cy) {
+        return DevicePoint{left + cx * cellWidth, baseline - cy * cellHeight};
+    };
+    const HDC hdc = g.driver.hdc;
+    const double w = s.deviceSize[0], h = s.deviceSize[1];
+    for (std::size_t i = 0; i < strokes.segments.size(); ++i) {
+        const StrokeSegment& seg = strokes.segments[i];
+        DevicePoint a = device(seg.x1, seg.y1), b = device(seg.x2, seg.y2);
+        if (!xxclipline_(a, b, -1, -1, w + 1, h + 1)) continue;
+        const POINT from = xxpixel_(a), to = xxpixel_(b);
+        MoveToEx(hdc, from.x, from.y, nullptr);
+        LineTo(hdc, to.x, to.y);
+        // A stroke that does not go on from here ends with its own last pixel.
+        const bool continues = i + 1 < strokes.segments.size() &&
+                               strokes.segments[i + 1].x1 == seg.x2 &&
+                               strokes.segments[i + 1].y1 == seg.y2;
+        if (!continues) LineTo(hdc, to.x + 1, to.y);
+    }
+}
+
 } // namespace
 
 void xxmwintext_(float x, float y, std::string_view text) {
     if (!xxcandraw_() || text.empty()) return;
-    hardware_text(xxu2p_(x, y), text);
+    if (graphics().charsets.current.kind == 0)
+        hardware_text(xxu2p_(x, y), text);
+    else
+        stroke_text(xxu2p_(x, y), text);
 }
 
 } // namespace tess
