@@ -8,12 +8,7 @@
 
 void MainProgram() {
     WInitialise(" ");
-    tess::WindowDescription root;
-    root.Flags = tess::WinFlagSystemMenu | tess::WinFlagMinimiseBox | tess::WinFlagMaximiseBox;
-    root.Width = 520;
-    root.Height = 400;
-    root.Title = "Tessaramond Grafik";
-    WindowOpen(root);
+    graphics_example::open_root_window();
     const int picture = graphics_example::open_picture_window();
     for (;;) {
         int type = 0;

@@ -24,23 +24,23 @@ void line_types() {
 }
 
 // Each mode draws over a band whose left half is yellow and right half white, so the four
-// results differ: copy blue on both, or white and blue, and yellow and blue, exclusive-or
-// the differences.
+// results differ: a filled strip in the band's lower half, lines in its upper half.
 void plot_modes() {
+    const int copy = 0;
     for (int m = 0; m < PlotModes; ++m) {
-        const float top = ModeTop - m * ModeStep, middle = (ModeLeft + ModeRight) / 2;
-        const int copy = 0;
+        const float top = ModeTop - m * ModeStep, bottom = top - ModeBandHeight;
+        const float middle = (ModeLeft + ModeRight) / 2;
         IGrPlotMode(copy);
         IGrColourN(ModeBackground);
-        IGrFillRectangle(ModeLeft, top - ModeBandHeight, middle, top);
+        IGrFillRectangle(ModeLeft, bottom, middle, top);
         IGrPlotMode(m);
         IGrColourN(ModeInk);
-        for (float y = top - ModeBandHeight + 1; y < top; y += 1) {
+        IGrFillRectangle(ModeLeft, bottom, ModeRight, bottom + ModeBandHeight / 2);
+        for (float y = bottom + ModeBandHeight / 2 + 0.5f; y < top; y += 0.7f) {
             IGrMoveTo(ModeLeft, y);
             IGrLineTo(ModeRight, y);
         }
     }
-    const int copy = 0;
     IGrPlotMode(copy);
 }
 
@@ -100,6 +100,15 @@ void invert_picture() {
     IGrFillRectangle(0.0f, 0.0f, 100.0f, 100.0f);
     IGrPlotMode(copy);
     IGrColourN(223);
+}
+
+void open_root_window() {
+    tess::WindowDescription root;
+    root.Flags = tess::WinFlagSystemMenu | tess::WinFlagMinimiseBox | tess::WinFlagMaximiseBox;
+    root.Width = 520;
+    root.Height = 400;
+    root.Title = "Tessaramond Grafik";
+    WindowOpen(root);
 }
 
 int open_picture_window() {

@@ -25,6 +25,8 @@ constexpr const char* StrokeSet = "swiss.chr";
 void draw_picture();
 // Exclusive-or of the whole window with white: every colour becomes its opposite.
 void invert_picture();
+// Opens the example's root window.
+void open_root_window();
 // Opens the child window of the picture inside the root and draws it; its window number.
 int open_picture_window();
 

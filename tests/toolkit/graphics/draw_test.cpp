@@ -2,6 +2,7 @@
 #include <cmath>
 #include <limits>
 
+#include "charfile_writer.h"
 #include "draw_fixture.h"
 
 using namespace drawtest;
@@ -116,7 +117,8 @@ TEST_F(Drawing, FillsInEveryColourOfTheTable) {
 TEST_F(Drawing, DrawingStaysInsideTheArea) {
     open();
     background(0);
-    // Columns 50 to 149 and, from the bottom, rows 30 to 89 of 120: from the top 30 to 89.
+    // The area's corners in pixels are truncated: 0.25 of 199.99 is column 49, 0.75 column
+    // 149; upwards 29 and 89 of 119.99, which are rows 90 and 30 from the top.
     IGrArea(0.25f, 0.25f, 0.75f, 0.75f);
     IGrUnits(0.0f, 0.0f, 1.0f, 1.0f);
     IGrColourN(223);
@@ -124,7 +126,7 @@ TEST_F(Drawing, DrawingStaysInsideTheArea) {
     IGrMoveTo(-5.0f, 0.75f);
     IGrLineTo(5.0f, 0.75f);
     IGrCharOut(0.5f, 0.9f, "WWWWWWWWWWWWWWWWWWWW");
-    auto inside = [](int c, int r) { return c >= 50 && c < 150 && r >= 30 && r < 90; };
+    auto inside = [](int c, int r) { return c >= 49 && c <= 149 && r >= 30 && r <= 90; };
     int inked = 0;
     for (int r = 0; r < H; ++r)
         for (int c = 0; c < W; ++c) {
@@ -136,10 +138,11 @@ TEST_F(Drawing, DrawingStaysInsideTheArea) {
             }
         }
     // The lower half filled, the line across at three quarters, some text near the top.
-    EXPECT_EQ(at(50, 89), Black);
-    EXPECT_EQ(at(149, 60), Black);
+    EXPECT_EQ(at(49, 90), Black);
+    EXPECT_EQ(at(149, 61), Black);
     EXPECT_EQ(at(100, 59), White);
-    EXPECT_GT(inked, 100 * 30);
+    EXPECT_EQ(row_marks(45, 45, 155, Black), "0000" + std::string(101, '1') + "00000");
+    EXPECT_GT(inked, 101 * 30);
 }
 
 TEST_F(Drawing, FarCoordinatesDrawTheVisiblePart) {
@@ -164,6 +167,7 @@ TEST_F(Drawing, HardwareTextIsJustifiedOnThePoint) {
         const char* letter;
         int inkLeft, inkRight; // ink wanted left and right of x = 100
     } rows[] = {{"L", 0, 1}, {"R", 1, 0}, {"C", 1, 1}};
+    IGrCharSize(4.0f, 4.0f);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.letter);
         background(0);
@@ -173,8 +177,11 @@ TEST_F(Drawing, HardwareTextIsJustifiedOnThePoint) {
         int left = 0, right = 0, above = 0, below = 0;
         for (int row = 0; row < H; ++row)
             for (int c = 0; c < W; ++c) {
-                if (at(c, row) == White) continue;
-                EXPECT_EQ(at(c, row), 0xC30000) << c << "," << row;
+                const plat::Pixel p = at(c, row);
+                if (p == White) continue;
+                // Red ink, its edges blended with the white background.
+                EXPECT_TRUE((p >> 16 & 0xFF) >= (p >> 8 & 0xFF) && (p >> 8 & 0xFF) == (p & 0xFF))
+                    << std::hex << p << " at " << std::dec << c << "," << row;
                 (c < 100 ? left : right)++;
                 (row < 60 ? above : below)++;
             }
@@ -183,6 +190,47 @@ TEST_F(Drawing, HardwareTextIsJustifiedOnThePoint) {
         EXPECT_GT(above, 0);
         EXPECT_GT(below, 0);
     }
+}
+
+// Stroke text: a set of two glyphs built here, a dash across the cell's middle and a bar up
+// its centre, drawn with the pen at the character size, justified on x and centred on y.
+TEST_F(Drawing, StrokeTextIsScaledToTheCharacterCell) {
+    charfile::Spec spec;
+    spec.cells = {6, 8};
+    spec.glyphs['-'] = {{{{0, 4}, {6, 4}}}, 6};
+    spec.glyphs['I'] = {{{{3, 0}, {3, 8}}}, 6};
+    dir.write("strich.chr", charfile::build(spec));
+    open();
+    IGrCharSet("strich.chr");
+    ASSERT_EQ(InfoError(1), 0);
+    // Cells of 16 by 24 pixels: 12.5 characters across 200 pixels, 5 down 120.
+    IGrCharSize(6.0f, 5.0f);
+    const struct {
+        const char* letter;
+        int left; // the dash's first column; it is 16 pixels long, its end included
+    } rows[] = {{"L", 50}, {"R", 34}, {"C", 42}};
+    constexpr plat::Pixel Blue = 0x0000C3;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.letter);
+        background(0);
+        IGrColourN(144);
+        IGrCharJustify(r.letter);
+        IGrCharOut(ux(50), uy(60), "-");
+        std::string expected(W, '0');
+        for (int c = r.left; c <= r.left + 16; ++c)
+            expected[c] = '1';
+        EXPECT_EQ(row_marks(60, 0, W, Blue), expected);
+        EXPECT_EQ(row_marks(59, 0, W, Blue), std::string(W, '0'));
+        EXPECT_EQ(row_marks(61, 0, W, Blue), std::string(W, '0'));
+    }
+    // The bar of the second character: the cell's centre column, from the baseline half a
+    // cell below y to a whole cell above it.
+    background(0);
+    IGrColourN(144);
+    IGrCharJustify("L");
+    IGrCharOut(ux(50), uy(60), "-I");
+    for (int row = 40; row < 80; ++row)
+        EXPECT_EQ(at(74, row) == Blue, row >= 48 && row <= 72) << row;
 }
 
 // Drawing between events goes through the held context and is shown at the next wait.
