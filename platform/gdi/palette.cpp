@@ -101,7 +101,7 @@ void plat::limit_to_screen_colors(const DeviceContext& dc, Painter& painter, con
 }
 
 HPALETTE CreatePalette(const LOGPALETTE* palette) {
-    if (!palette || palette->palNumEntries == 0 || palette->palNumEntries > 256) return nullptr;
+    if (!palette || palette->palNumEntries == 0) return nullptr;
     PaletteObject p;
     p.entries.assign(palette->palPalEntry, palette->palPalEntry + palette->palNumEntries);
     return static_cast<HPALETTE>(add_object(std::move(p)));

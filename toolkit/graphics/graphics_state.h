@@ -65,6 +65,7 @@ struct ColourTables {
     std::array<Rgb, ToolkitColours> full{};
     std::array<Rgb, 16> sixteen{};
     std::array<Rgb, ReducedColoursMax> reduced{};
+    bool filled = false;              // xxpali_ has run: the tables hold the scheme
     std::vector<PALETTEENTRY> device; // nc + 18 entries once built
     HPALETTE gPal256 = nullptr;
 };
@@ -115,6 +116,7 @@ struct ScreenDriver {
     std::array<int, 4> viewportPixels{};
     std::array<int, 2> viewportSize{};
     int WinWidth = 0, WinHeight = 0;
+    int ngColours = 0; // the display's graphics colour count as the root window took it
 };
 
 struct Graphics {

@@ -144,3 +144,16 @@ int SaveDC(HDC hdc);
 BOOL RestoreDC(HDC hdc, int saved);
 int SetMapMode(HDC hdc, int mode);
 BOOL GetTextExtentPointA(HDC hdc, LPCSTR text, int length, SIZE* size);
+
+// Queries of a context's state.
+constexpr UINT OBJ_PEN = 1, OBJ_BRUSH = 2, OBJ_PAL = 5, OBJ_FONT = 6, OBJ_BITMAP = 7;
+struct LOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+};
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+int GetROP2(HDC hdc);
+int GetBkMode(HDC hdc);
+// 1 and a copy of the selected clip region in region, 0 when none is selected, -1 on failure.
+int GetClipRgn(HDC hdc, HRGN region);
