@@ -75,7 +75,8 @@ void texts() {
     IGrCharSet(StrokeSet);
     const int err = InfoError(1);
     IGrColourN(160);
-    IGrCharOut(TextX, StrokeTextY, err == 0 ? "Strichzeichen" : "(keine Strichzeichen)");
+    const std::string_view text = err == 0 ? "Strichzeichen" : "(keine Strichzeichen)";
+    IGrCharOut(TextX, StrokeTextY, text);
     IGrCharSet("H");
 }
 

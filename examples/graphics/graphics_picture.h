@@ -2,6 +2,8 @@
 // colour number and text, drawn with the toolkit's graphics routines into the current window.
 #pragma once
 
+#include <string_view>
+
 namespace graphics_example {
 
 // The picture's layout in its user units (0 to 100 both ways, y upwards).
@@ -19,7 +21,7 @@ constexpr float PolygonCentreX = 75, PolygonCentreY = 30;
 constexpr float TextX = 50, HardwareTextY = 56, StrokeTextY = 48;
 
 // The character file the example writes its stroke text in, when it can be found.
-constexpr const char* StrokeSet = "swiss.chr";
+constexpr std::string_view StrokeSet = "swiss.chr";
 
 // Draws the whole picture into the current window.
 void draw_picture();

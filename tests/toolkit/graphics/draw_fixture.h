@@ -16,7 +16,8 @@ class Drawing : public testtk::ToolkitWindows {
 protected:
     static constexpr int W = 200, H = 120;
 
-    void open(int bits = 24) {
+    // colours: what the program asks of a palette screen (WindowOpen's second argument).
+    void open(int bits = 24, int colours = 16) {
         if (bits != 24) {
             // The display's colours are read once per process, at start-up.
             screen = &plat::use_headless_backend({1024, 768}, bits);
@@ -24,7 +25,13 @@ protected:
             WInitialise(" ");
             reread_ = true;
         }
-        open_root(W, H);
+        tess::WindowDescription d;
+        d.Flags = 7;
+        d.Left = d.Top = 10;
+        d.Width = W;
+        d.Height = H;
+        d.Title = "Grafik";
+        WindowOpen(d, colours);
         drain();
         IGrUnits(0.0f, 0.0f, static_cast<float>(W), static_cast<float>(H));
         InfoError(1);
@@ -94,6 +101,18 @@ inline plat::Pixel scheme_colour(int n) {
     default:
         return rgb(191 - 4 * j, 191 - 4 * j, 191 - 4 * j);
     }
+}
+
+// The 16-colour table's colour of a colour number on a 16-colour device: each band of 32
+// numbers centred on a multiple of 32 is one hue, bright below the multiple, dark above.
+inline plat::Pixel sixteen_colour(int n) {
+    constexpr int table0[8] = {0, 4, 6, 2, 3, 1, 5, 7};
+    constexpr plat::Pixel sixteen[16] = {0xFFFFFF, 0x0000BF, 0x00BF00, 0x00BFBF, 0xBF0000, 0xBF00BF,
+                                         0xBFBF00, 0x404040, 0xBFBFBF, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                         0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000};
+    if (n == 0) return sixteen[0];
+    const int k = ((n + 16) / 32) % 8;
+    return sixteen[table0[k] + ((n + 16) % 32 < 16 ? 8 : 0)];
 }
 
 } // namespace drawtest
