@@ -37,9 +37,10 @@ struct DeviceContext {
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
-    HGDIOBJ palette = nullptr;   // null: the default palette
-    HGDIOBJ bitmap = nullptr;    // memory contexts draw into the selected bitmap
-    HGDIOBJ ownBitmap = nullptr; // the one-pixel bitmap a memory context starts with
+    HGDIOBJ palette = nullptr;      // null: the default palette
+    bool paletteBackground = false; // SelectPalette's bForceBackground
+    HGDIOBJ bitmap = nullptr;       // memory contexts draw into the selected bitmap
+    HGDIOBJ ownBitmap = nullptr;    // the one-pixel bitmap a memory context starts with
     bool memory = false;
     bool paintDC = false;
     std::vector<DeviceContext> saved; // SaveDC states, innermost last

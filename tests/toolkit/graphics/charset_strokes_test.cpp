@@ -1,7 +1,9 @@
 #include "graphics/charset_strokes.h"
 
 #include <cstdint>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,35 @@ TEST(StrokeText, CommandsCutShortEndTheCharacter) {
     const auto strokes = tess::charset_text_strokes(set, "L", true);
     EXPECT_EQ(strokes.segments, (std::vector<StrokeSegment>{{0, 1, 0, 0}}));
     EXPECT_FLOAT_EQ(strokes.width, 1);
+}
+
+} // namespace
+
+namespace {
+
+// The set the build writes with charfile_gen: eight-bit, every letter and digit present, and
+// every stroke inside its cell.
+TEST(StrokeText, BuiltStandardSetStaysInsideItsCells) {
+    std::ifstream in(TESS_BUILT_CHARFILE, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    CharacterSet set;
+    ASSERT_EQ(tess::charset_read(bytes, set), tess::CharFileLayout::EightBit);
+    const std::string text =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.,:;-+=/()!?'*_<>"
+        "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xB0";
+    for (const char c : text) {
+        SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(c)));
+        const auto strokes = tess::charset_text_strokes(set, std::string(1, c), true);
+        EXPECT_FALSE(strokes.segments.empty());
+        EXPECT_GT(strokes.width, 0);
+        EXPECT_LE(strokes.width, 1);
+        for (const auto& s : strokes.segments) {
+            for (const float x : {s.x1, s.x2})
+                EXPECT_TRUE(x >= 0 && x <= strokes.width) << x;
+            for (const float y : {s.y1, s.y2})
+                EXPECT_TRUE(y >= 0 && y <= 1) << y;
+        }
+    }
 }
 
 } // namespace
