@@ -103,7 +103,6 @@ TEST_F(Drawing, FillsInEveryColourOfTheTable) {
     };
     const Screen screens[] = {
         {24, 16, scheme_colour},
-        {8, 256, scheme_colour},
         {8, 16, sixteen_colour},
     };
     for (const Screen& s : screens) {
