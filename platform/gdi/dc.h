@@ -29,10 +29,11 @@ struct DeviceContext {
     std::vector<RECT> visible; // what of the window can be seen; the clip never exceeds it
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
-    int bkMode = 2;     // OPAQUE
-    int rop2 = 13;      // R2_COPYPEN
-    UINT textAlign = 0; // TA_TOP | TA_LEFT | TA_NOUPDATECP
-    POINT position{};   // the current position, logical
+    int bkMode = 2;       // OPAQUE
+    int rop2 = 13;        // R2_COPYPEN
+    int polyFillMode = 1; // ALTERNATE
+    UINT textAlign = 0;   // TA_TOP | TA_LEFT | TA_NOUPDATECP
+    POINT position{};     // the current position, logical
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;

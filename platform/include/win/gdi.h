@@ -49,6 +49,12 @@ BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL GetCurrentPositionEx(HDC hdc, POINT* position);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+// Polygons: the interior (pixels whose centres lie inside, by the fill mode) with the brush,
+// then the closed outline with the pen, both through the binary raster operation.
+constexpr int ALTERNATE = 1, WINDING = 2;
+BOOL Polygon(HDC hdc, const POINT* points, int count);
+int SetPolyFillMode(HDC hdc, int mode);
+int GetPolyFillMode(HDC hdc);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
