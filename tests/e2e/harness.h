@@ -7,7 +7,6 @@
 #include <chrono>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,24 +61,6 @@ private:
     std::string display_;
     std::string failure_;
 };
-
-// An EWMH window manager (openbox) on the server of env, with a configuration of its own written
-// to `folder`: click to focus, a title bar of icon, label, iconify, maximise and close, and
-// nothing of the user's settings. Constructed, it has taken the screen (the root names its
-// _NET_SUPPORTING_WM_CHECK window); started() is false, with the reason, otherwise.
-class WindowManager {
-public:
-    WindowManager(const Env& env, const std::string& folder);
-    bool started() const { return failure_.empty(); }
-    const std::string& failure() const { return failure_; }
-
-private:
-    std::unique_ptr<Process> process_;
-    std::string failure_;
-};
-
-// Whether a program of this name is on PATH.
-bool installed(const std::string& program);
 
 // A window's place and size on the screen, as xdotool reports them.
 struct Geometry {

@@ -10,6 +10,7 @@
 
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "window_manager.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -31,8 +32,9 @@ protected:
     void SetUp() override {
         xvfb = std::make_unique<Xvfb>();
         if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
+        if (!installed("openbox")) GTEST_SKIP() << "openbox is not installed";
         manager = std::make_unique<WindowManager>(xvfb->env(), dir.file(""));
-        if (!manager->started()) GTEST_SKIP() << manager->failure();
+        ASSERT_TRUE(manager->started()) << manager->failure();
     }
     void TearDown() override {
         program.reset();
@@ -60,6 +62,17 @@ protected:
             found = w.empty() ? "" : w[0];
             return !found.empty() && extents(found).top > 0;
         });
+        if (found.empty() || extents(found).top <= 0) {
+            std::string report;
+            for (const std::string& w :
+                 lines_of(run({"xdotool", "search", "--pid", std::to_string(program->pid())},
+                              xvfb->env())
+                              .out))
+                report += w + ": " + xprop(w, "WM_NAME") + xprop(w, "WM_STATE") +
+                          xprop(w, "_NET_FRAME_EXTENTS") + xwininfo({}, w, "Map State: ") + "\n";
+            ADD_FAILURE() << "no framed window " << title << "; windows:\n" << report;
+            return {};
+        }
         return found;
     }
 
@@ -226,7 +239,8 @@ TEST_F(UnderOpenbox, MaximiseResizesTheClient) {
             e = extents(window);
             g = geometry(window);
             return g.width == 1024 - e.left - e.right;
-        })) << g.width << " within borders " << e.left << ", " << e.right;
+        })) << g.width
+            << " within borders " << e.left << ", " << e.right;
         EXPECT_NE(xprop(window, "_NET_WM_STATE").find("_NET_WM_STATE_MAXIMIZED_HORZ"),
                   std::string::npos);
         const std::string resized = "resize " + std::to_string(c.number) + " ";
