@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
-#include <sstream>
+#include <thread>
 
 #include "harness.h"
 #include "support/temp_dir.h"
@@ -148,7 +149,6 @@ TEST_F(UnderOpenbox, FramesCarryTheDecorationsAndOurTitle) {
         std::string program, title;
     };
     const Case cases[] = {{Demo, DemoTitle}, {WmEcho, "Wm echo"}, {WmEcho, "Wm child"}};
-    const std::string root = xwininfo({"-root"}, "", "Window id: ");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         start(c.program);
@@ -191,11 +191,36 @@ TEST_F(UnderOpenbox, CloseButtonEndsTheDemo) {
     ASSERT_FALSE(window.empty()) << read_file(dir.file("stderr.txt"));
     const Extents e = extents(window);
     const Geometry g = geometry(window);
-    // The close button is the title bar's last, a square as high as the bar less its padding.
+    // The close button ends the title bar: half the bar's height in from the frame's right edge.
     const int half = static_cast<int>(e.top) / 2;
     click_at(g.x + g.width + static_cast<int>(e.right) - half - 1, g.y - half);
     EXPECT_EQ(program->wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
     EXPECT_GE(wait_line(trace, "WM_CLOSE"), 0);
+}
+
+// The demo's Info box under the manager: framed as the frame's transient, it takes the keyboard,
+// and Enter closes it and gives the keyboard back to the frame.
+TEST_F(UnderOpenbox, MessageBoxTakesTheKeyboardAndGivesItBack) {
+    start(Demo);
+    const std::string frame = wait_window(DemoTitle);
+    ASSERT_FALSE(frame.empty()) << read_file(dir.file("stderr.txt"));
+    const auto focused = [&] {
+        return std::strtoul(run({"xdotool", "getwindowfocus"}, xvfb->env()).out.c_str(), nullptr,
+                            10);
+    };
+    ASSERT_TRUE(wait_until([&] { return focused() == std::strtoul(frame.c_str(), nullptr, 10); }));
+    ASSERT_EQ(xdo({"key", "alt+h"}), 0);
+    std::this_thread::sleep_for(200ms); // the pop-up takes the next key once it is up
+    ASSERT_EQ(xdo({"key", "Return"}), 0);
+    const std::string info = wait_window("Info");
+    ASSERT_FALSE(info.empty());
+    char owner[32];
+    std::snprintf(owner, sizeof owner, "# 0x%lx\n", std::strtoul(frame.c_str(), nullptr, 10));
+    EXPECT_NE(xprop(info, "WM_TRANSIENT_FOR").find(owner), std::string::npos);
+    EXPECT_TRUE(wait_until([&] { return focused() == std::strtoul(info.c_str(), nullptr, 10); }));
+    ASSERT_EQ(xdo({"key", "Return"}), 0);
+    EXPECT_TRUE(wait_until([&] { return xwininfo({}, info, "Map State: ") != "IsViewable"; }));
+    EXPECT_TRUE(wait_until([&] { return focused() == std::strtoul(frame.c_str(), nullptr, 10); }));
 }
 
 // Iconified and restored by the manager, as a taskbar does it: the program hears minimise and
