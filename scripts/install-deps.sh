@@ -8,7 +8,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   llvm-14 clang-14 libclang-rt-14-dev
-  xvfb xdotool x11-utils xclip libxtst-dev
+  xvfb xdotool x11-utils xclip libxtst-dev openbox wmctrl
 )
 
 missing=()
