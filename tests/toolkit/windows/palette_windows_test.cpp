@@ -116,7 +116,7 @@ TEST_F(PaletteWindows, TheWindowGetsItsColoursBackWhenItNeedsThem) {
 TEST_F(PaletteWindows, TextColoursChangeTheirDevicePaletteEntries) {
     yysetfontcolourrgb_(17, 10, 20, 30);
     yysetfontcolourrgb_(0, 40, 50, 60);
-    PALETTEENTRY e[18]{};
+    PALETTEENTRY e[19]{};
     ASSERT_EQ(GetPaletteEntries(graphics().colours.gPal256, 256, 18, e), 18u);
     EXPECT_EQ(RGB(e[17].peRed, e[17].peGreen, e[17].peBlue), RGB(10, 20, 30));
     EXPECT_EQ(RGB(e[0].peRed, e[0].peGreen, e[0].peBlue), RGB(40, 50, 60));
