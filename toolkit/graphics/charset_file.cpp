@@ -70,7 +70,7 @@ CharFileLayout charset_read(std::span<const std::uint8_t> bytes, CharacterSet& s
     } else {
         std::int32_t extension = 0;
         std::array<std::int32_t, CharExtensionCodes> offsets{};
-        if (in.integer(extension) && extension >= 0 && primary + extension < CharStrokeBytes + 1 &&
+        if (in.integer(extension) && extension >= 0 && extension <= CharStrokeBytes - primary &&
             in.integers(offsets) && in.bytes(static_cast<std::size_t>(extension), next.strokes)) {
             next.extension = offsets;
             next.range = 8;

@@ -112,6 +112,25 @@ TEST(CharacterFile, ExtensionDataFollowsThePrimaryData) {
     EXPECT_EQ(std::string(set.strokes.begin(), set.strokes.end()), "uuuuuxxx");
 }
 
+// Extension lengths at and past the limit, the largest one beyond any sum of lengths: the
+// extension is used only when both parts fit, and the sum never overflows.
+TEST(CharacterFile, ExtensionLengthsAtTheLimit) {
+    const struct {
+        std::int32_t extension;
+        CharFileLayout layout;
+    } rows[] = {{16983, CharFileLayout::EightBit},
+                {16984, CharFileLayout::SevenBit},
+                {0x7fffffff, CharFileLayout::SevenBit}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.extension);
+        std::string ext = raw_extension(std::min(r.extension, 16984));
+        charfile::put_le32(ext, 8, r.extension);
+        CharacterSet set;
+        EXPECT_EQ(parse(raw_set(17) + ext, set), r.layout);
+        EXPECT_EQ(set.primaryBytes, 17);
+    }
+}
+
 TEST(CharacterFile, KindFromTheFirstPenLetter) {
     struct Case {
         std::string primary, extension;
