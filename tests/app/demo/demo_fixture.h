@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "backend/headless/headless_backend.h"
 #include "core/context.h"
@@ -68,5 +69,16 @@ protected:
     testsupport::TempDir dir{true};
     ScriptedScreen* screen = nullptr;
 };
+
+// The visible window with this caption, or null.
+inline HWND shown_titled(const std::string& title) {
+    HWND found = nullptr;
+    plat::for_each_window([&](HWND w, const plat::Window&) {
+        char text[80];
+        GetWindowTextA(w, text, sizeof text);
+        if (title == text && IsWindowVisible(w)) found = w;
+    });
+    return found;
+}
 
 } // namespace demotest

@@ -12,17 +12,8 @@ namespace {
 
 using demotest::Demo;
 using demotest::key;
+using demotest::shown_titled;
 using formaldrix::general;
-
-HWND titled(const std::string& title) {
-    HWND found = nullptr;
-    plat::for_each_window([&](HWND w, const plat::Window&) {
-        char text[80];
-        GetWindowTextA(w, text, sizeof text);
-        if (title == text && IsWindowVisible(w)) found = w;
-    });
-    return found;
-}
 
 // Replaces the file name the selection offers by typing.
 void type_name(const std::string& name) {
@@ -42,12 +33,12 @@ TEST_F(Demo, SaveWritesTheTypedFileAndLoadReadsItBack) {
     bool selection = false;
     at_start([] { command(40005); });
     then([] {
-        HWND d = titled("Formel - Berechnung");
+        HWND d = shown_titled("Formel - Berechnung");
         PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
     then([] { command(40011); });
     then([&] {
-        selection = titled("Speicher Ergebnis in Datei") != nullptr;
+        selection = shown_titled("Speicher Ergebnis in Datei") != nullptr;
         type_name("werte.dat");
     });
     then([] {
@@ -73,7 +64,7 @@ TEST_F(Demo, ACancelledSelectionDoesNothingAndABadFileIsReported) {
     then([] { command(40003); });
     then([] { type_name("kurz.dat"); });
     then([&] {
-        reported = titled("Fehler") != nullptr;
+        reported = shown_titled("Fehler") != nullptr;
         key(VK_RETURN, '\r');
     });
     run();

@@ -12,17 +12,8 @@ namespace {
 
 using demotest::Demo;
 using demotest::key;
+using demotest::shown_titled;
 using formaldrix::general;
-
-HWND shown_titled(const std::string& title) {
-    HWND found = nullptr;
-    plat::for_each_window([&](HWND w, const plat::Window&) {
-        char text[80];
-        GetWindowTextA(w, text, sizeof text);
-        if (title == text && IsWindowVisible(w)) found = w;
-    });
-    return found;
-}
 
 void alt(int vk, char c) {
     plat::inject_key(VK_MENU, 0, true);
