@@ -7,32 +7,14 @@
 
 #include <windows.h>
 
-#include "backend/headless/headless_backend.h"
-#include "public/tessaramond.h"
-#include "window/input.h"
-#include "window/message_queue.h"
+#include "bench_root.h"
 
 namespace {
 
+using benchroot::close_root;
+using benchroot::open_root;
+
 constexpr int kSegments = 10000;
-
-void open_root(int bits) {
-    plat::use_headless_backend({1024, 768}, bits);
-    WInitialise(" ");
-    tess::WindowDescription d;
-    d.Flags = tess::WinFlagSystemMenu;
-    d.Left = d.Top = 10;
-    d.Width = 800;
-    d.Height = 600;
-    d.Title = "Bench";
-    WindowOpen(d);
-}
-
-void close_root() {
-    WindowClose();
-    plat::reset_queue();
-    plat::reset_input();
-}
 
 // A curve of 10,000 segments swept across the window: each a few pixels long, in every
 // direction, as a plotted function is.

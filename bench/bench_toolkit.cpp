@@ -7,30 +7,12 @@
 
 #include <windows.h>
 
-#include "backend/headless/headless_backend.h"
-#include "public/tessaramond.h"
-#include "window/input.h"
-#include "window/message_queue.h"
+#include "bench_root.h"
 
 namespace {
 
-void open_root() {
-    plat::use_headless_backend({1024, 768});
-    WInitialise(" ");
-    tess::WindowDescription d;
-    d.Flags = tess::WinFlagSystemMenu;
-    d.Left = d.Top = 10;
-    d.Width = 800;
-    d.Height = 600;
-    d.Title = "Bench";
-    WindowOpen(d);
-}
-
-void close_root() {
-    WindowClose();
-    plat::reset_queue();
-    plat::reset_input();
-}
+using benchroot::close_root;
+using benchroot::open_root;
 
 // One key press with its character per iteration, retrieved by WMessage as one event.
 void WMessageKeyPress(benchmark::State& state) {
