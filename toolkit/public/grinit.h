@@ -15,7 +15,8 @@ void IGrArea(const float& x1, const float& y1, const float& x2, const float& y2)
 void IGrUnits(const float& x1, const float& y1, const float& x2, const float& y2);
 /// The current colour number 0 to 255; others give error 42 and change nothing.
 void IGrColourN(const int& colour);
-/// The hardware characters ("H") or a character file by name.
+/// The hardware characters ("H") or a character file by name, looked for under the name itself
+/// and then in the character directory; error 1 when there is none.
 void IGrCharSet(TextRef name);
 /// Justification of graphics text: L, R, or anything else for centred.
 void IGrCharJustify(TextRef letter);
