@@ -16,6 +16,7 @@
 #include "guide/guide.h"
 #include "guide/guide_ids.h"
 #include "support/presented.h"
+#include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -23,27 +24,8 @@
 
 namespace {
 
-// Runs the next step each time the program waits for input; a script that runs out closes
-// the root window so that a broken program cannot hang the test.
-class ScriptedScreen : public plat::HeadlessBackend {
-public:
-    using HeadlessBackend::HeadlessBackend;
-    std::deque<std::function<void()>> steps;
-    int idle = 0;
-
-    bool wait_for_input(int timeoutMs) override {
-        ++idle;
-        if (!steps.empty()) {
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return true;
-        }
-        if (idle > 1000) ADD_FAILURE() << "the program did not end";
-        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
-        return HeadlessBackend::wait_for_input(timeoutMs);
-    }
-};
+using testsupport::key;
+using testsupport::ScriptedScreen;
 
 HWND titled(const std::string& title) {
     HWND found = nullptr;
@@ -53,11 +35,6 @@ HWND titled(const std::string& title) {
         if (title == text && IsWindowVisible(w)) found = w;
     });
     return found;
-}
-
-void key(int vk, char c = 0) {
-    plat::inject_key(vk, c, true);
-    plat::inject_key(vk, c, false);
 }
 
 void type(const std::string& text) {
