@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace formaldrix {
@@ -82,8 +83,15 @@ std::optional<ScannedReal> scan_real(std::string_view text) {
     const auto [ptr, ec] = std::from_chars(c_form.data(), c_form.data() + c_form.size(), value);
     // Out of range: from_chars reports overflow; underflow to zero is a value like any other.
     if (ec == std::errc::result_out_of_range) {
-        if (std::isinf(std::strtod(c_form.c_str(), nullptr))) return std::nullopt;
         value = std::strtod(c_form.c_str(), nullptr);
+        if (std::isinf(value)) {
+            // The largest double written with 16 digits rounds up past it; reading that back
+            // as the largest double lets every value the result file holds be read again.
+            constexpr long double LargestWritten = 1.797693134862316e308L;
+            if (std::fabs(std::strtold(c_form.c_str(), nullptr)) > LargestWritten)
+                return std::nullopt;
+            value = std::copysign(std::numeric_limits<double>::max(), value);
+        }
     } else if (ec != std::errc{} || ptr != c_form.data() + c_form.size()) {
         return std::nullopt;
     }

@@ -17,20 +17,14 @@ if(NOT TESS_RC_PREPROCESSOR)
 endif()
 set(TESS_EMBED_BYTES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedBytes.cmake)
 
-function(tess_add_resources target rc)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ACCESSOR" "")
-  set(accessor_arg "")
-  if(arg_ACCESSOR)
-    set(accessor_arg -DACCESSOR=${arg_ACCESSOR})
-  endif()
+# Compiles a resource script to <out_dir>/<stem>.res; the path goes to <res_var>.
+function(tess_compile_rc rc out_dir res_var)
   cmake_path(ABSOLUTE_PATH rc BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE
              OUTPUT_VARIABLE rc_path)
   cmake_path(GET rc_path PARENT_PATH rc_dir)
   cmake_path(GET rc_path FILENAME rc_file)
   cmake_path(GET rc_path STEM stem)
-  set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}.resources)
   set(res ${out_dir}/${stem}.res)
-  set(cpp ${out_dir}/${stem}.res.cpp)
 
   file(GLOB_RECURSE inputs CONFIGURE_DEPENDS
     ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*.cur ${rc_dir}/*.h ${rc_dir}/*.kvo ${rc_dir}/*.rc)
@@ -44,6 +38,19 @@ function(tess_add_resources target rc)
     DEPENDS ${rc_path} ${inputs}
     COMMENT "Compiling resource script ${rc_file}"
     VERBATIM)
+  set(${res_var} ${res} PARENT_SCOPE)
+endfunction()
+
+function(tess_add_resources target rc)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ACCESSOR" "")
+  set(accessor_arg "")
+  if(arg_ACCESSOR)
+    set(accessor_arg -DACCESSOR=${arg_ACCESSOR})
+  endif()
+  set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/${target}.resources)
+  tess_compile_rc(${rc} ${out_dir} res)
+  cmake_path(GET res STEM stem)
+  set(cpp ${out_dir}/${stem}.res.cpp)
   add_custom_command(OUTPUT ${cpp}
     COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} ${accessor_arg} -P ${TESS_EMBED_BYTES_SCRIPT}
     DEPENDS ${res} ${TESS_EMBED_BYTES_SCRIPT}

@@ -7,7 +7,7 @@ packages=(
   libx11-dev libxext-dev libxft-dev libfreetype-dev libfontconfig-dev
   fonts-liberation2 fonts-dejavu-core libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  llvm-14 clang-14
+  llvm-14 clang-14 libclang-rt-14-dev
   xvfb xdotool x11-utils xclip libxtst-dev
   doxygen python3
 )

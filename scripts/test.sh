@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Any failure or sanitizer report fails.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, then each fuzz target for 20 seconds.
+# Any failure or sanitizer report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -61,4 +62,8 @@ echo "== layers"
 check_layers || status=1
 run_suite build -DCMAKE_BUILD_TYPE=Release || status=1
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DTESS_SANITIZE=ON || status=1
+# A short run of every fuzz target on its seeds; the long runs are scripts/fuzz.sh <seconds>.
+if command -v clang++-14 >/dev/null || command -v clang++ >/dev/null; then
+    scripts/fuzz.sh 20 || status=1
+fi
 exit $status

@@ -2,6 +2,8 @@
 // tests, X11 for users. The layer above is identical for every backend.
 #pragma once
 
+#include <cstdint>
+
 #include <memory>
 #include <span>
 #include <string>
@@ -83,5 +85,7 @@ public:
 Backend& backend();
 // Replaces the backend; the previous one is destroyed.
 void set_backend(std::unique_ptr<Backend> next);
+// Counts the screens set so far: state that belongs to one screen starts afresh when it changes.
+std::uint64_t screen_serial();
 
 } // namespace plat

@@ -63,8 +63,17 @@ Backend& backend() {
     return *b;
 }
 
+namespace {
+std::uint64_t screens = 0;
+}
+
 void set_backend(std::unique_ptr<Backend> next) {
     current() = std::move(next);
+    ++screens;
+}
+
+std::uint64_t screen_serial() {
+    return screens;
 }
 
 bool start_backend(std::string& reason) {

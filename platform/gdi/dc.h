@@ -29,16 +29,18 @@ struct DeviceContext {
     std::vector<RECT> visible; // what of the window can be seen; the clip never exceeds it
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
-    int bkMode = 2;     // OPAQUE
-    int rop2 = 13;      // R2_COPYPEN
-    UINT textAlign = 0; // TA_TOP | TA_LEFT | TA_NOUPDATECP
-    POINT position{};   // the current position, logical
+    int bkMode = 2;       // OPAQUE
+    int rop2 = 13;        // R2_COPYPEN
+    int polyFillMode = 1; // ALTERNATE
+    UINT textAlign = 0;   // TA_TOP | TA_LEFT | TA_NOUPDATECP
+    POINT position{};     // the current position, logical
     HGDIOBJ pen = nullptr;
     HGDIOBJ brush = nullptr;
     HGDIOBJ font = nullptr;
-    HGDIOBJ palette = nullptr;   // null: the default palette
-    HGDIOBJ bitmap = nullptr;    // memory contexts draw into the selected bitmap
-    HGDIOBJ ownBitmap = nullptr; // the one-pixel bitmap a memory context starts with
+    HGDIOBJ palette = nullptr;      // null: the default palette
+    bool paletteBackground = false; // SelectPalette's bForceBackground
+    HGDIOBJ bitmap = nullptr;       // memory contexts draw into the selected bitmap
+    HGDIOBJ ownBitmap = nullptr;    // the one-pixel bitmap a memory context starts with
     bool memory = false;
     bool paintDC = false;
     std::vector<DeviceContext> saved; // SaveDC states, innermost last

@@ -92,6 +92,15 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     return TRUE;
 }
 
+BOOL Polygon(HDC hdc, const POINT* points, int count) {
+    DeviceContext* dc = dc_of(hdc);
+    if (!dc || !points || count < 2) return FALSE;
+    if (auto p = painter_for(*dc))
+        p->polygon({points, static_cast<std::size_t>(count)}, pen_of(*dc), brush_in(*dc),
+                   dc->polyFillMode);
+    return TRUE;
+}
+
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DeviceContext* dc = dc_of(hdc);
     auto p = dc ? painter_for(*dc) : std::nullopt;

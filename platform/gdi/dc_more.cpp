@@ -107,6 +107,13 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
         std::memcpy(buffer, &info, sizeof info);
         return sizeof info;
     }
+    if (const PenObject* p = find<PenObject>(object)) {
+        const LOGPEN info{static_cast<UINT>(p->pen.style), POINT{p->pen.width, 0}, p->color};
+        if (!buffer) return sizeof info;
+        if (size < static_cast<int>(sizeof info)) return 0;
+        std::memcpy(buffer, &info, sizeof info);
+        return sizeof info;
+    }
     return 0;
 }
 

@@ -85,6 +85,16 @@ int SetROP2(HDC hdc, int mode) {
     return exchange(hdc, &DeviceContext::rop2, mode, 0, mode >= R2_BLACK && mode <= R2_WHITE);
 }
 
+int SetPolyFillMode(HDC hdc, int mode) {
+    return exchange(hdc, &DeviceContext::polyFillMode, mode, 0,
+                    mode == ALTERNATE || mode == WINDING);
+}
+
+int GetPolyFillMode(HDC hdc) {
+    const DeviceContext* dc = dc_of(hdc);
+    return dc ? dc->polyFillMode : 0;
+}
+
 int GetDeviceCaps(HDC hdc, int index) {
     DeviceContext* dc = dc_of(hdc);
     const SIZE screen = backend().screen_size();

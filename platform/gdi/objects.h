@@ -39,6 +39,8 @@ struct RegionObject {
 
 struct PaletteObject {
     std::vector<PALETTEENTRY> entries;
+    // The system palette slot of each entry since the last realisation; empty: not realised.
+    std::vector<int> mapping;
 };
 
 using GdiObject =

@@ -107,6 +107,10 @@ public:
     // Outline with the pen along the edges of r (right and bottom exclusive), interior filled
     // with the brush; both through the binary raster operation.
     void rectangle(const RECT& r, const Pen& pen, const Brush& brush);
+    // The closed polygon: the pixels whose centres lie inside it (ALTERNATE: an odd number of
+    // edges crossed; WINDING: a non-zero winding number) filled with the brush, then the
+    // outline with the pen; both through the binary raster operation.
+    void polygon(std::span<const POINT> points, const Pen& pen, const Brush& brush, int fill_mode);
 
 private:
     State& state_() { return stack_.back(); }

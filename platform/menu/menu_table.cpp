@@ -12,12 +12,18 @@ namespace plat {
 namespace {
 
 constexpr DWORD NotFound = 0xFFFFFFFF;
-constexpr UINT StateBits = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_HILITE;
 constexpr int MaxDepth = 16; // nesting of pop-ups in templates and searches
 
 std::deque<Menu>& menus() {
     static std::deque<Menu> list;
     return list;
+}
+
+// Slots of destroyed menus, oldest first, so that a handle is reused as late as possible and a
+// program that keeps making pop-up menus does not grow the table.
+std::deque<std::size_t>& free_slots() {
+    static std::deque<std::size_t> slots;
+    return slots;
 }
 
 MenuItem* find_in(HMENU menu, UINT id, HMENU* owner, int depth) {
@@ -93,8 +99,16 @@ Menu* menu_of(HMENU menu) {
 }
 
 HMENU new_menu(bool popup) {
-    menus().push_back({true, popup, {}});
-    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(menus().size()));
+    std::size_t slot;
+    if (!free_slots().empty()) {
+        slot = free_slots().front();
+        free_slots().pop_front();
+        menus()[slot] = {true, popup, {}};
+    } else {
+        menus().push_back({true, popup, {}});
+        slot = menus().size() - 1;
+    }
+    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(slot + 1));
 }
 
 MenuItem* find_item(HMENU menu, UINT item, UINT flags, HMENU* owner) {
@@ -127,6 +141,7 @@ BOOL DestroyMenu(HMENU menu) {
     if (!m) return FALSE;
     const std::vector<MenuItem> items = std::move(m->items);
     *m = Menu{};
+    free_slots().push_back(reinterpret_cast<std::uintptr_t>(menu) - 1);
     for (const MenuItem& item : items)
         if (item.flags & MF_POPUP) DestroyMenu(item.popup);
     return TRUE;

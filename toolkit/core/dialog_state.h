@@ -64,7 +64,7 @@ struct CoreDialogs {
     // The dialog procedure's state.
     HBRUSH hBrushDlg = nullptr; // the brush last handed out for a coloured field
     HWND hGraphicsField = nullptr;
-    HDC graphicsFieldDC = nullptr; // hGraphicsField's context until the graphics state takes it
+    HDC graphicsFieldDC = nullptr; // hGraphicsField's context; the graphics driver draws into it
     int iSelStart = 0;             // a trackbar's selection anchor while Shift is held; 0 = none
     // Snapshots while a modal display runs: client windows by window number, dialogs by table
     // index (entry 0 unused).

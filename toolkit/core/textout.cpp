@@ -5,6 +5,7 @@
 
 #include "core/context.h"
 #include "core/wwindow.h"
+#include "graphics/palette.h"
 
 using namespace tess;
 
@@ -161,6 +162,9 @@ void yysetfontcolour_(const int& foreground, const int& background) {
 
 void yysetfontcolourrgb_(const int& index, const int& red, const int& green, const int& blue) {
     if (!valid_colour(index)) return;
+    // The text colours sit behind the scheme in the device palette.
+    if (tk().display.wScreenCols == 256)
+        tess::xxmwinpalette256(tess::graphics().state.deviceColours + index, red, green, blue, 0);
     tk().text.wColour[static_cast<std::size_t>(index)] =
         RGB(static_cast<BYTE>(red), static_cast<BYTE>(green), static_cast<BYTE>(blue));
 }

@@ -199,6 +199,8 @@ void write_event(int t, int a, WPARAM p1, LPARAM p2, HWND hwnd) {
         WindowRecord& resized = window(e.wMessageWin);
         resized.width = e.wMessageValue1;
         resized.height = e.wMessageValue2;
+        graphics().driver.WinWidth = e.wMessageValue1;
+        graphics().driver.WinHeight = e.wMessageValue2;
     }
 }
 

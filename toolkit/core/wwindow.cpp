@@ -18,6 +18,8 @@
 #include "core/wwindow_ops.h"
 #include "core/wwndproc.h"
 #include "graphics/oswin.h"
+#include "graphics/palette.h"
+#include "graphics/screen_driver.h"
 
 using namespace tess;
 
@@ -103,6 +105,26 @@ void release_held_dc() {
     w.dc = nullptr;
 }
 
+// The graphics driver draws into the root's client area through its held context.
+void start_screen_graphics(const WindowRecord& root, int colours) {
+    ScreenDriver& d = graphics().driver;
+    d.ngColours = tk().display.ngColours;
+    d.gRegion = nullptr;
+    d.gFont = nullptr;
+    d.gLinetype = PS_SOLID;
+    d.gPlotmode = R2_COPYPEN;
+    d.WinWidth = root.width;
+    d.WinHeight = root.height;
+    xxmwinselectdc(root.client, root.dc);
+    if (tk().display.wScreenCols == 256) {
+        // A palette screen shows the count of colours the program asked for.
+        tk().display.ngColours = d.ngColours = colours;
+        graphics().state.deviceColours = colours;
+        xxmwindefinepalette(1);
+    }
+    tk().dialogs.hGraphicsField = nullptr;
+}
+
 } // namespace
 
 int yygetnextfree() {
@@ -114,8 +136,8 @@ int yygetnextfree() {
 void yycreaterootwindow_(const int& left, const int& top, int& width, int& height,
                          const int& minimiseBox, const int& maximiseBox, const int& menuId,
                          const int& systemMenu, const int& maximised, const int& statusBar,
-                         const int& fixedSize, const int& hidden, const int& topmost, const int&,
-                         const char* title) {
+                         const int& fixedSize, const int& hidden, const int& topmost,
+                         const int& colours, const char* title) {
     tk().core.wInstance = nullptr; // the program's own module
     tk().core.wWinX = left;
     tk().core.wWinY = top;
@@ -165,6 +187,7 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     yygetatoms();
 
     yyinittextcolours_();
+    start_screen_graphics(root, colours);
     tk().core.wWindowOpen = 1;
     for (WindowRecord& w : tk().core.slots)
         w.pending = PendingEvent{};
@@ -240,7 +263,12 @@ void yyselectfocus_(int& width, int& height, int& number) {
     WindowRecord& next = current_window();
     next.dc = GetDC(next.client);
     SetBkMode(next.dc, TRANSPARENT);
+    const CoreDialogs& d = tk().dialogs;
+    xxmwinselectdc(next.client,
+                   d.hGraphicsField && d.graphicsFieldDC ? d.graphicsFieldDC : next.dc);
     client_size(number, next.width, next.height);
+    graphics().driver.WinWidth = next.width;
+    graphics().driver.WinHeight = next.height;
     width = next.width;
     height = next.height;
 }
@@ -292,6 +320,7 @@ void yywindowraise_() {
 }
 
 void yyshutdown_() {
+    xxmwinremoveg();
     for (int i = 0; i <= MaxWindow; ++i)
         yyclosemcidevice(i);
     release_held_dc();

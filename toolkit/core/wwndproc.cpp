@@ -5,6 +5,7 @@
 
 #include "core/context.h"
 #include "core/media.h"
+#include "core/palette_use.h"
 #include "core/wmessage_state.h"
 #include "core/wmiscel.h"
 #include "core/wwindow.h"
@@ -166,6 +167,14 @@ LRESULT frame_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         const int n = yygetwindowindex(hwnd);
         return n >= 0 ? SendMessageA(window(n).client, message, wParam, lParam) : 0;
     }
+    case WM_QUERYNEWPALETTE: {
+        // The frame about to take the focus claims the palette's colours for its client.
+        const int n = yygetwindowindex(hwnd);
+        if (n < 0 || !graphics().colours.gPal256) return FALSE;
+        if (realise_toolkit_palette(window(n).client) > 0)
+            InvalidateRect(window(n).client, nullptr, FALSE);
+        return TRUE;
+    }
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -238,6 +247,7 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, RaiseFlags);
         return 0;
     case WM_PAINT: {
+        realise_toolkit_palette(hwnd);
         if (tk().dialogs.wBlitOn) {
             paint_from_snapshot(hwnd);
             return 0;
@@ -284,6 +294,10 @@ LRESULT client_message(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
         ReleaseCapture();
         interpret(CodeButtonUp, button_of(message), wParam, lParam, hwnd);
+        return 0;
+    case WM_PALETTECHANGED:
+        // The window that changed the system palette has its colours already.
+        if (reinterpret_cast<HWND>(wParam) != hwnd) realise_toolkit_palette(hwnd);
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);

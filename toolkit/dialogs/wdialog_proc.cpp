@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "core/palette_use.h"
 #include "core/wmiscel.h"
 #include "core/wwndproc.h"
 #include "dialogs/dialog_table.h"
@@ -162,6 +163,7 @@ bool on_paint(HWND dialog) {
     }
     DialogRecord& r = dialog_record(index);
     if (r.IsGraphicsArea == 1) {
+        realise_toolkit_palette(dialog);
         r.GraphicsField = 0;
         interpret(CodeFieldRedraw, index, 0, 0, dialog);
     }

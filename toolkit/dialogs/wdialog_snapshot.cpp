@@ -2,6 +2,8 @@
 // their fields as graphics drawing areas.
 #include "dialogs/dialog_table.h"
 #include "dialogs/wdialog.h"
+#include "graphics/graphics_state.h"
+#include "graphics/screen_driver.h"
 
 using namespace tess;
 
@@ -79,6 +81,8 @@ void yygetwindowbitmap_(const int& mode, const int& excluded) {
 void yygetdialogdc_(int& f, const int& mode, int& width, int& height) {
     CoreDialogs& d = dialogs();
     if (mode != 1) {
+        // The driver goes back to the current window before the field's context is released.
+        if (d.hGraphicsField) xxmwinselectdc(current_window().client, current_window().dc);
         if (d.hGraphicsField && d.graphicsFieldDC) ReleaseDC(d.hGraphicsField, d.graphicsFieldDC);
         d.graphicsFieldDC = nullptr;
         d.hGraphicsField = nullptr;
@@ -89,9 +93,14 @@ void yygetdialogdc_(int& f, const int& mode, int& width, int& height) {
     HDC dc = target ? GetDC(target) : nullptr;
     if (!dc) {
         f = -1;
+        if (d.hGraphicsField) xxmwinselectdc(current_window().client, current_window().dc);
+        if (d.hGraphicsField && d.graphicsFieldDC) ReleaseDC(d.hGraphicsField, d.graphicsFieldDC);
+        d.graphicsFieldDC = nullptr;
         d.hGraphicsField = nullptr;
         return;
     }
+    // The driver takes the new context before the old one is released.
+    xxmwinselectdc(target, dc);
     if (d.hGraphicsField && d.graphicsFieldDC) ReleaseDC(d.hGraphicsField, d.graphicsFieldDC);
     RECT client{};
     GetClientRect(target, &client);
@@ -99,7 +108,8 @@ void yygetdialogdc_(int& f, const int& mode, int& width, int& height) {
     height = client.bottom;
     d.hGraphicsField = target;
     d.graphicsFieldDC = dc;
-    SetBkMode(dc, TRANSPARENT);
+    graphics().driver.WinWidth = width;
+    graphics().driver.WinHeight = height;
     if (f == 0) {
         r->IsGraphicsArea = 1;
     } else if (FieldRecord* record = field_record(target)) {

@@ -65,6 +65,7 @@ struct ColourTables {
     std::array<Rgb, ToolkitColours> full{};
     std::array<Rgb, 16> sixteen{};
     std::array<Rgb, ReducedColoursMax> reduced{};
+    bool filled = false;              // xxpali_ has run: the tables hold the scheme
     std::vector<PALETTEENTRY> device; // nc + 18 entries once built
     HPALETTE gPal256 = nullptr;
 };
@@ -77,6 +78,7 @@ struct CharacterSet {
     std::array<std::int32_t, CharPrimaryCodes> primary{};
     std::array<std::int32_t, CharExtensionCodes> extension{};
     std::vector<std::uint8_t> strokes; // primary then extension data, at most CharStrokeBytes
+    std::int32_t primaryBytes = 0;     // where the extension's data starts in strokes
 };
 
 struct CachedCharacterSet {
@@ -88,8 +90,7 @@ struct CachedCharacterSet {
 struct CharacterSets {
     CharacterSet current;
     std::array<char, CharNameLength> nameStore{}; // blank for the hardware set
-    std::vector<CachedCharacterSet> cache;        // at most CharCacheSets
-    std::size_t cacheBytes = 0;                   // at most CharCacheBytes
+    int storeKind = 0; // the kind of the set in the name store, while the hardware set is in use
 };
 
 // The screen driver's platform objects and caches for the current drawing window.
@@ -115,6 +116,7 @@ struct ScreenDriver {
     std::array<int, 4> viewportPixels{};
     std::array<int, 2> viewportSize{};
     int WinWidth = 0, WinHeight = 0;
+    int ngColours = 0; // the display's graphics colour count as the root window took it
 };
 
 struct Graphics {
@@ -128,6 +130,8 @@ struct Graphics {
 struct GraphicsProcess {
     bool probed = false;
     std::array<int, CharFileCount> charFileAvailable{};
+    std::vector<CachedCharacterSet> charCache; // at most CharCacheSets
+    std::size_t charCacheBytes = 0;            // at most CharCacheBytes
 };
 
 Graphics& graphics();

@@ -17,9 +17,20 @@ void xxgscr_();
 void xxgdrv_(int op);
 // The hard-copy driver entry; it has nothing to do on this system.
 void xxhdrv_(int op);
-// Takes the current window size (pixels) into the graphics state and re-applies the area.
+// Takes the current window size (pixels) into the graphics state and re-applies the area; the
+// screen set-up takes the size from the driver's window (WinWidth, WinHeight).
 void xxresn_(int width, int height);
 // Device position (pixels, y up from the bottom) to user units.
 void xxi2e_(float deviceX, float deviceY, float& userX, float& userY);
+
+// What IGrInit, IGrArea, IGrUnits and IGrColourN do; the graphics layer calls these because it
+// may not reach the public routines.
+// IGrInit's resets before the character files are probed (the device set-up included).
+void xxginit_(TextRef device);
+// IGrInit's resets after the probing.
+void xxginitend_();
+void xxarea_(float x1, float y1, float x2, float y2);
+void xxunits_(float x1, float y1, float x2, float y2);
+void xxcolourn_(int colour);
 
 } // namespace tess

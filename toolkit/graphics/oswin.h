@@ -18,6 +18,8 @@ void xxwrit_(const int& handle, const void* buffer, const int& count, int& bytes
 void xxwritc_(const int& handle, const char* buffer, const int& count, int& bytesWritten,
               int& status, int textLength);
 void xxseek_(const int& handle, int& offset, const int& origin, int& status);
+// True when name is an existing file that is not a directory.
+bool xxexist_(const char* name);
 
 // Environment: length := the value's length, or the size it needs (terminator included) when
 // it does not fit into size bytes; 0 when the variable is unset.

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -100,4 +101,9 @@ void xxseek_(const int& handle, int& offset, const int& origin, int& status) {
         return;
     }
     offset = static_cast<int>(pos);
+}
+
+bool xxexist_(const char* name) {
+    struct stat info {};
+    return name && *name && ::stat(name, &info) == 0 && !S_ISDIR(info.st_mode);
 }

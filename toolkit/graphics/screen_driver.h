@@ -2,6 +2,8 @@
 // mode, line style, clip region and font.
 #pragma once
 
+#include <windows.h>
+
 namespace tess {
 
 // Dispatches one driver operation (18 start, 3 colour, 24 clip, 21/25/33 character metrics,
@@ -16,5 +18,9 @@ void xxmwinlinetype_(int type);
 void xxmwinclip_(int left, int top, int right, int bottom);
 // Releases every object of the driver; afterwards it must not be used.
 void xxmwinremoveg();
+
+// The driver draws into window's context dc from now on: a new stipple bitmap, the plot mode,
+// a transparent background, the current pen and, on a palette screen, the device palette.
+void xxmwinselectdc(HWND window, HDC dc);
 
 } // namespace tess

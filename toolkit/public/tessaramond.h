@@ -6,6 +6,8 @@
 
 #include "public/bfopen.h"
 #include "public/event_types.h"
+#include "public/grdraw.h"
+#include "public/grinit.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
 #include "public/wdgfield.h"

@@ -1,7 +1,6 @@
 // Start-up: WInitialise and the environment query it reads its variables with.
 #include "public/wwinit.h"
 
-#include <sys/stat.h>
 #include <vector>
 
 #include "core/context.h"
@@ -17,14 +16,9 @@ using namespace tess;
 
 namespace {
 
-bool file_exists(const std::string& name) {
-    struct stat info {};
-    return !name.empty() && ::stat(name.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
 // Opens the file for reading through the general unit; -1 when it cannot be opened.
 int open_config(const std::string& name) {
-    if (!file_exists(name)) return -1;
+    if (!xxexist_(name.c_str())) return -1;
     int handle = -1, status = 0;
     xxopen_(name.c_str(), 0, handle, status);
     return handle;

@@ -3,6 +3,7 @@
 #include "core/context.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
+#include "graphics/grstate.h"
 #include "public/wunits.h"
 #include "public/wwopen.h"
 #include "public/wwtext.h"
@@ -44,6 +45,12 @@ void to_units(int px, int py, int& x, int& y) {
     WindowUnitsFromPixels(px, py, x, y);
 }
 
+// A pixel of the current window in graphics units: pixel centres, y counted upwards.
+void to_graphics(int px, int py, float& gx, float& gy) {
+    const int lastRow = tk().tessar01.windowHeight - 1;
+    xxi2e_(static_cast<float>(px) + 0.5f, static_cast<float>(lastRow - py) + 0.5f, gx, gy);
+}
+
 } // namespace
 
 void yyevent_(int& type, EventRecord& m) {
@@ -55,10 +62,14 @@ void yyevent_(int& type, EventRecord& m) {
     case EventButtonDown:
     case EventButtonUp:
     case EventMouseMove:
+        to_graphics(m.X, m.Y, m.GX, m.GY);
         if (m.Value3 != 1) to_units(m.X, m.Y, m.X, m.Y);
         break;
     case EventRedraw:
         if (m.Value3 == 0) {
+            to_graphics(m.X, m.Y, m.GX, m.GY);
+            xxi2e_(static_cast<float>(m.Value1) + 0.5f, static_cast<float>(m.Value2) + 0.5f,
+                   m.GWidth, m.GHeight);
             int right = 0, bottom = 0, left = 0, top = 0;
             to_units(m.X + m.Value1 - 1, m.Y + m.Value2 - 1, right, bottom);
             to_units(m.X, m.Y, left, top);
@@ -72,6 +83,7 @@ void yyevent_(int& type, EventRecord& m) {
         tk().tessar01.windowWidth = m.Value1;
         tk().tessar01.windowHeight = m.Value2;
         yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
+        xxresn_(m.Value1, m.Value2);
         break;
     default:
         break;

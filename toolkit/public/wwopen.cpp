@@ -8,6 +8,9 @@
 #include "core/context.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
+#include "graphics/grstate.h"
+#include "graphics/palette.h"
+#include "public/grinit.h"
 #include "public/strint.h"
 #include "public/wunits.h"
 #include "public/wwtext.h"
@@ -66,6 +69,8 @@ void open_root(WindowDescription& window, int colours) {
     tk().tessar01.windowFlags[0] = window.Flags;
     tk().tessar01.rootOpen = 1;
     yytextwindowopen_();
+    IGrInit(" ", 0, 0, 0);
+    xxpali_();
 }
 
 } // namespace
@@ -128,6 +133,7 @@ void WindowSelect(const int& number) {
     tk().tessar01.currentWindow = number;
     // The text cursor starts afresh and the font follows the new window's size.
     tk().tessar03.cursorX = tk().tessar03.cursorY = 0;
+    xxresn_(width, height);
     yyfntsiz_(tk().tessar03.charWidth, tk().tessar03.charHeight);
 }
 

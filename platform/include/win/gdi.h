@@ -49,6 +49,12 @@ BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous);
 BOOL LineTo(HDC hdc, int x, int y);
 BOOL GetCurrentPositionEx(HDC hdc, POINT* position);
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+// Polygons: the interior (pixels whose centres lie inside, by the fill mode) with the brush,
+// then the closed outline with the pen, both through the binary raster operation.
+constexpr int ALTERNATE = 1, WINDING = 2;
+BOOL Polygon(HDC hdc, const POINT* points, int count);
+int SetPolyFillMode(HDC hdc, int mode);
+int GetPolyFillMode(HDC hdc);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
@@ -112,6 +118,7 @@ HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);
 BOOL UnrealizeObject(HGDIOBJ object);
 UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
+BOOL ResizePalette(HPALETTE palette, UINT entries);
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
 COLORREF GetNearestColor(HDC hdc, COLORREF color);
 
@@ -138,3 +145,16 @@ int SaveDC(HDC hdc);
 BOOL RestoreDC(HDC hdc, int saved);
 int SetMapMode(HDC hdc, int mode);
 BOOL GetTextExtentPointA(HDC hdc, LPCSTR text, int length, SIZE* size);
+
+// Queries of a context's state.
+constexpr UINT OBJ_PEN = 1, OBJ_BRUSH = 2, OBJ_PAL = 5, OBJ_FONT = 6, OBJ_BITMAP = 7;
+struct LOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;
+    COLORREF lopnColor;
+};
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+int GetROP2(HDC hdc);
+int GetBkMode(HDC hdc);
+// 1 and a copy of the selected clip region in region, 0 when none is selected, -1 on failure.
+int GetClipRgn(HDC hdc, HRGN region);

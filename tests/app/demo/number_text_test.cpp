@@ -1,6 +1,7 @@
 // The conversion of typed texts into the formula's numbers.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,10 @@ TEST(NumberText, RealsInTheAcceptedSyntax) {
         {"inf", std::nullopt},
         {"nan", std::nullopt},
         {"1e400", std::nullopt}, // too large for a double
+        // The largest double as the result file writes it, rounded up past it by 16 digits.
+        {"1.797693134862316E+308", std::numeric_limits<double>::max()},
+        {"-1.797693134862316D+308", -std::numeric_limits<double>::max()},
+        {"1.7976931348623161E+308", std::nullopt},
         {",5", std::nullopt},
     };
     for (const auto& c : cases) {

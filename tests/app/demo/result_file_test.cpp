@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -152,6 +153,8 @@ TEST(ResultFile, SaveThenLoadReproducesSixteenDigits) {
             }
         case 2: // near 0.1 and 1e16, where the form changes
             return std::nextafter(sign(random) ? 0.1 : 1e16, 0.0);
+        case 3: // the largest, whose 16 digits round up past it
+            return (sign(random) ? -1 : 1) * std::numeric_limits<double>::max();
         default:
             return (sign(random) ? -1 : 1) * mantissa(random) * std::pow(10.0, exponent(random));
         }

@@ -1,11 +1,13 @@
 // Palettes on 8-bit and true-colour headless screens.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include <windows.h>
 
 #include "backend/headless/headless_backend.h"
+#include "support/presented.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
 
@@ -81,11 +83,12 @@ TEST_P(PaletteTest, EightBitScreensShowOnlyTheSystemPalette) {
         EXPECT_EQ(GetNearestColor(dc, odd), odd); // realised: now on the screen
         EXPECT_EQ(log, (std::vector<UINT>{WM_QUERYNEWPALETTE, WM_PALETTECHANGED}));
         EXPECT_EQ(RealizePalette(dc), 0u); // nothing new the second time
-        DeleteObject(pal);
-    } else {
-        EXPECT_EQ(GetNearestColor(dc, odd), odd);
-        EXPECT_TRUE(log.empty());
+        ReleaseDC(top, dc);
+        EXPECT_TRUE(DeleteObject(pal));
+        return;
     }
+    EXPECT_EQ(GetNearestColor(dc, odd), odd);
+    EXPECT_TRUE(log.empty());
     ReleaseDC(top, dc);
 }
 
@@ -109,5 +112,129 @@ TEST_P(PaletteTest, ImagesCopiedToTheScreenTakeItsColours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, PaletteTest, ::testing::Values(8, 24));
+
+// The system palette of an 8-bit screen shared between a palette that fills every free slot and
+// one that wants a single colour the screen does not show yet.
+class SystemPaletteTest : public ::testing::Test {
+protected:
+    static constexpr COLORREF wanted = RGB(3, 250, 3);
+    static constexpr COLORREF nearestStatic = RGB(0, 255, 0);
+
+    void SetUp() override {
+        plat::use_headless_backend({640, 480}, 8);
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = "SystemPaletteWindow";
+        RegisterClassExA(&wc);
+        top = make_window(0);
+        std::vector<BYTE> storage(sizeof(LOGPALETTE) + 236 * sizeof(PALETTEENTRY));
+        auto* lp = reinterpret_cast<LOGPALETTE*>(storage.data());
+        lp->palVersion = 0x300;
+        lp->palNumEntries = 236;
+        PALETTEENTRY* e = lp->palPalEntry;
+        for (int i = 0; i < 236; ++i)
+            e[i] = {static_cast<BYTE>(i), 100, 200, 0};
+        filler = CreatePalette(lp);
+        target = make_palette({wanted, RGB(0, 0, 0), RGB(40, 50, 60)});
+        dc = GetDC(top);
+    }
+    void TearDown() override {
+        SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+        ReleaseDC(top, dc);
+        if (filler) DeleteObject(filler);
+        DeleteObject(target);
+        DestroyWindow(top);
+        if (other) DestroyWindow(other);
+        plat::reset_queue();
+        UnregisterClassA("SystemPaletteWindow", nullptr);
+    }
+    HWND make_window(int x) {
+        return CreateWindowExA(0, "SystemPaletteWindow", "", WS_POPUP | WS_VISIBLE, x, 0, 20, 20,
+                               nullptr, nullptr, nullptr, nullptr);
+    }
+    UINT realise(HPALETTE palette, BOOL background) {
+        SelectPalette(dc, palette, background);
+        return RealizePalette(dc);
+    }
+    // What the user sees of a square filled with the target palette's first entry.
+    COLORREF shown_first_entry() {
+        const HBRUSH brush = CreateSolidBrush(PALETTEINDEX(0));
+        RECT r{0, 0, 6, 6};
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+        return plat::colorref_from_pixel(testsupport::presented_pixel(top, 3, 3));
+    }
+    HWND top = nullptr, other = nullptr;
+    HDC dc = nullptr;
+    HPALETTE filler = nullptr, target = nullptr;
+};
+
+TEST_F(SystemPaletteTest, ForegroundTakesSlotsBackgroundMakesDoWithWhatIsShown) {
+    enum Before { Nothing, Filled, FilledThenDeleted, FilledThenUnrealised, Inactive };
+    struct Case {
+        const char* name;
+        Before before;
+        BOOL background;
+        COLORREF shown;
+    };
+    const Case cases[] = {
+        {"background, free slots", Nothing, TRUE, wanted},
+        {"background, screen full", Filled, TRUE, nearestStatic},
+        {"foreground, screen full", Filled, FALSE, wanted},
+        {"foreground of an inactive window", Inactive, FALSE, nearestStatic},
+        {"background after the filler was deleted", FilledThenDeleted, TRUE, wanted},
+        {"background after the filler was unrealised", FilledThenUnrealised, TRUE, wanted},
+    };
+    for (const Case& c : cases) {
+        TearDown();
+        SetUp();
+        if (c.before != Nothing) {
+            ASSERT_EQ(realise(filler, FALSE), 236u) << c.name;
+        }
+        if (c.before == FilledThenDeleted) {
+            SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+            ASSERT_TRUE(DeleteObject(filler));
+            filler = nullptr;
+        }
+        if (c.before == FilledThenUnrealised) {
+            ASSERT_TRUE(UnrealizeObject(filler));
+        }
+        if (c.before == Inactive) {
+            other = make_window(100);
+            ASSERT_EQ(GetActiveWindow(), other);
+        }
+        realise(target, c.background);
+        EXPECT_EQ(shown_first_entry(), c.shown) << c.name;
+    }
+}
+
+TEST_F(SystemPaletteTest, RealisingCountsTheEntriesMappedAfresh) {
+    const PALETTEENTRY changed{9, 8, 7, 0};
+    struct Step {
+        const char* name;
+        std::function<void()> before;
+        BOOL background;
+        UINT remapped;
+    };
+    const Step steps[] = {
+        {"first realisation", [] {}, FALSE, 3},
+        {"again", [] {}, FALSE, 0},
+        {"again in the background", [] {}, TRUE, 0},
+        {"one entry changed", [&] { SetPaletteEntries(target, 2, 1, &changed); }, FALSE, 1},
+        {"unrealised", [&] { UnrealizeObject(target); }, FALSE, 3},
+        {"the filler took every slot; black stays", [&] { realise(filler, FALSE); }, TRUE, 2},
+    };
+    for (const Step& s : steps) {
+        s.before();
+        EXPECT_EQ(realise(target, s.background), s.remapped) << s.name;
+    }
+    // A memory context and a true-colour screen have no system palette to change.
+    HDC memory = CreateCompatibleDC(dc);
+    SelectPalette(memory, target, FALSE);
+    EXPECT_EQ(RealizePalette(memory), 0u);
+    SelectPalette(memory, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    DeleteDC(memory);
+}
 
 } // namespace

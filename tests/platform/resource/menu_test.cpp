@@ -1,6 +1,8 @@
 // Menus from templates, and the calls that query and change their items.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include <windows.h>
@@ -85,6 +87,26 @@ TEST(Menu, MalformedTemplatesAreRefused) {
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
     DestroyMenu(menu);
     EXPECT_EQ(LoadMenuA(nullptr, MAKEINTRESOURCEA(999)), nullptr);
+}
+
+// A program that makes a pop-up menu for every right click must not grow the menu table: the
+// handles of destroyed menus come back, the longest destroyed first.
+TEST(Menu, DestroyedMenusGiveTheirHandlesBack) {
+    const HMENU first = CreatePopupMenu();
+    const HMENU second = CreatePopupMenu();
+    ASSERT_TRUE(DestroyMenu(first));
+    ASSERT_TRUE(DestroyMenu(second));
+    std::uintptr_t highest = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const HMENU bar = LoadMenuA(nullptr, MAKEINTRESOURCEA(IDM_MAIN)); // a bar and a pop-up
+        ASSERT_TRUE(bar);
+        highest = std::max({highest, reinterpret_cast<std::uintptr_t>(bar),
+                            reinterpret_cast<std::uintptr_t>(GetSubMenu(bar, 0))});
+        ASSERT_TRUE(DestroyMenu(bar));
+    }
+    EXPECT_LE(highest, std::max(reinterpret_cast<std::uintptr_t>(first),
+                                reinterpret_cast<std::uintptr_t>(second)));
+    EXPECT_FALSE(IsMenu(first)); // its slot, reused and destroyed again
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+// yyAsciiToDouble on any NUL-terminated text: it never reads past the terminator, and a short
+// text it calls valid holds the value the standard conversion finds in it.
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "dialogs/wfield_number.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string terminated = text.c_str(); // what the routine sees of it
+    int valid = -1;
+    const double value = yyAsciiToDouble(terminated.c_str(), valid);
+    if (valid != 0 && valid != 1) std::abort();
+    if (!valid || terminated.size() > 24) return 0;
+
+    std::string c_form = terminated;
+    for (char& c : c_form)
+        if (c == 'd' || c == 'D') c = 'E';
+    const double expected = std::strtod(c_form.c_str(), nullptr);
+    if (std::isnan(value) || std::fabs(value - expected) > 1e-12 * std::fabs(expected))
+        std::abort();
+    return 0;
+}
