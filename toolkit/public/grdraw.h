@@ -1,4 +1,5 @@
-// Graphics drawing: lines, points, filled areas and text in user units, in the current colour.
+/// \file
+/// Graphics drawing: lines, points, filled areas and text in user units, in the current colour.
 #pragma once
 
 #include <span>
@@ -7,24 +8,24 @@
 
 using tess::TextRef;
 
-// The longest text IGrCharOut draws.
+/// The longest text IGrCharOut draws.
 constexpr int GrCharOutMax = 256;
 
-// Plot mode of lines, points and fills: 0 copy, 1 merge (or), 2 mask (and), 3 exclusive or;
-// other values are ignored.
+/// Plot mode of lines, points and fills: 0 copy, 1 merge (or), 2 mask (and), 3 exclusive or;
+/// other values are ignored.
 void IGrPlotMode(const int& mode);
-// Line type: 0 solid, 1 dotted, 2 and 6 dashed, 3 and 5 dash-dot, 4 dash-dot-dot; other values
-// are ignored.
+/// Line type: 0 solid, 1 dotted, 2 and 6 dashed, 3 and 5 dash-dot, 4 dash-dot-dot; other values
+/// are ignored.
 void IGrLineType(const int& type);
-// The current position.
+/// The current position.
 void IGrMoveTo(const float& x, const float& y);
-// A line from the current position to (x, y), which becomes the current position.
+/// A line from the current position to (x, y), which becomes the current position.
 void IGrLineTo(const float& x, const float& y);
-// One pixel at (x, y), which becomes the current position.
+/// One pixel at (x, y), which becomes the current position.
 void IGrPoint(const float& x, const float& y);
-// The rectangle between two corners, filled in the current colour.
+/// The rectangle between two corners, filled in the current colour.
 void IGrFillRectangle(const float& x1, const float& y1, const float& x2, const float& y2);
-// The polygon through the first n points of x and y, filled in the current colour.
+/// The polygon through the first n points of x and y, filled in the current colour.
 void IGrFillPolygon(const int& n, std::span<const float> x, std::span<const float> y);
-// Text at (x, y) in the current character set, justified on x, centred vertically on y.
+/// Text at (x, y) in the current character set, justified on x, centred vertically on y.
 void IGrCharOut(const float& x, const float& y, TextRef text);

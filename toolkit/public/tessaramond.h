@@ -1,6 +1,7 @@
-// The public routines of the toolkit: the one header applications include. It brings in public
-// headers and the text-argument type only, so an application sees neither the window system nor
-// the toolkit's state. The application defines void MainProgram(), which the toolkit runs.
+/// \file
+/// The public routines of the toolkit: the one header applications include. It brings in public
+/// headers and the text-argument type only, so an application sees neither the window system nor
+/// the toolkit's state. The application defines void MainProgram(), which the toolkit runs.
 #pragma once
 
 #include "public/bfopen.h"

@@ -1,5 +1,6 @@
-// Text output in the current window: strings at positions in window units, clearing, the text
-// font and colours, and the query of the text state.
+/// \file
+/// Text output in the current window: strings at positions in window units, clearing, the text
+/// font and colours, and the query of the text state.
 #pragma once
 
 #include "util/text_arg.h"
@@ -8,8 +9,8 @@ using tess::TextRef;
 
 namespace tess {
 
-// Colour indices of the text colours; ColourSystem is the system's window-text colour, or as a
-// background the system's window colour.
+/// Colour indices of the text colours; ColourSystem is the system's window-text colour, or as a
+/// background the system's window colour.
 enum TextColour : int {
     ColourBlack = 0,
     ColourDarkRed = 1,
@@ -30,42 +31,48 @@ enum TextColour : int {
     ColourSystem = 16
 };
 
-// The argument of WindowFont.
+/// The argument of WindowFont.
 struct FontDescription {
-    int Typeface = 0;   // 0..6
-    int CharWidth = 0;  // window units; 0 = the font's own choice
-    int CharHeight = 0; // window units; 0 = the font's default height
-    int Bold = 0;
-    int Italic = 0;
-    int Underline = 0;
-    int Foreground = 0; // colour index 0..16
-    int Background = 0; // colour index 0..16; 16 = the system window colour
+    int Typeface = 0;   ///< 0..6
+    int CharWidth = 0;  ///< window units; 0 = the font's own choice
+    int CharHeight = 0; ///< window units; 0 = the font's default height
+    int Bold = 0;       ///< 1 bold
+    int Italic = 0;     ///< 1 italic
+    int Underline = 0;  ///< 1 underlined
+    int Foreground = 0; ///< colour index 0..16
+    int Background = 0; ///< colour index 0..16; 16 = the system window colour
 };
 
 } // namespace tess
 
 using tess::FontDescription;
 
-// Writes the whole text, trailing blanks included, with its left edge at x and its baseline at
-// y; the text cursor moves to its end. Nothing is written before WindowOpen.
+/// Writes the whole text, trailing blanks included, with its left edge at x and its baseline at
+/// y; the text cursor moves to its end. Nothing is written before WindowOpen.
 void WindowOutString(const int& x, const int& y, TextRef text);
-// Fills the current window with the background colour; the text cursor stays.
+/// Fills the current window with the background colour; the text cursor stays.
 void WindowClear();
-// Out-of-range colours and typefaces leave the previous setting; with a typeface outside
-// 0..6 the other settings take effect at the next font creation.
+/// Out-of-range colours and typefaces leave the previous setting; with a typeface outside
+/// 0..6 the other settings take effect at the next font creation.
 void WindowFont(const FontDescription& font);
-// Item 1..10 of the text state (cursor, styles, colours, typeface, character size); 0 for any
-// other item.
+/// Item 1..10 of the text state (cursor, styles, colours, typeface, character size); 0 for any
+/// other item.
 int WInfoFont(const int& item);
 
-// For the window routines: WindowOpen's text state, colour table included, once the root's
-// client context is the core's held one and tessar01 holds its client size.
+/// Internal, for the window routines: WindowOpen's text state, colour table included, once the
+/// root's client context is the core's held one and tessar01 holds its client size.
 void yytextwindowopen_();
 
-// Parts of WindowFont, also used by the window routines: yyfntsiz_ re-creates the font from a
-// size in window units of the current window (WindowSelect and resizing pass tessar03's
-// charWidth, charHeight).
+/// \name Internal parts of WindowFont
+/// Also used by the window routines: yyfntsiz_ re-creates the font from a size in window units
+/// of the current window (WindowSelect and resizing pass tessar03's charWidth, charHeight).
+///@{
+/// The text colours.
 void yyfntcol_(const int& foreground, const int& background);
+/// The character size in window units.
 void yyfntsiz_(const int& width, const int& height);
+/// The typeface.
 void yyfntsty_(const int& typeface);
+/// Underlining on (1) or off.
 void yyfntund_(const int& underline);
+///@}

@@ -1,5 +1,5 @@
-// A headless screen that plays a script into Formaldrix's main program: each step runs when
-// the program waits for input.
+// The fixture that plays a script into Formaldrix's main program on a headless screen: each
+// step runs when the program waits for input.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include "core/winmain.h"
 #include "core/wwindow.h"
 #include "general.h"
+#include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -21,32 +22,8 @@
 
 namespace demotest {
 
-// A headless screen that runs the next step of a script each time the program is idle.
-class ScriptedScreen : public plat::HeadlessBackend {
-public:
-    using HeadlessBackend::HeadlessBackend;
-    std::deque<std::function<void()>> steps;
-    int idle = 0;
-
-    bool wait_for_input(int timeoutMs) override {
-        ++idle;
-        if (!steps.empty()) {
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return true;
-        }
-        // A script that runs out closes the program rather than leave the test hanging.
-        if (idle > 1000) ADD_FAILURE() << "the program did not end";
-        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
-        return HeadlessBackend::wait_for_input(timeoutMs);
-    }
-};
-
-inline void key(int vk, char c = 0) {
-    plat::inject_key(vk, c, true);
-    plat::inject_key(vk, c, false);
-}
+using testsupport::key;
+using testsupport::ScriptedScreen;
 
 class Demo : public ::testing::Test {
 protected:
