@@ -9,28 +9,13 @@ build="$(cd "${1:-$root/build}" && pwd)"
 demo="$build/app/formaldrix"
 [[ -x "$demo" ]] || { echo "startup.sh: $demo is not built" >&2; exit 1; }
 
-work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+name=startup.sh
+source "$root/bench/xvfb.sh"
 
 cc -O2 -Wall -Wextra -o "$work/reference" "$root/bench/startup/reference.c" \
     $(pkg-config --cflags --libs xft x11)
 cc -O2 -Wall -Wextra -o "$work/timer" "$root/bench/startup/timer.c"
 
-# -noreset keeps the server's state between clients, as a desktop's server does.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.05
-done
-[[ -s "$work/display" ]] || { echo "startup.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
 export TESS_EXIT_AFTER_FIRST_FRAME=1
 unset TESS_BACKEND
 cd "$work"
