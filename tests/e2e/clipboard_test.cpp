@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "e2e/harness.h"
+#include "e2e/xvfb_test.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -22,22 +23,15 @@ const std::string Cp1252Text = "Gr\xFC\xDF"
 const std::string Utf8Text = "Gr\xC3\xBC\xC3\x9F"
                              "e 5\xE2\x82\xAC";
 
-class ClipboardOnXvfb : public ::testing::Test {
+class ClipboardOnXvfb : public e2e::XvfbTest {
 protected:
     void SetUp() override {
         if (run({"xclip", "-version"}).status != 0) GTEST_SKIP() << "xclip is not installed";
-        xvfb = std::make_unique<e2e::Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-    }
-    e2e::Env env() const {
-        e2e::Env e = xvfb->env();
-        e["TESS_BACKEND"] = "";
-        return e;
+        XvfbTest::SetUp();
     }
     std::string xclip_out(const std::string& target) {
         return run({"xclip", "-selection", "clipboard", "-o", "-t", target}, xvfb->env()).out;
     }
-    std::unique_ptr<e2e::Xvfb> xvfb;
     testsupport::TempDir dir;
 };
 
@@ -45,7 +39,7 @@ protected:
 // (where the euro sign has no place).
 TEST_F(ClipboardOnXvfb, CopiedInOurFieldPastesInAnotherClient) {
     const std::string ready = dir.file("ready");
-    Process tool({ClipTool, "copy", ready}, env(), dir.file("stderr.txt"));
+    Process tool({ClipTool, "copy", ready}, xvfb->program_env(), dir.file("stderr.txt"));
     ASSERT_TRUE(e2e::wait_until([&] { return std::filesystem::exists(ready); }))
         << read_file(dir.file("stderr.txt"));
     const std::string targets = xclip_out("TARGETS");
@@ -65,7 +59,7 @@ TEST_F(ClipboardOnXvfb, CopiedInAnotherClientPastesInOurField) {
                   dir.file("xclip.txt"));
     ASSERT_TRUE(e2e::wait_until([&] { return xclip_out("UTF8_STRING") == Utf8Text; }));
     const std::string out = dir.file("pasted.txt");
-    Process tool({ClipTool, "paste", out}, env(), dir.file("stderr.txt"));
+    Process tool({ClipTool, "paste", out}, xvfb->program_env(), dir.file("stderr.txt"));
     ASSERT_EQ(tool.wait_exit(10s), 0) << read_file(dir.file("stderr.txt"));
     EXPECT_EQ(read_file(out), Cp1252Text);
 }

@@ -18,6 +18,7 @@
 #include "gdi/png_writer.h"
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 using namespace controls_example;
@@ -110,13 +111,12 @@ POINT centre(int id) {
     return centre_of(box_of(id));
 }
 
-class ControlsOnXvfb : public ::testing::Test {
+class ControlsOnXvfb : public XvfbTest {
 protected:
     void SetUp() override {
-        xvfb = std::make_unique<Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        XvfbTest::SetUp();
+        if (IsSkipped()) return;
+        Env env = xvfb->program_env();
         // The shell only sends standard output to the log; exec keeps the process id.
         program = std::make_unique<Process>(
             std::vector<std::string>{"/bin/sh", "-c", "exec \"$0\" >\"$1\"", Program, log}, env,
@@ -250,7 +250,6 @@ protected:
 
     testsupport::TempDir dir;
     std::string log = dir.file("status.txt");
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<Process> program;
     std::string window;
     Geometry origin;

@@ -14,6 +14,7 @@
 #include "gdi/png_writer.h"
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -87,13 +88,12 @@ std::vector<double> numbers_in(const std::string& text) {
     return out;
 }
 
-class DemoUsedOnXvfb : public ::testing::Test {
+class DemoUsedOnXvfb : public XvfbTest {
 protected:
     void SetUp() override {
-        xvfb = std::make_unique<Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        XvfbTest::SetUp();
+        if (IsSkipped()) return;
+        Env env = xvfb->program_env();
         env["TESS_TRACE"] = "";
         env["TESSINIT"] = work.file("tessar.ini");
         program =
@@ -205,7 +205,6 @@ protected:
     }
 
     testsupport::TempDir work;
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<Process> program;
     std::string frameWindow;
     Box frame, client;

@@ -14,6 +14,7 @@
 
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -49,15 +50,8 @@ std::string key_summary(const std::vector<std::string>& lines) {
     return out;
 }
 
-class OnXvfb : public ::testing::Test {
+class OnXvfb : public XvfbTest {
 protected:
-    void SetUp() override { start_server({}); }
-
-    void start_server(const std::vector<std::string>& args) {
-        xvfb = std::make_unique<Xvfb>(args);
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-    }
-
     // Starts key_echo and waits until its frame is on the screen with the keyboard focus.
     void start_key_echo(Env extra = {}) {
         extra["KEY_ECHO_OUT"] = dir.file("typed.txt");
@@ -65,9 +59,8 @@ protected:
     }
 
     void start_program(const std::string& path, const std::string& title, Env extra = {}) {
-        Env env = xvfb->env();
+        Env env = xvfb->program_env();
         env["TESS_TRACE"] = trace;
-        env["TESS_BACKEND"] = "";
         for (auto& [k, v] : extra)
             env[k] = v;
         program = std::make_unique<Process>(std::vector<std::string>{path}, env,
@@ -138,7 +131,6 @@ protected:
 
     testsupport::TempDir dir;
     std::string trace = dir.file("trace.txt");
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<Process> program;
     std::string window;
 };
@@ -469,8 +461,7 @@ TEST_F(OnXvfb, HeldContextDrawingShowsAtTheNextWait) {
 // frame is on the server; without the switch it stays.
 TEST_F(OnXvfb, FirstFrameSwitchEndsTheProgramWithCodeZero) {
     for (const std::string& path : {Demo, KeyEcho}) {
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        Env env = xvfb->program_env();
         env["TESS_EXIT_AFTER_FIRST_FRAME"] = "1";
         Process p({path}, env, dir.file("stderr.txt"));
         EXPECT_EQ(p.wait_exit(10s), 0) << path << ": " << read_file(dir.file("stderr.txt"));
@@ -520,9 +511,8 @@ TEST_F(OnXvfb, FocusElsewhereDeactivates) {
     const std::string ours = window;
     ASSERT_GE(wait_line("WM_ACTIVATE 1"), 0);
     const std::size_t before = trace_lines().size();
-    Env env = xvfb->env();
+    Env env = xvfb->program_env();
     env["KEY_ECHO_TITLE"] = "Other";
-    env["TESS_BACKEND"] = "";
     Process other({KeyEcho}, env, dir.file("other-stderr.txt"));
     std::string theirs;
     ASSERT_TRUE(wait_until([&] {
@@ -550,8 +540,7 @@ TEST_F(OnXvfb, ASecondFrameKeepsActivationAgainstALateFocusIn) {
     // the request to focus the first frame and the server's answer.
     for (const char* polls : {"1", "2", "3", "4", "5", "6"}) {
         SCOPED_TRACE(std::string("idle polls before the second frame: ") + polls);
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        Env env = xvfb->program_env();
         env["KEY_ECHO_SECOND"] = polls;
         program = std::make_unique<Process>(std::vector<std::string>{KeyEcho}, env,
                                             dir.file("stderr.txt"));

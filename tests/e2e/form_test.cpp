@@ -13,6 +13,7 @@
 
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -99,13 +100,12 @@ int changed(const plat::Surface& a, const plat::Surface& b, const Units& d, cons
     return n;
 }
 
-class FormOnXvfb : public ::testing::Test {
+class FormOnXvfb : public XvfbTest {
 protected:
     void SetUp() override {
-        xvfb = std::make_unique<Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        XvfbTest::SetUp();
+        if (IsSkipped()) return;
+        Env env = xvfb->program_env();
         program = std::make_unique<Process>(std::vector<std::string>{Program}, env,
                                             dir.file("stderr.txt"), dir.file("stdout.txt"));
     }
@@ -157,7 +157,6 @@ protected:
     }
 
     testsupport::TempDir dir;
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<Process> program;
 };
 

@@ -8,6 +8,7 @@
 
 #include "harness.h"
 #include "support/temp_dir.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 
@@ -21,13 +22,12 @@ constexpr plat::Pixel Red = 0xC30000;              // colour 16, in the star and
 constexpr plat::Pixel YellowAndBlue = 0xFFFF3C;    // blue exclusive-or white, in mode 3's band
 constexpr plat::Pixel InverseRed = 0xFFFFFF ^ Red; // after the key I
 
-class GraphicsOnXvfb : public ::testing::Test {
+class GraphicsOnXvfb : public XvfbTest {
 protected:
     void SetUp() override {
-        xvfb = std::make_unique<Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        XvfbTest::SetUp();
+        if (IsSkipped()) return;
+        Env env = xvfb->program_env();
         // The stroke set beside the program's working folder, as a user installs it.
         dir.write("swiss.chr", read_file(CharFile));
         program = std::make_unique<Process>(
@@ -61,7 +61,6 @@ protected:
 
     testsupport::TempDir dir;
     std::string log = dir.file("stdout.txt");
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<Process> program;
     std::string window;
     Geometry frame;

@@ -55,6 +55,8 @@ public:
     const std::string& failure() const { return failure_; }
     const std::string& display() const { return display_; }
     Env env() const { return {{"DISPLAY", display_}}; }
+    // The environment of a program under test: this server, on the X11 backend.
+    Env program_env() const { return {{"DISPLAY", display_}, {"TESS_BACKEND", ""}}; }
 
 private:
     pid_t pid_ = -1;

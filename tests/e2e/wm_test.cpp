@@ -12,6 +12,7 @@
 #include "harness.h"
 #include "support/temp_dir.h"
 #include "window_manager.h"
+#include "xvfb_test.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -28,11 +29,11 @@ struct Extents {
     long left = -1, right = -1, top = -1, bottom = -1;
 };
 
-class UnderOpenbox : public ::testing::Test {
+class UnderOpenbox : public XvfbTest {
 protected:
     void SetUp() override {
-        xvfb = std::make_unique<Xvfb>();
-        if (!xvfb->started()) GTEST_SKIP() << "Xvfb cannot start here: " << xvfb->failure();
+        XvfbTest::SetUp();
+        if (IsSkipped()) return;
         if (!installed("openbox")) GTEST_SKIP() << "openbox is not installed";
         manager = std::make_unique<WindowManager>(xvfb->env(), dir.file(""));
         ASSERT_TRUE(manager->started()) << manager->failure();
@@ -43,8 +44,7 @@ protected:
     }
 
     void start(const std::string& path) {
-        Env env = xvfb->env();
-        env["TESS_BACKEND"] = "";
+        Env env = xvfb->program_env();
         env["TESS_TRACE"] = trace;
         env["TESSINIT"] = dir.file("tessar.ini");
         program = std::make_unique<Process>(std::vector<std::string>{path}, env,
@@ -137,7 +137,6 @@ protected:
     testsupport::TempDir dir;
     std::string trace = dir.file("trace.txt");
     std::string out = dir.file("stdout.txt");
-    std::unique_ptr<Xvfb> xvfb;
     std::unique_ptr<WindowManager> manager;
     std::unique_ptr<Process> program;
 };
