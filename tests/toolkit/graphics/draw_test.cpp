@@ -93,9 +93,9 @@ TEST_F(Drawing, EachPlotModeCombinesTheInkWithTheBackground) {
     }
 }
 
-// Every colour number fills in its colour: on a true-colour screen and on a palette screen of
-// 256 colours the full table's, on a palette screen asked for 16 the 16-colour table's entry
-// for the number's device colour.
+// Every colour number fills in its colour: on a true-colour screen the full table's, on a palette
+// screen the 16-colour table's entry for the number's device colour. A window asked for 256
+// colours gets the default of 16, as the window takes only 16, 32, 64 or 128.
 TEST_F(Drawing, FillsInEveryColourOfTheTable) {
     struct Screen {
         int bits, colours;
@@ -104,6 +104,7 @@ TEST_F(Drawing, FillsInEveryColourOfTheTable) {
     const Screen screens[] = {
         {24, 16, scheme_colour},
         {8, 16, sixteen_colour},
+        {8, 256, sixteen_colour},
     };
     for (const Screen& s : screens) {
         SCOPED_TRACE(std::to_string(s.bits) + " bits, " + std::to_string(s.colours) + " colours");
