@@ -36,3 +36,15 @@ void yyreleasefont_();
 
 // Writes text into part 1..255 of the current window's status bar, if it has one.
 void yysetstatustext_(const int& part, const char* text);
+
+// WindowOpen's text state, colour table included, once the root's client context is the core's
+// held one and tessar01 holds its client size.
+void yytextwindowopen_();
+
+// The parts of WindowFont that the window routines also call: yyfntsiz_ re-creates the font from
+// a size in window units of the current window (WindowSelect and resizing pass tessar03's
+// charWidth, charHeight).
+void yyfntcol_(const int& foreground, const int& background); // the text colours
+void yyfntsiz_(const int& width, const int& height);          // the character size
+void yyfntsty_(const int& typeface);                          // the typeface
+void yyfntund_(const int& underline);                         // underlining on (1) or off

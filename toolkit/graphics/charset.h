@@ -1,6 +1,6 @@
 // Character sets of graphics text: the hardware characters or stroke sets from character files.
 // The file loader itself (xxrset_) reads through the raw file routines and lives with
-// IGrCharSet in public/grchar.h; this layer parses, caches and measures.
+// IGrCharSet in public/grinit.h; this layer parses, caches and measures.
 #pragma once
 
 #include <cstddef>

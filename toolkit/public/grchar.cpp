@@ -1,5 +1,5 @@
 // Graphics text attributes: the character set, justification, spacing and size.
-#include "public/grchar.h"
+#include "graphics/charset_load.h"
 
 #include <string>
 

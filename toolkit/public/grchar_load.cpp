@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "graphics/charset.h"
+#include "graphics/charset_load.h"
 #include "public/bfopen.h"
-#include "public/grchar.h"
 #include "util/error_record.h"
 
 namespace tess {

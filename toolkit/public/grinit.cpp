@@ -1,8 +1,8 @@
 // IGrInit, IGrArea, IGrUnits and IGrColourN over the graphics state.
 #include "public/grinit.h"
 
+#include "graphics/charset_load.h"
 #include "graphics/grstate.h"
-#include "public/grchar.h"
 
 using namespace tess;
 

@@ -3,11 +3,11 @@
 
 #include <vector>
 
+#include "core/config_file.h"
 #include "core/context.h"
 #include "core/settings.h"
 #include "core/wmiscel.h"
 #include "graphics/oswin.h"
-#include "public/config_file.h"
 #include "public/infoerr.h"
 #include "public/strint.h"
 #include "util/error_record.h"

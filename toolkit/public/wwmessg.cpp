@@ -1,6 +1,7 @@
 #include "public/wwmessg.h"
 
 #include "core/context.h"
+#include "core/textout.h"
 #include "core/wmessage.h"
 #include "core/wmessage_state.h"
 #include "graphics/grstate.h"

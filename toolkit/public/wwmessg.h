@@ -32,5 +32,3 @@ static_assert(sizeof(EventRecord) == 48);
 /// Mouse and redraw positions are converted to window units of the event's window; a resize is
 /// recorded as that window's size before it is handed over.
 void WMessage(int& type, tess::EventRecord& message);
-/// Internal: post-processing of a retrieved event: positions into window units, sizes recorded.
-void yyevent_(int& type, tess::EventRecord& message);

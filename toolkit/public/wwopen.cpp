@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/context.h"
+#include "core/textout.h"
 #include "core/wwindow.h"
 #include "core/wwindow_ops.h"
 #include "graphics/grstate.h"

@@ -59,20 +59,3 @@ void WindowFont(const FontDescription& font);
 /// other item.
 int WInfoFont(const int& item);
 
-/// Internal, for the window routines: WindowOpen's text state, colour table included, once the
-/// root's client context is the core's held one and tessar01 holds its client size.
-void yytextwindowopen_();
-
-/// \name Internal parts of WindowFont
-/// Also used by the window routines: yyfntsiz_ re-creates the font from a size in window units
-/// of the current window (WindowSelect and resizing pass tessar03's charWidth, charHeight).
-///@{
-/// The text colours.
-void yyfntcol_(const int& foreground, const int& background);
-/// The character size in window units.
-void yyfntsiz_(const int& width, const int& height);
-/// The typeface.
-void yyfntsty_(const int& typeface);
-/// Underlining on (1) or off.
-void yyfntund_(const int& underline);
-///@}

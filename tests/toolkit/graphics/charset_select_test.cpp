@@ -7,7 +7,7 @@
 #include "charfile_writer.h"
 #include "core/context.h"
 #include "graphics/charset.h"
-#include "public/grchar.h"
+#include "graphics/charset_load.h"
 #include "public/grinit.h"
 #include "public/infoerr.h"
 #include "support/temp_dir.h"

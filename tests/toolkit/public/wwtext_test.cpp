@@ -1,6 +1,7 @@
 // Text output in the current window through the public routines: positions in window units,
 // the text cursor, opaque cells, the font and colour settings and their query.
 #include "core/context.h"
+#include "core/textout.h"
 #include "public/wwtext.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "public/config_file.h"
+#include "core/config_file.h"
 
 #include <algorithm>
 #include <string>
