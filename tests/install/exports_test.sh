@@ -23,6 +23,9 @@ grep -q '^tess::register_program_resources(' <<<"$symbols" ||
 
 leaked=$(grep -F 'plat::' <<<"$symbols" || true)
 [ -z "$leaked" ] || fail "window-system symbols exported: $leaked"
+# The core's own routines (yy..._, xx..._) stay inside, wherever they are declared.
+internal=$(grep -E '^(tess::)?(yy|xx)[a-z0-9]*_?\(' <<<"$symbols" || true)
+[ -z "$internal" ] || fail "internal routines exported: $internal"
 
 # The identifiers the installed headers declare, comments left out.
 declared=$(cat "$toolkit"/public/*.h "$toolkit"/util/text_arg.h "$toolkit"/util/shared_records.h |
