@@ -14,8 +14,13 @@ constexpr int StippleSize = 8;
 
 void xxmwinselectdc(HWND window, HDC dc) {
     ScreenDriver& d = graphics().driver;
-    // The pen may be replaced (and deleted) while this context draws: the old one lets it go.
-    if (d.hdc && d.hdc != dc && d.gPen && d.penOLD) SelectObject(d.hdc, d.penOLD);
+    // The pen may be replaced (and deleted) while this context draws, and the palette is deleted
+    // at the end: the old context lets both go.
+    if (d.hdc && d.hdc != dc) {
+        if (d.gPen && d.penOLD) SelectObject(d.hdc, d.penOLD);
+        if (graphics().colours.gPal256)
+            SelectPalette(d.hdc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    }
     d.Window = window;
     d.hdc = dc;
     if (!dc) return;

@@ -10,6 +10,7 @@
 #include "backend/headless/headless_backend.h"
 #include "core/context.h"
 #include "graphics/palette.h"
+#include "graphics/screen_driver.h"
 #include "window/message_queue.h"
 
 namespace {
@@ -253,6 +254,28 @@ TEST_F(DevicePalette, IsCreatedOnceAndOnlyAfterItWasBuilt) {
         EXPECT_EQ(of(entries[static_cast<std::size_t>(nc - 1)]), nc == 16 ? grey(0) : last);
         EXPECT_EQ(of(entries[static_cast<std::size_t>(nc + 15)]), grey(255)) << nc;
     }
+}
+
+// A dialog's graphics field takes the driver over and hands it back: the palette goes with the
+// driver, so at the end it is selected nowhere and can be deleted.
+TEST_F(DevicePalette, LeavesTheContextsTheDriverLeftAndIsDeletedAtTheEnd) {
+    tess::xxpali_();
+    tess::xxmwindefinepalette(1);
+    const HPALETTE pal = graphics().colours.gPal256;
+    ASSERT_NE(pal, nullptr);
+    const HDC own = graphics().driver.hdc;
+    const HWND field = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 50, 0, 20, 20,
+                                       nullptr, nullptr, nullptr, nullptr);
+    const HDC fieldDc = GetDC(field);
+    tess::xxmwinselectdc(field, fieldDc);
+    EXPECT_EQ(GetCurrentObject(fieldDc, OBJ_PAL), pal) << "the field draws in the palette";
+    tess::xxmwinselectdc(window, own);
+    EXPECT_NE(GetCurrentObject(fieldDc, OBJ_PAL), pal) << "the field let it go";
+    tess::xxmwinremoveg();
+    EXPECT_EQ(graphics().colours.gPal256, nullptr);
+    EXPECT_FALSE(DeleteObject(pal)) << "deleted at the end";
+    ReleaseDC(field, fieldDc);
+    DestroyWindow(field);
 }
 
 TEST_F(DevicePalette, ChangedEntriesReachThePaletteObjectInEveryMode) {
