@@ -3,8 +3,8 @@
 # sanitizers, so that valgrind sees what ASan and UBSan cannot: reads of uninitialised memory,
 # uninitialised bytes handed to the system) and ends with one summary: test programs and tests
 # run, valgrind errors, bytes definitely lost, wall time. Any valgrind error, definite leak or
-# failing test fails the run. Not part of scripts/test.sh nor of CI: it takes about 15 minutes
-# on two idle cores.
+# failing test fails the run. Not part of scripts/test.sh nor of CI: the first build of its
+# tree takes about half an hour on two cores, the run itself a few minutes.
 #
 #   scripts/valgrind.sh [program regex]      e.g. scripts/valgrind.sh 'toolkit_.*'
 #   GTEST_FILTER='Fields.*' scripts/valgrind.sh toolkit_dialogs_tests
