@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -72,6 +73,44 @@ bool well_formed_real(std::string_view s, std::string& c_form) {
     return true;
 }
 
+// Whether the real in c_form (sign, digits with an optional point, an optional E exponent) is
+// at most 1.797693134862316E+308 in magnitude. Compared digit by digit: long double is no wider
+// than double on some platforms (and under valgrind), where it cannot tell 1e400 from it.
+bool within_largest_written(std::string_view c_form) {
+    constexpr std::string_view LargestDigits = "1797693134862316"; // 0.1797693134862316E+309
+    constexpr long LargestExponent = 309;
+    constexpr long ExponentCap = 100000; // far beyond any double, and no overflow below it
+    std::size_t i = skip_sign(c_form, 0);
+    // The value is 0.<digits> times ten to the power exponent.
+    std::string digits;
+    long exponent = 0;
+    bool point = false;
+    for (; i < c_form.size() && c_form[i] != 'E'; ++i) {
+        const char c = c_form[i];
+        if (c == '.') {
+            point = true;
+        } else if (digits.empty() && c == '0') {
+            if (point) --exponent;
+        } else {
+            digits += c;
+            if (!point) ++exponent;
+        }
+    }
+    if (i < c_form.size()) {
+        const bool negative = i + 1 < c_form.size() && c_form[i + 1] == '-';
+        long written = 0;
+        for (i = skip_sign(c_form, i + 1); i < c_form.size(); ++i)
+            written = std::min(ExponentCap, written * 10 + (c_form[i] - '0'));
+        exponent += negative ? -written : written;
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    if (digits.empty()) return true;
+    if (exponent != LargestExponent) return exponent < LargestExponent;
+    // Without trailing zeros, digit strings of the same exponent order as their values.
+    return digits <= LargestDigits;
+}
+
 } // namespace
 
 std::optional<ScannedReal> scan_real(std::string_view text) {
@@ -87,9 +126,7 @@ std::optional<ScannedReal> scan_real(std::string_view text) {
         if (std::isinf(value)) {
             // The largest double written with 16 digits rounds up past it; reading that back
             // as the largest double lets every value the result file holds be read again.
-            constexpr long double LargestWritten = 1.797693134862316e308L;
-            if (std::fabs(std::strtold(c_form.c_str(), nullptr)) > LargestWritten)
-                return std::nullopt;
+            if (!within_largest_written(c_form)) return std::nullopt;
             value = std::copysign(std::numeric_limits<double>::max(), value);
         }
     } else if (ec != std::errc{} || ptr != c_form.data() + c_form.size()) {

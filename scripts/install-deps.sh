@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   llvm-14 clang-14 libclang-rt-14-dev
   xvfb xdotool x11-utils xclip libxtst-dev openbox wmctrl
-  doxygen python3
+  doxygen python3 valgrind
 )
 
 missing=()

@@ -55,6 +55,15 @@ TEST(NumberText, RealsInTheAcceptedSyntax) {
         {"1.797693134862316E+308", std::numeric_limits<double>::max()},
         {"-1.797693134862316D+308", -std::numeric_limits<double>::max()},
         {"1.7976931348623161E+308", std::nullopt},
+        // The same bound written otherwise, and just past it, decided without long double.
+        {"0.1797693134862316E+309", std::numeric_limits<double>::max()},
+        {"17976931348623160000E+289", std::numeric_limits<double>::max()},
+        {"0.00001797693134862316E+313", std::numeric_limits<double>::max()},
+        {"1.7976931348623159E+308", std::numeric_limits<double>::max()},
+        {"1.797693134862317E+308", std::nullopt},
+        {"1.7976931348623160000001E+308", std::nullopt},
+        {"-1E400", std::nullopt},
+        {"1E99999999999999999999", std::nullopt},
         {",5", std::nullopt},
     };
     for (const auto& c : cases) {

@@ -15,7 +15,10 @@ using tess::window;
 class PaletteWindows : public testtk::ToolkitWindows {
 protected:
     void SetUp() override {
+        // The display's colours are read once per process, at start-up: read them again here
+        // and after the test, whatever ran before and after in this process.
         screen = &plat::use_headless_backend({1024, 768}, 8);
+        tess::tk().settings.initialised = 0;
         WInitialise(" ");
         open_root(200, 120);
         graphics().state.deviceColours = 256;
@@ -41,6 +44,7 @@ protected:
         DestroyWindow(other);
         DeleteObject(filler);
         testtk::ToolkitWindows::TearDown();
+        tess::tk().settings.initialised = 0;
     }
 
 public:
