@@ -54,7 +54,10 @@ ATOM register_class(const char* name, WNDPROC proc, UINT style, bool icon, int m
     if (icon) wc.hIcon = LoadIconA(tk().core.wInstance, "icon1");
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszMenuName = menuId ? MAKEINTRESOURCEA(static_cast<WORD>(menuId)) : nullptr;
+    // An identifier outside the 16-bit ordinals names no menu; cut to 16 bits it would name
+    // another one.
+    wc.lpszMenuName =
+        valid_resource_id(menuId) ? MAKEINTRESOURCEA(static_cast<WORD>(menuId)) : nullptr;
     wc.lpszClassName = name;
     return RegisterClassExA(&wc);
 }
@@ -171,7 +174,7 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     const Placement p = within_limits(left, top, width, height);
     RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    AdjustWindowRectEx(&r, ClientStyle, menuId != 0, 0);
+    AdjustWindowRectEx(&r, ClientStyle, valid_resource_id(menuId), 0);
     HWND frame = CreateWindowExA(exStyle, szAppName, title ? title : "", style, p.left, p.top,
                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                                  tk().core.wInstance, nullptr);
