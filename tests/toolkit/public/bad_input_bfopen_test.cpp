@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "support/state_snapshot.h"
 #include "support/temp_dir.h"
@@ -74,6 +75,24 @@ TEST_F(BadFileInput, OpenReadAndCloseRefuseWhatTheyCannotUse) {
              EXPECT_EQ(got, 0);
          },
          0},
+        {"read into an empty vector",
+         [handle] {
+             std::vector<int> none;
+             int got = 5;
+             IFileRead3(handle, none, 100, got);
+             EXPECT_EQ(got, 0);
+         },
+         0},
+        {"read text through the numbered entry from a closed handle",
+         [closed] {
+             tess::FixedString<4> text("gggg");
+             int got = 5;
+             IFileReadChar1(closed, text, 4, got);
+             EXPECT_EQ(got, -1);
+             EXPECT_EQ(text.view(), "gggg");
+             EXPECT_EQ(InfoError(2), EBADF);
+         },
+         2},
         {"close handle -1", [] { IFileClose(-1); }, 0},
         {"close handle INT_MIN", [] { IFileClose(INT_MIN); }, 0},
         {"close a closed handle", [closed] { IFileClose(closed); }, 0},

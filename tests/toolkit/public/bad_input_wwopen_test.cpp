@@ -79,6 +79,44 @@ TEST_F(BadWindowInput, ChildrenBeyondTheTwentiethChangeNothing) {
     testsupport::expect_only_errors(rows);
 }
 
+// Menu identifiers outside the 16-bit resource ordinals name no menu: the root opens without
+// one, with the client size asked for, and no error is recorded.
+TEST_F(BadWindowInput, MenuIdentifiersOutOfRangeGiveNoMenu) {
+    for (int menuId : {-1, 65536, 65536 + 1, INT_MIN, INT_MAX}) {
+        SCOPED_TRACE(menuId);
+        auto d = description(7, 10, 10, 300, 200);
+        d.MenuId = menuId;
+        WindowOpen(d);
+        EXPECT_EQ(GetMenu(frame(0)), nullptr);
+        RECT c{};
+        GetClientRect(client(0), &c);
+        EXPECT_EQ(c.right, 300);
+        EXPECT_EQ(c.bottom, 200);
+        EXPECT_EQ(InfoError(1), 0);
+        WindowClose();
+    }
+}
+
+// Without a root window there is nothing to select, close or put a child inside.
+TEST_F(BadWindowInput, WithoutARootNothingIsChanged) {
+    open_root(600, 400);
+    WindowClose();
+    const BadCall rows[] = {
+        {"close again", [] { WindowClose(); }, 0},
+        {"select the root", [] { WindowSelect(0); }, 1003},
+        {"close child 1", [] { WindowCloseChild(1); }, 1003},
+        {"a child inside no root",
+         [] {
+             auto d = description(17, 0, 0, 1000, 1000);
+             int number = 99;
+             WindowOpenChild(d, number);
+             EXPECT_EQ(number, -1);
+         },
+         1003},
+    };
+    testsupport::expect_only_errors(rows);
+}
+
 // Sizes that are not positive take the defaults, negative positions centre, flag bits above
 // 9 are not looked at; sizes beyond the screen must not break the window system. Each row
 // opens one child and checks its client size in pixels.

@@ -71,6 +71,12 @@ TEST_F(BadTextInput, QueriesAndRefusedSettingsChangeNothing) {
         {"background -16", font(&FontDescription::Background, -16), 0},
         {"colours of the core's table only", [] { yyfntcol_(17, -1); }, 0},
         {"typeface alone out of range", [] { yyfntsty_(-7); }, 0},
+        {"underline INT_MIN counts as on",
+         [] {
+             yyfntund_(INT_MIN);
+             yyfntund_(1);
+         },
+         0},
     };
     testsupport::expect_only_errors(rows);
 }
@@ -98,6 +104,7 @@ TEST_F(BadTextInput, FontSizesOutOfRangeAreHarmless) {
             f.CharHeight = r.height;
             WindowFont(f);
             EXPECT_EQ(WInfoFont(8), typeface);
+            yyfntsiz_(r.height, r.width);
             WindowClear();
             WindowOutString(0, 5000, "Wg");
             EXPECT_GE(WInfoFont(1), 0);
