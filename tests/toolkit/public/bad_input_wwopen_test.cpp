@@ -97,6 +97,23 @@ TEST_F(BadWindowInput, MenuIdentifiersOutOfRangeGiveNoMenu) {
     }
 }
 
+// On a 256-colour screen a colour count other than 16, 32, 64 or 128 gives 16 colours.
+TEST_F(BadWindowInput, ColourCountsOutOfRangeGiveSixteen) {
+    screen = &plat::use_headless_backend({1024, 768}, 8);
+    tess::tk().settings.initialised = 0; // the display is read again at this depth
+    WInitialise(" ");
+    for (int colours : {-1, 0, 17, 256, 4096, INT_MIN}) {
+        SCOPED_TRACE(colours);
+        auto d = description(7, 10, 10, 300, 200);
+        WindowOpen(d, colours);
+        EXPECT_EQ(tess::tk().display.ngColours, 16);
+        EXPECT_EQ(tess::tk().graphics.state.deviceColours, 16);
+        EXPECT_EQ(InfoError(1), 0);
+        WindowClose();
+    }
+    tess::tk().settings.initialised = 0;
+}
+
 // Without a root window there is nothing to select, close or put a child inside.
 TEST_F(BadWindowInput, WithoutARootNothingIsChanged) {
     open_root(600, 400);
