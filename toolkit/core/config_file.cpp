@@ -58,11 +58,14 @@ std::string_view first_word(std::string_view text) {
     return text.substr(first - 1, last - first + 1);
 }
 
-// The number after the equals sign, or false when it does not convert.
+// The number after the equals sign, or false when it does not convert. The conversion
+// reports through the error record; an error the caller has not queried yet survives it.
 bool to_integer(std::string_view text, int& value) {
-    InfoError(1);
+    const int pending = InfoError(1);
     IStringToInteger(TextRef(text), value);
-    return InfoError(1) == 0;
+    const bool converted = InfoError(1) == 0;
+    if (pending != 0) xxerror_(pending);
+    return converted;
 }
 
 // A unit number must stay distinct from the two other units.

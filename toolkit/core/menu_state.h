@@ -11,6 +11,11 @@ namespace tess {
 
 constexpr int TooltipChars = 80; // per tip, terminator included
 
+// Resource identifiers are 16-bit ordinals; 0 names nothing.
+constexpr bool valid_resource_id(int id) {
+    return id > 0 && id <= 0xFFFF;
+}
+
 struct TooltipEntry {
     int id = 0; // command identifier; 0 = free
     std::array<char, TooltipChars> text{};

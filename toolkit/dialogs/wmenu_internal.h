@@ -6,15 +6,12 @@
 
 #include <windows.h>
 
+#include "core/menu_state.h"
+
 namespace tess::menu {
 
 constexpr UINT NotFound = 0xFFFFFFFF; // what the platform's menu queries answer for no item
 constexpr int MaxDepth = 16;          // pop-up nesting walked; deeper menus are cut off
-
-// Resource identifiers are 16-bit ordinals; 0 names nothing.
-constexpr bool valid_resource_id(int id) {
-    return id > 0 && id <= 0xFFFF;
-}
 
 HWND root_frame();
 

@@ -65,7 +65,10 @@ int table_position(const std::vector<WORD>& table, HMENU start, int id, HMENU& h
 std::optional<Address> address_of(int identifier) {
     const HMENU root = tk().menus.rootMenu;
     const UINT id = static_cast<UINT>(identifier);
-    if (GetMenuState(root, id, MF_BYCOMMAND) != NotFound) return Address{root, id, MF_BYCOMMAND};
+    // Separators carry identifier 0 too, but they are no command items.
+    const UINT byCommand = GetMenuState(root, id, MF_BYCOMMAND);
+    if (byCommand != NotFound && !(byCommand & MF_SEPARATOR))
+        return Address{root, id, MF_BYCOMMAND};
     const int position = yymnhpos(identifier);
     if (position < 0) return std::nullopt;
     const HMENU holder = tk().menus.lookupMenu;

@@ -56,8 +56,13 @@ void to_graphics(int px, int py, float& gx, float& gy) {
 
 void yyevent_(int& type, EventRecord& m) {
     const int remembered = tk().tessar01.currentWindow;
-    const bool select = selects_window(type);
-    if (select && m.Win != remembered) WindowSelect(m.Win);
+    // Only a selection that took place is undone: a refused one (a dialog's graphics field)
+    // left the current window, its text cursor and its context as they were.
+    bool selected = false;
+    if (selects_window(type) && m.Win != remembered) {
+        WindowSelect(m.Win);
+        selected = tk().tessar01.currentWindow != remembered;
+    }
     switch (type) {
     case EventKey:
     case EventButtonDown:
@@ -89,7 +94,7 @@ void yyevent_(int& type, EventRecord& m) {
     default:
         break;
     }
-    if (select && m.Win != remembered) WindowSelect(remembered);
+    if (selected) WindowSelect(remembered);
 }
 
 void WMessage(int& type, EventRecord& m) {
