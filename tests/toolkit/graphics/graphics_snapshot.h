@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <span>
 #include <vector>
 
 #include <windows.h>
@@ -90,6 +92,34 @@ inline void expect_same(const GraphicsSnapshot& want, const GraphicsSnapshot& go
     EXPECT_EQ(want.currentWindow, got.currentWindow);
     EXPECT_EQ(want.text, got.text);
     EXPECT_EQ(changed_pixels(want.picture, got.picture), 0);
+}
+
+// One row of a bad-input table: the call, the error number it records, and the good call it
+// must amount to (none: it must change nothing).
+struct BadCall {
+    const char* what;
+    std::function<void()> bad;
+    int error;
+    std::function<void()> same;
+};
+
+// Each row from the same start: the state after the bad call equals the one after its good call.
+inline void check_rows(const std::function<void()>& start, std::span<const BadCall> rows) {
+    for (const BadCall& r : rows) {
+        SCOPED_TRACE(r.what);
+        start();
+        InfoError(1);
+        if (r.same) {
+            r.same();
+            EXPECT_EQ(InfoError(1), 0) << "the good call";
+        }
+        const GraphicsSnapshot want = GraphicsSnapshot::take();
+        start();
+        InfoError(1);
+        r.bad();
+        EXPECT_EQ(InfoError(1), r.error);
+        expect_same(want, GraphicsSnapshot::take());
+    }
 }
 
 } // namespace grtest

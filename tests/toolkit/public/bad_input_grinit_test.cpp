@@ -14,18 +14,11 @@
 
 namespace {
 
-using grtest::GraphicsSnapshot;
-
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 constexpr float Big = std::numeric_limits<float>::max();
 
-struct Row {
-    const char* what;
-    std::function<void()> bad;
-    int error;
-    std::function<void()> same; // what the bad call amounts to; none: nothing changes
-};
+using Row = grtest::BadCall;
 
 class BadInputGrInit : public drawtest::Drawing {
 protected:
@@ -43,21 +36,6 @@ protected:
         IGrMoveTo(5.0f, 5.0f);
         tess::error_record().file_status = 77;
         tess::error_record().dialog_status = 88;
-        InfoError(1);
-    }
-
-    void run(const Row& r) {
-        SCOPED_TRACE(r.what);
-        start();
-        if (r.same) {
-            r.same();
-            EXPECT_EQ(InfoError(1), 0) << "the good call";
-        }
-        const GraphicsSnapshot want = GraphicsSnapshot::take();
-        start();
-        r.bad();
-        EXPECT_EQ(InfoError(1), r.error);
-        grtest::expect_same(want, GraphicsSnapshot::take());
     }
 };
 
@@ -131,8 +109,7 @@ TEST_F(BadInputGrInit, ErrorNumberAndNothingElse) {
         {"size NaN", [] { IGrCharSize(NaN, NaN); }, 0, [] { IGrCharSize(1.0f, 1.0f); }},
         {"size infinite", [] { IGrCharSize(Inf, 2.0f); }, 0, [] { IGrCharSize(1.0f, 2.0f); }},
     };
-    for (const Row& r : rows)
-        run(r);
+    grtest::check_rows([this] { start(); }, rows);
 }
 
 } // namespace
