@@ -1,6 +1,7 @@
 // The window table: the root window, the child windows, the current window and shutdown.
 #include "core/wwindow.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -99,6 +100,20 @@ void forget_slot(int n) {
     window(n) = WindowRecord{};
 }
 
+// The window system keeps window geometry in 16-bit coordinates; a request beyond them is cut
+// there rather than overflowing the sums that make the rectangle.
+constexpr int CoordinateLimit = 32767;
+
+struct Placement {
+    int left, top, width, height;
+};
+
+Placement within_limits(int left, int top, int width, int height) {
+    return {std::clamp(left, -CoordinateLimit, CoordinateLimit),
+            std::clamp(top, -CoordinateLimit, CoordinateLimit),
+            std::clamp(width, 0, CoordinateLimit), std::clamp(height, 0, CoordinateLimit)};
+}
+
 void release_held_dc() {
     WindowRecord& w = current_window();
     if (w.dc) ReleaseDC(w.client, w.dc);
@@ -153,15 +168,16 @@ void yycreaterootwindow_(const int& left, const int& top, int& width, int& heigh
     const DWORD style =
         WS_CAPTION | WS_CLIPCHILDREN | flag_styles(systemMenu, minimiseBox, maximiseBox, fixedSize);
     const DWORD exStyle = topmost ? WS_EX_TOPMOST : 0;
-    RECT r{left, top, left + width, top + height};
+    const Placement p = within_limits(left, top, width, height);
+    RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     AdjustWindowRectEx(&r, ClientStyle, menuId != 0, 0);
-    HWND frame =
-        CreateWindowExA(exStyle, szAppName, title ? title : "", style, left, top, r.right - r.left,
-                        r.bottom - r.top, nullptr, nullptr, tk().core.wInstance, nullptr);
+    HWND frame = CreateWindowExA(exStyle, szAppName, title ? title : "", style, p.left, p.top,
+                                 r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                 tk().core.wInstance, nullptr);
     WindowRecord& root = window(0);
     root.frame = frame;
-    if (frame && statusBar) window(0).statusBar = add_status_bar(frame, width, true, fixedSize);
+    if (frame && statusBar) window(0).statusBar = add_status_bar(frame, p.width, true, fixedSize);
     if (frame) window(0).client = add_client(frame, window(0).statusBar);
     if (!frame || !window(0).client) fatal("Failed to create window - aborting.");
 
@@ -216,20 +232,21 @@ void yyopenchild_(const int& left, const int& top, const int& width, const int& 
 
     if (!class_known(szChildName)) register_class(szChildName, yyWndProc, 0, true, 0);
 
-    RECT r{left, top, left + width, top + height};
+    const Placement p = within_limits(left, top, width, height);
+    RECT r{p.left, p.top, p.left + p.width, p.top + p.height};
     AdjustWindowRectEx(&r, ClientStyle, FALSE, 0);
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     // While semi-modeless dialogs are on display every frame stays disabled.
     if (tk().dialogs.nSemi > 0) style |= WS_DISABLED;
     // Left and top are the frame's own corner, as for the root: the client area lies inside
     // it below the caption, which thus stays in view at the parent's edge.
-    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, left, top,
+    HWND frame = CreateWindowExA(exStyle, szChildName, title ? title : "", style, p.left, p.top,
                                  r.right - r.left, r.bottom - r.top, parent, nullptr,
                                  tk().core.wInstance, nullptr);
     window(n).frame = frame;
     if (frame) {
         window(n).savedRect.left = NoChildRect;
-        if (statusBar) window(n).statusBar = add_status_bar(frame, width, false, fixedSize);
+        if (statusBar) window(n).statusBar = add_status_bar(frame, p.width, false, fixedSize);
         window(n).client = add_client(frame, window(n).statusBar);
     }
     if (!frame || !window(n).client) {
