@@ -58,8 +58,6 @@ struct GraphicsAttributes {
     char textCharacter = 'R';
     int justify = 0; // 0 centred, 1 left, 2 right
     int spacing = 0; // 0 fixed, 1 proportional, 2 hardware
-
-    bool operator==(const GraphicsAttributes&) const = default;
 };
 
 // The 256 colour numbers and the smaller tables behind them; filled by xxpali_.
@@ -81,8 +79,6 @@ struct CharacterSet {
     std::array<std::int32_t, CharExtensionCodes> extension{};
     std::vector<std::uint8_t> strokes; // primary then extension data, at most CharStrokeBytes
     std::int32_t primaryBytes = 0;     // where the extension's data starts in strokes
-
-    bool operator==(const CharacterSet&) const = default;
 };
 
 struct CachedCharacterSet {

@@ -7,12 +7,13 @@
 #include <string>
 
 #include "public/grchar.h"
+#include "support/equivalent_calls.h"
 #include "toolkit/graphics/draw_fixture.h"
-#include "toolkit/graphics/graphics_snapshot.h"
+#include "toolkit/graphics/graphics_parts.h"
 
 namespace {
 
-using Row = grtest::BadCall;
+using Row = testsupport::EquivalentCall;
 
 // A seven-bit set: primary length, two cell values, 95 offsets, then the stroke bytes.
 std::string small_set() {
@@ -64,7 +65,8 @@ TEST_F(BadInputGrChar, ErrorNumberAndNothingElse) {
          },
          0, nullptr},
     };
-    grtest::check_rows([this] { start(); }, rows);
+    testsupport::expect_equivalent([this] { start(); }, rows, grtest::add_graphics_parts,
+                                   grtest::DriverHandles);
 }
 
 } // namespace

@@ -7,12 +7,13 @@
 #include <string>
 
 #include "public/grdraw.h"
+#include "support/equivalent_calls.h"
 #include "toolkit/graphics/draw_fixture.h"
-#include "toolkit/graphics/graphics_snapshot.h"
+#include "toolkit/graphics/graphics_parts.h"
 
 namespace {
 
-using Row = grtest::BadCall;
+using Row = testsupport::EquivalentCall;
 
 constexpr float Big = std::numeric_limits<float>::max();
 constexpr float Far = 1e30f;
@@ -66,7 +67,8 @@ TEST_F(BadInputGrDraw, ErrorNumberAndNothingElse) {
         {"longest text far out", [&] { IGrCharOut(Far, Far, longest); }, 0, nullptr},
         {"text at the largest float", [] { IGrCharOut(-Big, Big, "Text"); }, 0, nullptr},
     };
-    grtest::check_rows([this] { start(); }, rows);
+    testsupport::expect_equivalent([this] { start(); }, rows, grtest::add_graphics_parts,
+                                   grtest::DriverHandles);
 }
 
 } // namespace

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "public/grinit.h"
+#include "support/equivalent_calls.h"
 #include "toolkit/graphics/draw_fixture.h"
-#include "toolkit/graphics/graphics_snapshot.h"
+#include "toolkit/graphics/graphics_parts.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 constexpr float Big = std::numeric_limits<float>::max();
 
-using Row = grtest::BadCall;
+using Row = testsupport::EquivalentCall;
 
 class BadInputGrInit : public drawtest::Drawing {
 protected:
@@ -109,7 +110,8 @@ TEST_F(BadInputGrInit, ErrorNumberAndNothingElse) {
         {"size NaN", [] { IGrCharSize(NaN, NaN); }, 0, [] { IGrCharSize(1.0f, 1.0f); }},
         {"size infinite", [] { IGrCharSize(Inf, 2.0f); }, 0, [] { IGrCharSize(1.0f, 2.0f); }},
     };
-    grtest::check_rows([this] { start(); }, rows);
+    testsupport::expect_equivalent([this] { start(); }, rows, grtest::add_graphics_parts,
+                                   grtest::DriverHandles);
 }
 
 } // namespace
