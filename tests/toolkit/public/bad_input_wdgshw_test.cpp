@@ -74,6 +74,20 @@ TEST_F(BadInputWdgShw, ErrorNumberAndNothingElse) {
         {"focus INT_MAX", [] { WDialogShow(10, 10, INT_MAX); }, 0, [] { WDialogShow(10, 10); }},
         {"focus beyond 16 bits", [] { WDialogShow(10, 10, 65536 + ID_EDIT); }, 0,
          [] { WDialogShow(10, 10); }},
+        // Positions are used unchanged, however far off; in pixels they saturate rather than
+        // wrap, so the last two units of the integer range land on the same place.
+        {"pop-up far off", [] { WDialogShow(INT_MAX, INT_MIN); }, 0,
+         [] { WDialogShow(INT_MAX - 1, INT_MIN + 1); }},
+        {"child far off",
+         [] {
+             WDialogSelect(DLG_CHILD);
+             WDialogShow(INT_MIN, INT_MAX);
+         },
+         0,
+         [] {
+             WDialogSelect(DLG_CHILD);
+             WDialogShow(INT_MIN + 1, INT_MAX - 1);
+         }},
         {"hide a hidden dialog", [] { WDialogHide(); }, 0, nullptr},
         {"select 0", [] { WDialogSelect(0); }, 1007, nullptr},
         {"select -1", [] { WDialogSelect(-1); }, 1007, nullptr},
