@@ -2,7 +2,8 @@
 // show the dialog of the arguments they stand for, without an error; the file name and the
 // filter index come back as they were, and nothing but CommonResult and ExitPreviousField
 // changes. The dialog is ended unanswered at its first idle moment, so its presented image is
-// part of what the two calls must share. In dialogs/select_file_test.cpp: names, directories,
+// part of what the two calls must share; a name no file can have is refused by the platform
+// with error 1004. In dialogs/select_file_test.cpp: names, directories,
 // flags 1 to 32, cancel; file_filter_test.cpp: filters without their last separator.
 #include <climits>
 #include <filesystem>
@@ -16,22 +17,25 @@ namespace {
 
 using Row = testsupport::EquivalentCall;
 
+plat::Surface shown; // the dialog as the user saw it
+bool expectShown = true;
+
 class BadInputWsFile : public commontest::CommonDialogs {
 protected:
     void SetUp() override {
         CommonDialogs::SetUp();
         dir.write("eins.dat", "1");
-        look_at_idle([this](HWND box) { shown = testsupport::presented_surface(box); });
+        look_at_idle([](HWND box) { shown = testsupport::presented_surface(box); });
     }
     void start() {
         shown = plat::Surface();
+        expectShown = true;
         tess::tk().tessar04.commonResult = 5;
         tess::tk().tessar04.exitPreviousField = 33;
         tess::error_record().file_status = 77;
         tess::error_record().dialog_status = 88;
     }
     void add_dialog(testsupport::StateSnapshot& s) const {
-        EXPECT_GT(shown.width, 0) << "the dialog was not shown";
         s.add_values("file dialog image",
                      std::vector<int>(shown.pixels.begin(), shown.pixels.end()));
         s.add_values("file dialog size", {shown.width, shown.height});
@@ -40,7 +44,10 @@ protected:
         const std::string cwd = std::filesystem::current_path().string();
         s.add_values("current directory", std::vector<int>(cwd.begin(), cwd.end()));
     }
-    plat::Surface shown;
+    void TearDown() override {
+        CommonDialogs::TearDown();
+        shown = plat::Surface();
+    }
 };
 
 constexpr const char* Filter = "Daten|*.dat|Alle|*.*|";
@@ -58,9 +65,10 @@ void select(const std::string& filter, int flags, std::string name, const std::s
         EXPECT_EQ(filterIndex, index);
     }
     EXPECT_EQ(name, given);
+    EXPECT_EQ(shown.width > 0, expectShown) << "whether the dialog was shown";
 }
 
-TEST_F(BadInputWsFile, NoErrorAndTheDialogItStandsFor) {
+TEST_F(BadInputWsFile, ErrorNumberAndTheDialogItStandsFor) {
     const std::string blank(20, ' ');
     const std::string longFilter = "Daten|*.dat|" + std::string(288, 'x');
     const std::string longTitle(300, 'T');
@@ -85,6 +93,20 @@ TEST_F(BadInputWsFile, NoErrorAndTheDialogItStandsFor) {
          [&] { select(Filter, 0, blank, "Select File"); }},
         {"title over 256 characters", [&] { select(Filter, 0, blank, longTitle); }, 0,
          [&] { select(Filter, 0, blank, longTitle.substr(0, 256)); }},
+        // A name no directory can hold: the platform refuses the dialog (FNERR_INVALIDFILENAME),
+        // which is error 1004 with its code as the dialog status.
+        {"file name over a name's length",
+         [&] {
+             expectShown = false;
+             select(Filter, 0, std::string(300, 'x'), "Wahl");
+         },
+         1004,
+         [] {
+             expectShown = false;
+             tess::tk().tessar04.commonResult = 0;
+             tess::tk().tessar04.exitPreviousField = 0;
+             xxsetdialogstatus_(FNERR_INVALIDFILENAME);
+         }},
         {"filter index 0", [&] { select(Filter, 0, blank, "Wahl", 0); }, 0,
          [&] { select(Filter, 0, blank, "Wahl", 1); }},
         {"filter index -1", [&] { select(Filter, 0, blank, "Wahl", -1); }, 0,
