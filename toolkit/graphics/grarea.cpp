@@ -1,6 +1,7 @@
 // The graphics area in the current window, the user units on it and the window size behind
 // both.
 #include <cmath>
+#include <limits>
 
 #include "graphics/charset.h"
 #include "graphics/graphics_state.h"
@@ -26,8 +27,12 @@ bool valid_units(float lo, float hi) {
     return hi > lo && std::isfinite(hi - lo);
 }
 
+// A range too small for single precision scales by the largest float rather than infinity:
+// infinity times the distance 0 is no position at all.
 float per_unit(float pixels, float range) {
-    return range > 0 ? pixels / range : pixels;
+    if (range <= 0) return pixels;
+    const float scale = pixels / range;
+    return std::isfinite(scale) ? scale : std::copysign(std::numeric_limits<float>::max(), scale);
 }
 
 void update_pixels_per_unit(GraphicsAttributes& s) {
