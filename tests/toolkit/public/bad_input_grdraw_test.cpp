@@ -21,9 +21,11 @@ constexpr float Far = 1e30f;
 class BadInputGrDraw : public drawtest::Drawing {
 protected:
     void start() {
+        IGrUnits(0.0f, 0.0f, static_cast<float>(W), static_cast<float>(H));
+        // Mask mode on white shows the colour itself, so that a stray pixel is seen.
         background(0);
-        IGrColourN(223);
-        IGrPlotMode(3);
+        IGrColourN(16);
+        IGrPlotMode(2);
         IGrLineType(2);
         IGrMoveTo(ux(60), uy(60));
         tess::error_record().file_status = 77;
@@ -57,6 +59,18 @@ TEST_F(BadInputGrDraw, ErrorNumberAndNothingElse) {
              IGrLineTo(Big, Big);
          },
          0, [] { IGrMoveTo(Big, Big); }},
+        // Units too narrow for single precision still put their origin on the area's corner.
+        {"point at the origin of the narrowest units",
+         [] {
+             IGrUnits(0.0f, 0.0f, 1e-38f, 1e-38f);
+             IGrPoint(0.0f, 0.0f);
+         },
+         0,
+         [] {
+             IGrUnits(0.0f, 0.0f, 1.0f, 1.0f);
+             IGrPoint(0.0f, 0.0f);
+             IGrUnits(0.0f, 0.0f, 1e-38f, 1e-38f);
+         }},
         {"rectangle far out", [] { IGrFillRectangle(-Big, -Big, -Far, -Far); }, 0, nullptr},
         {"polygon far out",
          [&] {
