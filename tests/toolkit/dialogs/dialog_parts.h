@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,18 @@ inline std::vector<int> window_values(HWND w) {
     std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(w)) + 1, '\0');
     GetWindowTextA(w, text.data(), static_cast<int>(text.size()));
     v.insert(v.end(), text.begin(), text.end());
+    // A tab control's labels.
+    const auto tabs = static_cast<int>(SendMessageA(w, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < tabs; ++i) {
+        char label[512] = {};
+        TCITEMA t{};
+        t.mask = TCIF_TEXT | TCIF_PARAM;
+        t.pszText = label;
+        t.cchTextMax = sizeof label;
+        SendMessageA(w, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&t));
+        v.push_back(static_cast<int>(t.lParam));
+        v.insert(v.end(), label, label + std::strlen(label));
+    }
     return v;
 }
 

@@ -17,10 +17,22 @@ using Row = testsupport::EquivalentCall;
 
 class BadInputWdgShw : public dlgtest::DialogTest {
 protected:
-    // Both dialogs loaded, displayed once and hidden again (so that what a display leaves
-    // behind, the owner of message boxes, is the same before every call), the pop-up current
-    // with its caption as loaded.
+    // A page of a tab control loaded with its label, both dialogs loaded, displayed once and hidden
+    // again (so that what a display leaves behind, the owner of message boxes, is the same before
+    // every call), the pop-up current with its caption as loaded.
     void start() {
+        if (tess::yydialogfind(DLG_ALL) < 0) {
+            // A tab whose item names the page dialog: the page's title is its label.
+            TCITEMA t{};
+            t.mask = TCIF_TEXT | TCIF_PARAM;
+            t.pszText = const_cast<char*>("alt");
+            t.lParam = DLG_PAGE;
+            SendMessageA(item(load(DLG_ALL), ID_TAB), TCM_INSERTITEMA, 0,
+                         reinterpret_cast<LPARAM>(&t));
+            load(DLG_PAGE);
+        }
+        WDialogSelect(DLG_PAGE);
+        WDialogTitle("Seite");
         if (tess::yydialogfind(DLG_CHILD) < 0) load(DLG_CHILD);
         if (tess::yydialogfind(DLG_PLAIN) < 0) load(DLG_PLAIN);
         for (int id : {DLG_CHILD, DLG_PLAIN}) {
@@ -99,6 +111,26 @@ TEST_F(BadInputWdgShw, ErrorNumberAndNothingElse) {
         {"empty title", [] { WDialogTitle(""); }, 0, [] { WDialogTitle("   "); }},
         {"title of 70000 characters", [&] { WDialogTitle(longTitle + "  "); }, 0,
          [&] { WDialogTitle(longTitle); }},
+        {"page title of 70000 characters",
+         [&] {
+             WDialogSelect(DLG_PAGE);
+             WDialogTitle(longTitle + "  ");
+         },
+         0,
+         [&] {
+             WDialogSelect(DLG_PAGE);
+             WDialogTitle(longTitle);
+         }},
+        {"empty page title",
+         [] {
+             WDialogSelect(DLG_PAGE);
+             WDialogTitle("");
+         },
+         0,
+         [] {
+             WDialogSelect(DLG_PAGE);
+             WDialogTitle(" ");
+         }},
         // Last: an unload the start cannot take back without new windows.
         {"unload twice",
          [] {
