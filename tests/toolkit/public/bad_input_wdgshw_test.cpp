@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/equivalent_calls.h"
+#include "toolkit/dialogs/common_fixture.h"
 #include "toolkit/dialogs/dialog_fixture.h"
 #include "toolkit/dialogs/dialog_parts.h"
 
@@ -130,6 +131,19 @@ TEST_F(BadInputWdgShw, ErrorNumberAndNothingElse) {
          [] {
              WDialogSelect(DLG_PAGE);
              WDialogTitle(" ");
+         }},
+        // The modal instance copies the caption through a buffer of 65536 bytes.
+        {"modal display with a title of 70000 characters",
+         [&] {
+             WDialogTitle(longTitle + "  ");
+             commontest::key(VK_RETURN, '\r');
+             WDialogShow(10, 10, 0, 1);
+         },
+         0,
+         [&] {
+             WDialogTitle(longTitle);
+             commontest::key(VK_RETURN, '\r');
+             WDialogShow(10, 10, 0, 1);
          }},
         // Last: an unload the start cannot take back without new windows.
         {"unload twice",
