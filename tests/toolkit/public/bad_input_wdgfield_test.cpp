@@ -60,6 +60,7 @@ TEST_F(BadInputWdgField, ErrorNumberAndNothingElse) {
         string_row("text of another dialog's field", ID_LIST, 8, 1006, blank8),
         string_row("text into an empty variable", FLD_EDIT, 0, 0, ""),
         string_row("text into 300 characters", FLD_EDIT, 300, 0, "1.0" + std::string(297, ' ')),
+        {"text into a constant", [] { WDialogGetString(FLD_EDIT, "fest"); }, 0, nullptr},
         radio_row("radio field -2", -2),
         radio_row("radio field INT_MIN", INT_MIN),
         radio_row("radio field beyond 16 bits", 65536 + FLD_PLUS),
