@@ -18,13 +18,16 @@ void WDialogLoad(const int& id);
 void WDialogShow(const int& x, const int& y, const int& focus = 0, const int& mode = 2);
 /// Hides the current dialog; it stays loaded. Error 1005 without a current dialog.
 void WDialogHide();
-/// Unloads the current dialog: its window and fields are gone.
+/// Unloads the current dialog: its window and fields are gone. Error 1005 without a current
+/// dialog.
 void WDialogUnload();
-/// Makes a loaded dialog current.
+/// Makes a loaded dialog current. Error 1007 when \p id is not loaded (the current dialog
+/// stays).
 void WDialogSelect(const int& id);
-/// Focuses a field of the current dialog.
+/// Focuses a field of the current dialog. Errors: 1005 no current dialog, 1006 no such field.
 void WDialogFieldFocus(const int& f);
-/// Sets the current dialog's caption (or the label of the tab page showing it).
+/// Sets the current dialog's caption (or the label of the tab page showing it), without its
+/// trailing blanks. Error 1005 without a current dialog.
 void WDialogTitle(tess::TextRef title);
 
 namespace tess {
