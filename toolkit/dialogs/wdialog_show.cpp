@@ -130,13 +130,18 @@ void yydialogshow_(const int&, const int&, const int& px, const int& py, int& mo
         mode = 0;
         return;
     }
+    const bool child = child_style(dialog);
+    // A pop-up is displayed in the three modes only; any other leaves it as it is.
+    if (!child && (mode < ShowModal || mode > ShowSemiModeless)) {
+        mode = 0;
+        return;
+    }
     int status = 0;
     int shown = mode;
     if (shown == ShowModeless && d.nSemi > 0) {
         shown = ShowSemiModeless;
         status = ModeChanged;
     }
-    const bool child = child_style(dialog);
     if (child && shown != ShowModeless) {
         if (shown == ShowModal) yygetwindowbitmap_(2, -1);
         shown = ShowModeless;

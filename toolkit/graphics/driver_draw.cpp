@@ -62,10 +62,16 @@ DevicePoint xxu2p_(float x, float y) {
             s.lastPixel[1] + 1 - up};
 }
 
+double xxsaturate_(double pixels) {
+    if (std::isnan(pixels)) return 0;
+    return std::clamp(pixels, -PixelLimit, PixelLimit);
+}
+
 POINT xxpixel_(DevicePoint p) {
     // A position counted upwards falls in the pixel below it once the rows are flipped: y up
     // 0 to 1 is the last row.
-    return {static_cast<LONG>(std::floor(p.x)), static_cast<LONG>(std::ceil(p.y)) - 1};
+    return {static_cast<LONG>(std::floor(xxsaturate_(p.x))),
+            static_cast<LONG>(std::ceil(xxsaturate_(p.y))) - 1};
 }
 
 bool xxcandraw_() {

@@ -17,7 +17,11 @@ struct DevicePoint {
 
 // User units to platform pixels through the area's viewport and the pixels per unit.
 DevicePoint xxu2p_(float x, float y);
-// The pixel a device position falls in.
+// No surface comes near this many pixels: far-out positions are held at it, so that they stay
+// far out once they are the platform's integers.
+constexpr double PixelLimit = 1e9;
+double xxsaturate_(double pixels);
+// The pixel a device position falls in (saturated).
 POINT xxpixel_(DevicePoint p);
 
 // Whether drawing reaches a window: screen graphics on and a drawing context held.

@@ -61,7 +61,7 @@ void hardware_text(DevicePoint at, std::string_view text) {
         half = tm.tmHeight / 2.0;
     }
     const POINT p = xxpixel_(at);
-    TextOutA(hdc, p.x, static_cast<int>(std::lround(at.y - half)), text.data(),
+    TextOutA(hdc, p.x, static_cast<int>(std::lround(xxsaturate_(at.y - half))), text.data(),
              static_cast<int>(text.size()));
 }
 

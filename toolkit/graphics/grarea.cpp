@@ -1,5 +1,8 @@
 // The graphics area in the current window, the user units on it and the window size behind
 // both.
+#include <cmath>
+#include <limits>
+
 #include "graphics/charset.h"
 #include "graphics/graphics_state.h"
 #include "graphics/grstate.h"
@@ -18,8 +21,18 @@ bool valid_fractions(float lo, float hi) {
     return lo >= 0 && lo < 1 && hi > 0 && hi <= 1 && lo < hi;
 }
 
+// A unit range: hi above lo and a finite width between them. NaN, an infinite end or a width
+// that overflows would make every position NaN or one pixel, so they count as reversed.
+bool valid_units(float lo, float hi) {
+    return hi > lo && std::isfinite(hi - lo);
+}
+
+// A range too small for single precision scales by the largest float rather than infinity:
+// infinity times the distance 0 is no position at all.
 float per_unit(float pixels, float range) {
-    return range > 0 ? pixels / range : pixels;
+    if (range <= 0) return pixels;
+    const float scale = pixels / range;
+    return std::isfinite(scale) ? scale : std::copysign(std::numeric_limits<float>::max(), scale);
 }
 
 void update_pixels_per_unit(GraphicsAttributes& s) {
@@ -52,12 +65,12 @@ void xxarea_(float x1, float y1, float x2, float y2) {
 
 void xxunits_(float x1, float y1, float x2, float y2) {
     GraphicsAttributes& s = graphics().state;
-    if (x2 <= x1) {
+    if (!valid_units(x1, x2)) {
         x1 = 0, x2 = 1;
         xxerror_(BadUnits);
     }
     // A reversed or empty y range is repaired without complaint.
-    if (y2 <= y1) y1 = 0, y2 = 1;
+    if (!valid_units(y1, y2)) y1 = 0, y2 = 1;
     s.units = {x1, y1, x2, y2};
     s.unitRange = {x2 - x1, y2 - y1};
     if (s.areaLock == 0) s.charBasisUnits = s.unitRange;

@@ -1,6 +1,7 @@
 // Graphics text attributes: the character set, justification, spacing and size.
 #include "graphics/charset_load.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/context.h"
@@ -72,8 +73,10 @@ void IGrCharSpacing(TextRef letter) {
 }
 
 void IGrCharSize(const float& width, const float& height) {
+    // An infinite factor would leave no character cell at all: like 0, it stands for 1.
+    auto factor = [](float f) { return f > 0 && std::isfinite(f) ? f : 1.0f; };
     auto& s = graphics().state;
-    s.charFactor = {width > 0 ? width : 1.0f, height > 0 ? height : 1.0f};
+    s.charFactor = {factor(width), factor(height)};
     xxcharcells_();
 }
 

@@ -11,7 +11,8 @@ using tess::TextRef;
 void IGrInit(TextRef device, const int& a, const int& b, const int& c);
 /// The graphics area as fractions 0 to 1 of the current window; a bad range is repaired, error 44.
 void IGrArea(const float& x1, const float& y1, const float& x2, const float& y2);
-/// The user coordinates at the area's corners; x2 <= x1 is repaired with error 16, y silently.
+/// The user coordinates at the area's corners; an x range that is empty, reversed or not finite
+/// becomes 0 to 1 with error 16, such a y range silently.
 void IGrUnits(const float& x1, const float& y1, const float& x2, const float& y2);
 /// The current colour number 0 to 255; others give error 42 and change nothing.
 void IGrColourN(const int& colour);
@@ -22,5 +23,5 @@ void IGrCharSet(TextRef name);
 void IGrCharJustify(TextRef letter);
 /// Spacing: H hardware, P proportional, anything else fixed.
 void IGrCharSpacing(TextRef letter);
-/// Character size factors; 0 or less becomes 1.0.
+/// Character size factors; 0 or less, or not finite, becomes 1.0.
 void IGrCharSize(const float& width, const float& height);
