@@ -50,6 +50,7 @@ void tell() {
     [[maybe_unused]] const ssize_t w = ::write(2, text, n);
 }
 
+#ifndef MONKEY_ASAN
 void on_signal(int sig) {
     tell();
     std::signal(sig, SIG_DFL);
@@ -57,6 +58,7 @@ void on_signal(int sig) {
 }
 
 constexpr int Signals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+#endif
 
 } // namespace
 
