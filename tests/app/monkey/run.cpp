@@ -24,6 +24,13 @@ long number_from(const char* name, long fallback) {
     return *end || v < 0 ? fallback : v;
 }
 
+// Escape and Alt+F4 close what can be cancelled; a box that only asks Yes or No takes neither,
+// so Enter, its default button, comes in turn.
+Gesture way_out(int attempt) {
+    constexpr Gesture ways[] = {Gesture::Escape, Gesture::AltF4, Gesture::Enter};
+    return ways[attempt % 3];
+}
+
 std::string states_of(const Scene& s) {
     std::string names;
     for (std::size_t i = 0; i < StateCount; ++i)
@@ -68,7 +75,7 @@ bool Run::wind_down(const Scene& scene) {
         PostQuitMessage(0);
         return false;
     }
-    hands_.play(windDown_ % 2 ? Gesture::Escape : Gesture::AltF4, scene);
+    hands_.play(way_out(windDown_), scene);
     return true;
 }
 
@@ -98,7 +105,7 @@ bool Run::step() {
         hands_.play(Gesture::Escape, scene);
         ++guarded_;
     } else if (modalRun_ > settings_.modalBound) {
-        hands_.play(modalRun_ % 2 ? Gesture::Escape : Gesture::AltF4, scene);
+        hands_.play(way_out(modalRun_), scene);
         ++forced_;
     } else {
         hands_.play(scene);

@@ -15,7 +15,7 @@ namespace monkey {
 struct Settings {
     unsigned seed = 20261209;
     long inputs = 100000;
-    // Inputs in a modal state before the monkey sends Escape or Alt+F4, and how many more it
+    // Inputs in a modal state before the monkey sends Escape, Alt+F4 or Enter, and how many more it
     // may take to leave before the run fails.
     int modalBound = 200;
     int leaveBound = 50;
