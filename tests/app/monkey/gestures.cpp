@@ -19,7 +19,8 @@ using testsupport::key;
 
 // Out of 1000: clicks and typing most, the program's end by Alt+F4 rarely (it restarts).
 constexpr std::array<int, GestureCount> Weights = {
-    200, // Character
+    185, // Character
+    15,  // Burst: a run of characters at once, long texts in the fields
     50,  // Tab
     20,  // ShiftTab
     70,  // Enter
@@ -153,6 +154,13 @@ void Hands::play(Gesture g, const Scene& scene) {
         key(key_of(c), c);
         break;
     }
+    case Gesture::Burst:
+        // Mostly a word or a number, now and then more than any field or file name takes.
+        for (int n = chance(10) ? 100 + below(200) : 2 + below(30); n > 0; --n) {
+            const char c = character();
+            key(key_of(c), c);
+        }
+        break;
     case Gesture::Tab:
         key(VK_TAB, '\t');
         break;

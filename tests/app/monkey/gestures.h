@@ -14,6 +14,7 @@ namespace monkey {
 
 enum class Gesture {
     Character,
+    Burst,
     Tab,
     ShiftTab,
     Enter,

@@ -50,13 +50,17 @@ void tell() {
     [[maybe_unused]] const ssize_t w = ::write(2, text, n);
 }
 
-#ifndef MONKEY_ASAN
 void on_signal(int sig) {
     tell();
     std::signal(sig, SIG_DFL);
     std::raise(sig);
 }
 
+// The sanitizer reports faults itself and then calls the death callback; an abort it leaves
+// to the program.
+#ifdef MONKEY_ASAN
+constexpr int Signals[] = {SIGABRT};
+#else
 constexpr int Signals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 #endif
 
@@ -67,10 +71,9 @@ LastWords::LastWords(unsigned seed, int stallSeconds) {
     indexNow = &index_;
 #ifdef MONKEY_ASAN
     __sanitizer_set_death_callback(tell);
-#else
+#endif
     for (int s : Signals)
         std::signal(s, on_signal);
-#endif
     watcher_ = std::thread([this, stallSeconds] { watch(stallSeconds); });
 }
 
@@ -83,10 +86,9 @@ LastWords::~LastWords() {
     watcher_.join();
 #ifdef MONKEY_ASAN
     __sanitizer_set_death_callback(nullptr);
-#else
+#endif
     for (int s : Signals)
         std::signal(s, SIG_DFL);
-#endif
     indexNow = nullptr;
 }
 
@@ -96,10 +98,9 @@ void LastWords::watch(int stallSeconds) {
     while (!wake_.wait_for(lock, std::chrono::seconds(stallSeconds), [this] { return stop_; })) {
         const long now = index_.load();
         if (now == seen) {
-            tell();
-            [[maybe_unused]] const ssize_t w =
-                ::write(2, "monkey: no input taken for too long, a hang\n", 45);
-            std::abort();
+            static constexpr char Hang[] = "monkey: no input taken for too long, a hang\n";
+            [[maybe_unused]] const ssize_t w = ::write(2, Hang, sizeof Hang - 1);
+            std::abort(); // the abort tells the seed and the input
         }
         seen = now;
     }
