@@ -18,7 +18,7 @@ namespace {
 using testsupport::key;
 
 // Out of 1000: clicks and typing most, the program's end by Alt+F4 rarely (it restarts).
-constexpr std::array<int, GestureCount> Weights = {
+constexpr int Weights[] = {
     185, // Character
     15,  // Burst: a run of characters at once, long texts in the fields
     50,  // Tab
@@ -36,6 +36,7 @@ constexpr std::array<int, GestureCount> Weights = {
     15,  // RightClick
     50,  // Drag
 };
+static_assert(std::size(Weights) == GestureCount);
 
 // Numbers are what the formula dialog converts; '/' is left out, so a typed name never leaves
 // the directory the file dialog shows except through "..", which the test watches.
@@ -88,11 +89,16 @@ std::vector<HWND> visible_descendants(HWND top) {
 } // namespace
 
 std::string_view gesture_name(Gesture g) {
-    constexpr std::array<std::string_view, GestureCount> names = {
-        "character",  "Tab",      "Shift+Tab",    "Enter",       "Escape",
-        "Alt+letter", "Ctrl+O/S", "arrow",        "F-key",       "Backspace",
-        "Alt+F4",     "click",    "double click", "right click", "drag"};
-    return names.at(static_cast<std::size_t>(g));
+    constexpr std::string_view names[] = {"character",   "burst of characters",
+                                          "Tab",         "Shift+Tab",
+                                          "Enter",       "Escape",
+                                          "Alt+letter",  "Ctrl+O/S",
+                                          "arrow",       "F-key",
+                                          "Backspace",   "Alt+F4",
+                                          "click",       "double click",
+                                          "right click", "drag"};
+    static_assert(std::size(names) == GestureCount);
+    return names[static_cast<std::size_t>(g) % GestureCount];
 }
 
 Gesture Hands::pick() {

@@ -53,6 +53,9 @@ void report(const monkey::Run& run, double seconds) {
                 run.longest_modal(), run.forced(), run.guarded());
     std::printf("monkey: files: %d checked at checkpoints, %d at the end, %d written by the demo\n",
                 run.files_checked(), run.last_check().files, run.last_check().written);
+    std::printf("monkey: live GDI objects after a program ended: at most %d after the first "
+                "ones, %d after the last\n",
+                run.objects_settled(), run.objects_last());
 }
 
 TEST_F(MonkeyTest, RandomInputReachesEveryStateAndLeavesOnlyWholeFiles) {

@@ -1,9 +1,11 @@
 #include "run.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "core/wwindow.h"
+#include "gdi/objects.h"
 #include "support/scripted_screen.h"
 #include "window/message_queue.h"
 #include "window/window_table.h"
@@ -15,6 +17,11 @@ namespace {
 // More than the double-click time between two inputs, so that only a double click is one;
 // the program's timers run as they would at a user's pace.
 constexpr DWORD PauseBetweenInputs = 600;
+
+// Objects made once at first use (stock objects, caches) settle over the first programs; after
+// them a program leaves no more behind than this.
+constexpr int SettlingPrograms = 10;
+constexpr int ObjectSlack = 20;
 
 long number_from(const char* name, long fallback) {
     const char* text = std::getenv(name);
@@ -118,6 +125,15 @@ void Run::program_ended() {
     int live = 0;
     plat::for_each_window([&](HWND, const plat::Window&) { ++live; });
     if (live) fault(std::to_string(live) + " windows left after the program ended");
+    objectsLast_ = plat::live_object_count();
+    if (programs_ <= SettlingPrograms) {
+        objectsSettled_ = std::max(objectsSettled_, objectsLast_);
+    } else if (objectsLast_ > objectsSettled_ + ObjectSlack && !objectsGrew_) {
+        objectsGrew_ = true;
+        fault("GDI objects left behind: " + std::to_string(objectsLast_) + " after program " +
+              std::to_string(programs_) + ", at most " + std::to_string(objectsSettled_) +
+              " after the first " + std::to_string(SettlingPrograms));
+    }
     if (!over_) ++programs_;
 }
 

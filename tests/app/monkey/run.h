@@ -46,6 +46,9 @@ public:
     int longest_modal() const { return longestModal_; }
     int programs() const { return programs_; }
     int files_checked() const { return filesChecked_; }
+    // Live GDI objects after a program ended: the most after the first ones, and after the last.
+    int objects_settled() const { return objectsSettled_; }
+    int objects_last() const { return objectsLast_; }
     const SandboxCheck& last_check() const { return lastCheck_; }
     // Every fault seen, each with the seed and the input it came at.
     const std::vector<std::string>& faults() const { return faults_; }
@@ -69,6 +72,9 @@ private:
     int windDown_ = 0;
     int programs_ = 1;
     int filesChecked_ = 0;
+    int objectsSettled_ = 0;
+    int objectsLast_ = 0;
+    bool objectsGrew_ = false;
     bool over_ = false;
     SandboxCheck lastCheck_;
     std::vector<std::string> faults_;

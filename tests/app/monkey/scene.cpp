@@ -50,10 +50,10 @@ void classify_dialog(Scene& s, HWND w) {
 } // namespace
 
 std::string_view state_name(State s) {
-    constexpr std::array<std::string_view, StateCount> names = {
-        "menu",        "formula dialog 101", "info dialog 102",
-        "message box", "open dialog",        "save dialog"};
-    return names.at(static_cast<std::size_t>(s));
+    constexpr std::string_view names[] = {"menu",        "formula dialog 101", "info dialog 102",
+                                          "message box", "open dialog",        "save dialog"};
+    static_assert(std::size(names) == StateCount);
+    return names[static_cast<std::size_t>(s) % StateCount];
 }
 
 Scene look(HWND frame) {
