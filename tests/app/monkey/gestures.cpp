@@ -78,12 +78,14 @@ void click(POINT p, int button) {
     plat::inject_mouse(p, button, false);
 }
 
-std::vector<HWND> visible_descendants(HWND top) {
-    std::vector<HWND> found;
-    plat::for_each_window([&](HWND w, const plat::Window&) {
-        if (IsChild(top, w) && IsWindowVisible(w)) found.push_back(w);
-    });
-    return found;
+// In z-order, depth first: the same windows in the same order whenever the screen is the same
+// (the window table's order depends on which slots earlier windows freed).
+void visible_descendants(HWND parent, std::vector<HWND>& found) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c)) continue;
+        found.push_back(c);
+        visible_descendants(c, found);
+    }
 }
 
 } // namespace
@@ -138,7 +140,8 @@ POINT Hands::aim(const Scene& scene) {
     }
     RECT r = plat::screen_rect(target);
     if (chance(80)) {
-        const std::vector<HWND> controls = visible_descendants(target);
+        std::vector<HWND> controls;
+        visible_descendants(target, controls);
         if (!controls.empty())
             r = plat::screen_rect(
                 controls[static_cast<std::size_t>(below(static_cast<int>(controls.size())))]);

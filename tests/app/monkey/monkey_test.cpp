@@ -35,7 +35,37 @@ std::map<std::string, std::string> seed_files() {
             {"unter/tief.dat", whole}};
 }
 
-class MonkeyTest : public demotest::Demo {};
+class MonkeyTest : public demotest::Demo {
+protected:
+    // Plays the whole run into the demo, starting it again whenever the monkey ended it
+    // (Alt+F4, "Ende", the close box).
+    void play(monkey::Run& run) {
+        std::function<void()> next = [&] {
+            screen->idle = 0;
+            if (run.step()) screen->steps.push_back(next);
+        };
+        screen->steps.push_back(next);
+        while (!run.over()) {
+            MainProgram();
+            run.program_ended();
+            plat::reset_queue();
+            plat::reset_input();
+            formaldrix::general = formaldrix::General{};
+            if (screen->steps.empty() && !run.over()) screen->steps.push_back(next);
+        }
+        run.checkpoint();
+    }
+};
+
+// Every file of a directory below it, by relative name, with its bytes.
+std::map<std::string, std::string> files_in(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(dir))
+        if (e.is_regular_file())
+            files[std::filesystem::relative(e.path(), dir).string()] =
+                testsupport::read_all(e.path().string());
+    return files;
+}
 
 void report(const monkey::Run& run, double seconds) {
     std::printf("monkey: seed %u, %ld inputs in %.1f s, %d program starts\n", run.settings().seed,
@@ -67,21 +97,7 @@ TEST_F(MonkeyTest, RandomInputReachesEveryStateAndLeavesOnlyWholeFiles) {
     const auto start = std::chrono::steady_clock::now();
     {
         monkey::Run monkeyRun(settings, sandbox);
-        std::function<void()> next = [&] {
-            screen->idle = 0;
-            if (monkeyRun.step()) screen->steps.push_back(next);
-        };
-        screen->steps.push_back(next);
-        // The monkey may end the program (Alt+F4, "Ende", the close box): it starts again.
-        while (!monkeyRun.over()) {
-            MainProgram();
-            monkeyRun.program_ended();
-            plat::reset_queue();
-            plat::reset_input();
-            formaldrix::general = formaldrix::General{};
-            if (screen->steps.empty() && !monkeyRun.over()) screen->steps.push_back(next);
-        }
-        monkeyRun.checkpoint();
+        play(monkeyRun);
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         report(monkeyRun, seconds);
@@ -100,6 +116,44 @@ TEST_F(MonkeyTest, RandomInputReachesEveryStateAndLeavesOnlyWholeFiles) {
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
         if (e.path().filename() != "sandbox") beside.push_back(e.path().filename().string());
     EXPECT_TRUE(beside.empty()) << beside.front();
+}
+
+// The same seed plays the same run: the same inputs, the same states reached, the same files.
+TEST_F(MonkeyTest, TheSameSeedPlaysTheSameRun) {
+    struct Outcome {
+        std::vector<int> gestures, reached;
+        int programs = 0;
+        std::map<std::string, std::string> files;
+    };
+    const auto outcome = [&](unsigned seed) {
+        Settings settings;
+        settings.seed = seed;
+        settings.inputs = 600;
+        const testsupport::TempDir parent; // each run's sandbox alone in its own
+        const Sandbox sandbox(parent.path(), seed_files());
+        std::filesystem::current_path(sandbox.path());
+        monkey::Run run(settings, sandbox);
+        play(run);
+        for (const std::string& f : run.faults())
+            ADD_FAILURE() << f;
+        Outcome o;
+        for (std::size_t g = 0; g < GestureCount; ++g)
+            o.gestures.push_back(run.hands().count(static_cast<Gesture>(g)));
+        for (std::size_t st = 0; st < StateCount; ++st)
+            o.reached.push_back(run.reached().count(static_cast<State>(st)));
+        o.programs = run.programs();
+        o.files = files_in(sandbox.path());
+        std::filesystem::current_path(dir.path());
+        TearDown();
+        SetUp();
+        return o;
+    };
+    const Outcome first = outcome(77), again = outcome(77), other = outcome(78);
+    EXPECT_EQ(first.gestures, again.gestures);
+    EXPECT_EQ(first.reached, again.reached);
+    EXPECT_EQ(first.programs, again.programs);
+    EXPECT_EQ(first.files, again.files);
+    EXPECT_NE(first.gestures, other.gestures);
 }
 
 } // namespace
