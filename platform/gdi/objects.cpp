@@ -32,6 +32,12 @@ HGDIOBJ add_object(GdiObject object, bool stock) {
     return reinterpret_cast<HGDIOBJ>(table().add(Entry{std::move(object), stock, 0}));
 }
 
+int live_object_count() {
+    int n = 0;
+    table().for_each([&](std::uintptr_t, Entry&) { ++n; });
+    return n;
+}
+
 GdiObject* find_object(HGDIOBJ handle) {
     Entry* e = entry(handle);
     return e ? &e->object : nullptr;

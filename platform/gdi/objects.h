@@ -54,6 +54,8 @@ template <class T> T* find(HGDIOBJ handle) {
 }
 // Refuses stock objects and objects still selected into a device context.
 bool remove_object(HGDIOBJ handle);
+// Objects alive now, stock ones included; tests watch it for objects left behind.
+int live_object_count();
 // Selection counts: a context took an object in or let it go.
 void object_selected(HGDIOBJ handle);
 void object_deselected(HGDIOBJ handle);

@@ -5,6 +5,16 @@
 namespace plat {
 namespace {
 
+int depth = 0;
+
+// Counts a loop for as long as it runs, whichever way it ends.
+struct DepthCount {
+    DepthCount() { ++depth; }
+    ~DepthCount() { --depth; }
+    DepthCount(const DepthCount&) = delete;
+    DepthCount& operator=(const DepthCount&) = delete;
+};
+
 std::optional<ModalEnd> ended(const ModalLoop& loop) {
     if (loop.owner && !IsWindow(loop.owner)) return ModalEnd::OwnerDestroyed;
     if (loop.window && !IsWindow(loop.window)) return ModalEnd::WindowDestroyed;
@@ -33,7 +43,12 @@ std::optional<ModalEnd> wait_idle(const ModalLoop& loop, bool& idleSent) {
 
 } // namespace
 
+int modal_loop_depth() {
+    return depth;
+}
+
 ModalEnd run_modal_loop(const ModalLoop& loop) {
+    const DepthCount counted;
     const bool disabled =
         loop.disableOwner && loop.owner && IsWindow(loop.owner) && IsWindowEnabled(loop.owner);
     if (disabled) EnableWindow(loop.owner, FALSE);

@@ -37,4 +37,7 @@ enum class ModalEnd { Done, OwnerDestroyed, WindowDestroyed, Quit };
 // is posted again so the outer loop ends too.
 ModalEnd run_modal_loop(const ModalLoop& loop);
 
+// How many modal loops run now, nested ones counted: 0 while only the program's own loop runs.
+int modal_loop_depth();
+
 } // namespace plat

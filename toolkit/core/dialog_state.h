@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 
 #include <windows.h>
 
@@ -71,6 +72,9 @@ struct CoreDialogs {
     int wBlitOn = 0;
     std::array<HBITMAP, WindowSlots> wImage{};
     std::array<HBITMAP, DialogSlots> wDlgImage{};
+    // Images the toolkit loaded for fields, with how many fields show each: a loaded dialog and
+    // its modal instance show the same one (see toolkit/dialogs/field_images.h).
+    std::map<HANDLE, int> fieldImages;
 };
 
 // Table indices that come from outside are checked with this before the table is indexed.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dialogs/dialog_table.h"
+#include "dialogs/field_images.h"
 #include "dialogs/wdialog.h"
 
 using namespace tess;
@@ -33,22 +34,21 @@ void copy_tab_stops(HWND to, UINT message, const FieldRecord& from) {
                  reinterpret_cast<LPARAM>(from.TabStops.data()));
 }
 
-void copy_button(HWND to, HWND from, LONG_PTR style) {
-    SendMessageA(to, BM_SETCHECK, static_cast<WPARAM>(SendMessageA(from, BM_GETCHECK, 0, 0)), 0);
-    if (style & BS_BITMAP)
-        SendMessageA(to, BM_SETIMAGE, IMAGE_BITMAP,
-                     SendMessageA(from, BM_GETIMAGE, IMAGE_BITMAP, 0));
-    else if (style & BS_ICON)
-        SendMessageA(to, BM_SETIMAGE, IMAGE_ICON, SendMessageA(from, BM_GETIMAGE, IMAGE_ICON, 0));
+// The destination shows the source's image, which then counts one field more.
+void copy_image(HWND to, HWND from, UINT message) {
+    UINT type = IMAGE_BITMAP;
+    const HANDLE image = field_image(from, type);
+    UINT oldType = type;
+    const HANDLE old = field_image(to, oldType);
+    if (!image || image == old) return;
+    hold_field_image(image);
+    SendMessageA(to, message, type, reinterpret_cast<LPARAM>(image));
+    let_go_field_image(old, oldType);
 }
 
-void copy_static(HWND to, HWND from, LONG_PTR style) {
-    const auto type = style & SS_TYPEMASK;
-    if (type == SS_BITMAP)
-        SendMessageA(to, STM_SETIMAGE, IMAGE_BITMAP,
-                     SendMessageA(from, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    else if (type == SS_ICON)
-        SendMessageA(to, STM_SETIMAGE, IMAGE_ICON, SendMessageA(from, STM_GETIMAGE, IMAGE_ICON, 0));
+void copy_button(HWND to, HWND from) {
+    SendMessageA(to, BM_SETCHECK, static_cast<WPARAM>(SendMessageA(from, BM_GETCHECK, 0, 0)), 0);
+    copy_image(to, from, BM_SETIMAGE);
 }
 
 void copy_combo(HWND to, HWND from, const FieldRecord& source) {
@@ -101,10 +101,10 @@ void copy_control(HWND to, HWND from, std::vector<char>& text) {
     const FieldRecord& from_record = source ? *source : none;
     switch (kind) {
     case FieldClass::Button:
-        copy_button(to, from, style);
+        copy_button(to, from);
         break;
     case FieldClass::Static:
-        copy_static(to, from, style);
+        copy_image(to, from, STM_SETIMAGE);
         break;
     case FieldClass::Combo:
         copy_combo(to, from, from_record);

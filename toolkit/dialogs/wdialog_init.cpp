@@ -1,6 +1,7 @@
 // Control set-up when a dialog window is created, the release of its fields when it goes, and
 // the colours of coloured fields.
 #include "dialogs/dialog_table.h"
+#include "dialogs/field_images.h"
 #include "dialogs/wdialog.h"
 #include "dialogs/wdialog_internal.h"
 
@@ -12,14 +13,6 @@ constexpr int ModalInstance = 1;
 
 LPCSTR image_name(HWND control) {
     return MAKEINTRESOURCEA(static_cast<WORD>(GetDlgCtrlID(control)));
-}
-
-void delete_image(UINT type, LPARAM image) {
-    if (!image) return;
-    if (type == IMAGE_ICON)
-        DestroyIcon(reinterpret_cast<HICON>(image));
-    else
-        DeleteObject(reinterpret_cast<HGDIOBJ>(image));
 }
 
 // Plain check boxes and three-state boxes become automatic check boxes, plain radio buttons
@@ -42,22 +35,30 @@ LONG_PTR set_up_button(HWND button, LONG_PTR style) {
         const UINT type = (style & BS_BITMAP) ? IMAGE_BITMAP : IMAGE_ICON;
         const UINT flags = type == IMAGE_BITMAP ? LR_LOADMAP3DCOLORS | LR_LOADTRANSPARENT : 0;
         HANDLE image = LoadImageA(tk().core.wInstance, image_name(button), type, 0, 0, flags);
-        if (image)
-            delete_image(type,
-                         SendMessageA(button, BM_SETIMAGE, type, reinterpret_cast<LPARAM>(image)));
+        if (image) {
+            hold_field_image(image);
+            delete_image(reinterpret_cast<HANDLE>(SendMessageA(button, BM_SETIMAGE, type,
+                                                               reinterpret_cast<LPARAM>(image))),
+                         type);
+        }
         if (!SendMessageA(button, BM_GETIMAGE, type, 0)) style &= ~LONG_PTR{BS_BITMAP | BS_ICON};
     }
     SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(yysubbutton));
     return style;
 }
 
+// A bitmap the static loaded from its template's text becomes the toolkit's like any other
+// image on a field (icons loaded so are shared ones and stay the system's).
 void set_up_static(HWND control, LONG_PTR style) {
     const auto kind = style & SS_TYPEMASK;
     if (kind == SS_BITMAP || kind == SS_ICON) {
         const UINT type = kind == SS_BITMAP ? IMAGE_BITMAP : IMAGE_ICON;
-        if (!SendMessageA(control, STM_GETIMAGE, type, 0)) {
-            HANDLE image = LoadImageA(tk().core.wInstance, image_name(control), type, 0, 0, 0);
-            if (image) SendMessageA(control, STM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
+        if (const auto own = SendMessageA(control, STM_GETIMAGE, type, 0)) {
+            if (type == IMAGE_BITMAP) hold_field_image(reinterpret_cast<HANDLE>(own));
+        } else if (HANDLE image =
+                       LoadImageA(tk().core.wInstance, image_name(control), type, 0, 0, 0)) {
+            hold_field_image(image);
+            SendMessageA(control, STM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
         }
     }
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(yysubstatic));
@@ -123,6 +124,8 @@ void yyfreefields(HWND dialog) {
     for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         auto* record = reinterpret_cast<FieldRecord*>(GetWindowLongPtrA(c, GWLP_USERDATA));
         if (!record) continue;
+        UINT type = IMAGE_BITMAP;
+        let_go_field_image(field_image(c, type), type);
         if (record->PreviousProc)
             SetWindowLongPtrA(c, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record->PreviousProc));
         SetWindowLongPtrA(c, GWLP_USERDATA, 0);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/context.h"
+#include "dialogs/field_images.h"
 #include "dialogs/wfield.h"
 #include "dialogs/wfield_internal.h"
 
@@ -18,59 +19,32 @@ void set_colour(int red, int green, int blue, int& slot) {
         slot = static_cast<int>(RGB(red & 0xFF, green & 0xFF, blue & 0xFF));
 }
 
-void delete_image(HANDLE image, UINT type) {
-    if (!image) return;
-    if (type == IMAGE_BITMAP)
-        DeleteObject(static_cast<HGDIOBJ>(image));
-    else
-        DestroyIcon(static_cast<HICON>(image));
-}
-
-// The image a button or static shows now, with its type, as its style says.
-struct Shown {
-    HANDLE image = nullptr;
-    UINT type = IMAGE_BITMAP;
-};
-
-Shown button_image(HWND control) {
-    const LONG_PTR style = tess::style_of(control);
-    if (style & BS_BITMAP)
-        return {reinterpret_cast<HANDLE>(SendMessageA(control, BM_GETIMAGE, IMAGE_BITMAP, 0)),
-                IMAGE_BITMAP};
-    if (style & BS_ICON)
-        return {reinterpret_cast<HANDLE>(SendMessageA(control, BM_GETIMAGE, IMAGE_ICON, 0)),
-                IMAGE_ICON};
-    return {};
-}
-
-Shown static_image(HWND control) {
-    const LONG_PTR type = tess::style_of(control) & SS_TYPEMASK;
-    if (type == SS_BITMAP)
-        return {reinterpret_cast<HANDLE>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)),
-                IMAGE_BITMAP};
-    if (type == SS_ICON)
-        return {reinterpret_cast<HANDLE>(SendMessageA(control, STM_GETIMAGE, IMAGE_ICON, 0)),
-                IMAGE_ICON};
-    return {};
+// A replaced image goes: the toolkit's own once no other field shows it, any other at once.
+void replaced(HANDLE old, UINT type, HANDLE image) {
+    if (old && old != image && !tess::let_go_field_image(old, type)) tess::delete_image(old, type);
 }
 
 void set_button_image(HWND control, HANDLE image, UINT type) {
-    const Shown old = button_image(control);
+    UINT oldType = type;
+    const HANDLE old = tess::field_image(control, oldType);
     const LONG_PTR style = tess::style_of(control) & ~static_cast<LONG_PTR>(BS_ICON | BS_BITMAP);
     SetWindowLongPtrA(control, GWL_STYLE, style | (type == IMAGE_BITMAP ? BS_BITMAP : BS_ICON));
     if (type == IMAGE_BITMAP) yymakebitmaptransparent(static_cast<HBITMAP>(image));
+    tess::hold_field_image(image);
     SendMessageA(control, BM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
     tess::repaint(control);
-    if (old.image != image) delete_image(old.image, old.type);
+    replaced(old, oldType, image);
 }
 
 void set_static_image(HWND control, HANDLE image, UINT type) {
-    const Shown old = static_image(control);
+    UINT oldType = type;
+    const HANDLE old = tess::field_image(control, oldType);
     const LONG_PTR style = tess::style_of(control) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
     SetWindowLongPtrA(control, GWL_STYLE, style | (type == IMAGE_BITMAP ? SS_BITMAP : SS_ICON));
+    tess::hold_field_image(image);
     SendMessageA(control, STM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
     tess::repaint(control);
-    if (old.image != image) delete_image(old.image, old.type);
+    replaced(old, oldType, image);
 }
 
 } // namespace
@@ -106,7 +80,7 @@ void yyfieldimage_(int& f, const int& image, const int& kind) {
     case tess::FieldClass::Button:
         // The oldest platform's buttons show no images.
         if (tess::tk().display.WinVer == 3)
-            delete_image(loaded, type);
+            tess::delete_image(loaded, type);
         else
             set_button_image(control, loaded, type);
         break;
@@ -115,7 +89,7 @@ void yyfieldimage_(int& f, const int& image, const int& kind) {
         break;
     default:
         f = tess::FieldMissing;
-        delete_image(loaded, type);
+        tess::delete_image(loaded, type);
     }
 }
 

@@ -126,4 +126,42 @@ TEST_F(ModalLoopTest, TheFilterConsumesWhatItTakesAndTheRestIsDispatched) {
     CHECK_SEQUENCE(recorder, WmDispatchedSeq);
 }
 
+TEST_F(ModalLoopTest, DepthCountsNestedLoopsAndFallsBackHoweverTheyEnd) {
+    // The inner loop ends each way a loop can end; the outer one sees its own depth after it.
+    for (const plat::ModalEnd how : {plat::ModalEnd::Done, plat::ModalEnd::WindowDestroyed,
+                                     plat::ModalEnd::OwnerDestroyed, plat::ModalEnd::Quit}) {
+        const HWND owner = frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+        const HWND inner = CreateWindowExA(0, "TestFrame", "Inner", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                           50, nullptr, nullptr, nullptr, nullptr);
+        std::vector<int> depths;
+        plat::ModalLoop in;
+        in.owner = owner;
+        in.window = inner;
+        in.idle = [&] {
+            depths.push_back(plat::modal_loop_depth());
+            if (how == plat::ModalEnd::WindowDestroyed) DestroyWindow(inner);
+            if (how == plat::ModalEnd::OwnerDestroyed) DestroyWindow(owner);
+            if (how == plat::ModalEnd::Quit) PostQuitMessage(0);
+        };
+        in.done = [&] { return how == plat::ModalEnd::Done && !depths.empty(); };
+        plat::ModalLoop out;
+        bool ran = false;
+        out.idle = [&] {
+            if (ran) return;
+            ran = true;
+            EXPECT_EQ(plat::run_modal_loop(in), how);
+            depths.push_back(plat::modal_loop_depth());
+        };
+        out.done = [&] { return ran; };
+        EXPECT_EQ(plat::run_modal_loop(out), plat::ModalEnd::Done);
+        EXPECT_EQ(depths, (std::vector<int>{2, 1})) << static_cast<int>(how);
+        EXPECT_EQ(plat::modal_loop_depth(), 0);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        if (IsWindow(inner)) DestroyWindow(inner);
+        if (IsWindow(owner)) DestroyWindow(owner);
+    }
+}
+
 } // namespace
