@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix, then builds the consumer program outside the
 # source tree twice, with find_package(Tessaramond) and with pkg-config, and runs each on the
 # headless screen. The CMake build links the shared library, then the static one. Given a
-# Fortran compiler, the Fortran consumer is built the same two ways against the shared library.
+# Fortran compiler, the Fortran consumer is built with CMake (shared, then static) and by hand.
 #
 #   install_test.sh <build dir> <c++ compiler> <compiler launcher or ""> [<fortran compiler>]
 set -euo pipefail
@@ -81,12 +81,21 @@ fi
 # The field its dialog starts with, the text colour set (red, 9), graphics colour 300 refused
 # with error 42, and the polygon drawn without an error.
 expected_fortran='open 0 dialog 100 text [4711        ] value 4711 foreground 9 colour 42 polygon 0'
-cmake -S "$here/consumer_fortran" -B "$work/fortran-cmake" -DCMAKE_PREFIX_PATH="$prefix" \
-    -DCMAKE_Fortran_COMPILER="$fc" -DCMAKE_CXX_COMPILER="$cxx" "${launcher_arg[@]}" \
-    >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "find_package (Fortran)"; }
-cmake --build "$work/fortran-cmake" >"$work/build.log" 2>&1 || {
-    cat "$work/build.log"; fail "CMake build (Fortran)"; }
-check_run "$work/fortran-cmake/consumer" "find_package, Fortran" "$expected_fortran"
+for kind in shared static; do
+    static=OFF
+    [ "$kind" = static ] && static=ON
+    out="$work/fortran-cmake-$kind"
+    cmake -S "$here/consumer_fortran" -B "$out" -DCMAKE_PREFIX_PATH="$prefix" \
+        -DCMAKE_Fortran_COMPILER="$fc" -DCMAKE_CXX_COMPILER="$cxx" "${launcher_arg[@]}" \
+        -DTESSARAMOND_STATIC=$static >"$work/configure.log" 2>&1 || {
+        cat "$work/configure.log"; fail "find_package (Fortran, $kind)"; }
+    cmake --build "$out" >"$work/build.log" 2>&1 || {
+        cat "$work/build.log"; fail "CMake build (Fortran, $kind)"; }
+    needed=$(readelf -d "$out/consumer" | grep -c 'NEEDED.*libtessaramond\.so\.0' || true)
+    [ "$needed" = "$([ "$kind" = shared ] && echo 1 || echo 0)" ] ||
+        fail "the Fortran $kind build loads libtessaramond.so.0 $needed times"
+    check_run "$out/consumer" "find_package, Fortran, $kind" "$expected_fortran"
+done
 
 # By hand: the module is found through the headers' include path; the entry to the program's
 # MainProgram is linked after the library.
