@@ -33,7 +33,7 @@ declared=$(cat "$toolkit"/public/*.h "$toolkit"/util/text_arg.h "$toolkit"/util/
 # The Fortran binding's names: an entry point is a declared routine's name in lower case with
 # one underscore; the module's BIND(C) names and its own procedures and type data.
 module="$toolkit/fortran/tessaramond.f90"
-lower_declared=$(tr 'A-Z' 'a-z' <<<"$declared")
+lower_declared=$(tr '[:upper:]' '[:lower:]' <<<"$declared")
 bound=$(grep -oE 'name="[a-z0-9_]+"' "$module" | sed -E 's/name="(.*)"/\1/')
 fortran_name() {
     case "$1" in
@@ -46,7 +46,7 @@ fortran_name() {
 if [ "$fortran" = 1 ]; then
     # The interfaces before CONTAINS, BIND(C) ones left out: each one's entry point.
     entries=$(sed '/^contains$/,$d' "$module" | grep -iE '^ *([a-z0-9_()]+ +)?(subroutine|function) +[a-z0-9_]+ *\(' |
-              grep -vi 'bind(' | sed -E 's/.*(subroutine|function) +([A-Za-z0-9_]+).*/\2_/I' | tr 'A-Z' 'a-z')
+              grep -vi 'bind(' | sed -E 's/.*(subroutine|function) +([A-Za-z0-9_]+).*/\2_/I' | tr '[:upper:]' '[:lower:]')
     [ "$(wc -l <<<"$entries")" -ge 60 ] || fail "the module scan found only: $entries"
     missing=""
     for entry in $entries $bound __tessaramond_MOD_tessar01 __tessaramond_MOD_tessar05; do
