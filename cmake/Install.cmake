@@ -3,7 +3,9 @@
 #   include/tessaramond/{public,util}/...       what it reaches, laid out as in toolkit/, so the
 #                                               headers' own includes resolve unchanged (the
 #                                               package puts include/tessaramond on the path too)
+#   include/tessaramond/tessaramond.mod         the Fortran module (with a Fortran compiler)
 #   lib/libtessaramond.a, libtessaramond.so.0.1 (SONAME libtessaramond.so.0)
+#   lib/libtessaramond_fortran_main.a           a Fortran program's MainProgram as the entry
 #   lib/cmake/Tessaramond/                      find_package(Tessaramond), tessaramond_add_resources
 #   lib/pkgconfig/tessaramond.pc
 #   bin/tessaramond-rc                          the resource compiler step for other build systems
@@ -25,6 +27,13 @@ file(CONFIGURE OUTPUT ${forwarding_header} CONTENT
 install(FILES ${forwarding_header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessaramond
         COMPONENT development)
 
+if(TESS_FORTRAN_MODULE)
+  # Beside the C++ header, where -I<prefix>/include/tessaramond (pkg-config --cflags) finds it.
+  install(FILES ${TESS_FORTRAN_MODULE} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tessaramond
+          COMPONENT development)
+  install(TARGETS tessaramond_fortran_main EXPORT TessaramondTargets
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+endif()
 install(TARGETS tessaramond_static tessaramond_shared EXPORT TessaramondTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime

@@ -10,6 +10,7 @@ using tess::fortran::Length;
 using tess::fortran::present_or;
 using tess::fortran::text;
 
+#pragma GCC visibility push(default)
 extern "C" {
 
 void wdialogload_(const int* id) {
@@ -61,3 +62,4 @@ void wselectfile_(char* filter, const int* flags, char* fileName, char* title, i
 }
 
 } // extern "C"
+#pragma GCC visibility pop

@@ -20,6 +20,7 @@ void read_bytes(const int* handle, void* buffer, const int* count, int* bytesRea
 
 } // namespace
 
+#pragma GCC visibility push(default)
 extern "C" {
 
 void ifileopen_(char* name, const int* mode, int* handle, Length n) {
@@ -63,3 +64,4 @@ void idebuglevel_(const int* level) {
 }
 
 } // extern "C"
+#pragma GCC visibility pop

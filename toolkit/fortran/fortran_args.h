@@ -1,6 +1,9 @@
 // What gfortran hands an external procedure, turned into the toolkit's argument types: a text
 // is its address plus a hidden length (size_t, by value, after all other arguments, in order);
 // an absent optional argument is a null address.
+//
+// The entry points sit between `#pragma GCC visibility push(default)` and `pop`: the shared
+// library hides all but its interface, and they are part of it; the helpers here stay hidden.
 #pragma once
 
 #include <cstddef>

@@ -2,6 +2,7 @@
 // instances, so a Fortran program reads the same fields the C++ routines write.
 #include "core/context.h"
 
+#pragma GCC visibility push(default)
 extern "C" {
 
 tess::Tessar01* tessf_tessar01() {
@@ -21,3 +22,4 @@ tess::Tessar05* tessf_tessar05() {
 }
 
 } // extern "C"
+#pragma GCC visibility pop

@@ -5,6 +5,7 @@
 using tess::fortran::Length;
 using tess::fortran::text;
 
+#pragma GCC visibility push(default)
 extern "C" {
 
 int iactuallength_(char* t, Length n) {
@@ -30,3 +31,4 @@ void istringtointeger_(char* t, int* value, Length n) {
 }
 
 } // extern "C"
+#pragma GCC visibility pop

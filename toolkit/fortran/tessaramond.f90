@@ -39,6 +39,13 @@ module tessaramond
   ! WMenuSetState: item codes and the error number of an item that was not changed.
   integer(c_int), parameter :: MenuEnabledState = 1, MenuCheckedState = 2, ErrorMenuItem = 1001
 
+  ! Graphics: plot modes of IGrPlotMode, line types of IGrLineType (5 and 6 draw as dash-dot
+  ! and dashed) and the longest text IGrCharOut draws.
+  integer(c_int), parameter :: PlotCopy = 0, PlotMerge = 1, PlotMask = 2, PlotExclusiveOr = 3
+  integer(c_int), parameter :: LineSolid = 0, LineDotted = 1, LineDashed = 2, LineDashDot = 3, &
+                               LineDashDotDot = 4
+  integer(c_int), parameter :: GrCharOutMax = 256
+
   ! The event record of WMessage.
   type, bind(C) :: EventRecord
     integer(c_int) :: Win = -1
@@ -254,6 +261,75 @@ module tessaramond
       character(len=*), intent(in) :: text
       integer(c_int), intent(inout) :: value
     end subroutine IStringToInteger
+  end interface
+
+  ! Graphics: the area, units, colour and character set; positions in user units.
+  interface
+    subroutine IGrInit(device, a, b, c)
+      import :: c_int
+      character(len=*), intent(in) :: device
+      integer(c_int), intent(in) :: a, b, c
+    end subroutine IGrInit
+    subroutine IGrArea(x1, y1, x2, y2)
+      import :: c_float
+      real(c_float), intent(in) :: x1, y1, x2, y2
+    end subroutine IGrArea
+    subroutine IGrUnits(x1, y1, x2, y2)
+      import :: c_float
+      real(c_float), intent(in) :: x1, y1, x2, y2
+    end subroutine IGrUnits
+    subroutine IGrColourN(colour)
+      import :: c_int
+      integer(c_int), intent(in) :: colour
+    end subroutine IGrColourN
+    subroutine IGrCharSet(name)
+      character(len=*), intent(in) :: name
+    end subroutine IGrCharSet
+    subroutine IGrCharJustify(letter)
+      character(len=*), intent(in) :: letter
+    end subroutine IGrCharJustify
+    subroutine IGrCharSpacing(letter)
+      character(len=*), intent(in) :: letter
+    end subroutine IGrCharSpacing
+    subroutine IGrCharSize(width, height)
+      import :: c_float
+      real(c_float), intent(in) :: width, height
+    end subroutine IGrCharSize
+    subroutine IGrPlotMode(mode)
+      import :: c_int
+      integer(c_int), intent(in) :: mode
+    end subroutine IGrPlotMode
+    subroutine IGrLineType(type)
+      import :: c_int
+      integer(c_int), intent(in) :: type
+    end subroutine IGrLineType
+    subroutine IGrMoveTo(x, y)
+      import :: c_float
+      real(c_float), intent(in) :: x, y
+    end subroutine IGrMoveTo
+    subroutine IGrLineTo(x, y)
+      import :: c_float
+      real(c_float), intent(in) :: x, y
+    end subroutine IGrLineTo
+    subroutine IGrPoint(x, y)
+      import :: c_float
+      real(c_float), intent(in) :: x, y
+    end subroutine IGrPoint
+    subroutine IGrFillRectangle(x1, y1, x2, y2)
+      import :: c_float
+      real(c_float), intent(in) :: x1, y1, x2, y2
+    end subroutine IGrFillRectangle
+    ! The polygon through the first n points of x and y.
+    subroutine IGrFillPolygon(n, x, y)
+      import :: c_int, c_float
+      integer(c_int), intent(in) :: n
+      real(c_float), intent(in) :: x(*), y(*)
+    end subroutine IGrFillPolygon
+    subroutine IGrCharOut(x, y, text)
+      import :: c_float
+      real(c_float), intent(in) :: x, y
+      character(len=*), intent(in) :: text
+    end subroutine IGrCharOut
   end interface
 
   ! Raw file reading. The buffer may be any variable or array; count bytes are read into it.

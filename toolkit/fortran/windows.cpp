@@ -17,6 +17,7 @@ static_assert(sizeof(tess::WindowDescription) == 104);
 static_assert(offsetof(tess::WindowDescription, Title) == 24);
 static_assert(sizeof(tess::FontDescription) == 32);
 
+#pragma GCC visibility push(default)
 extern "C" {
 
 // iniFile is optional: absent, no configuration file is named.
@@ -79,3 +80,4 @@ int winfofont_(const int* item) {
 }
 
 } // extern "C"
+#pragma GCC visibility pop

@@ -11,6 +11,27 @@ using tess::TextRef;
 /// The longest text IGrCharOut draws.
 constexpr int GrCharOutMax = 256;
 
+namespace tess {
+
+/// The plot modes of IGrPlotMode: how the ink combines with what the window shows.
+enum GrPlotMode : int {
+    PlotCopy = 0,       ///< the ink replaces the pixel
+    PlotMerge = 1,      ///< ink or pixel
+    PlotMask = 2,       ///< ink and pixel
+    PlotExclusiveOr = 3 ///< ink exclusive-or pixel
+};
+
+/// The line types of IGrLineType; 5 and 6 draw as dash-dot and dashed.
+enum GrLineType : int {
+    LineSolid = 0,
+    LineDotted = 1,
+    LineDashed = 2,
+    LineDashDot = 3,
+    LineDashDotDot = 4
+};
+
+} // namespace tess
+
 /// Plot mode of lines, points and fills: 0 copy, 1 merge (or), 2 mask (and), 3 exclusive or;
 /// other values are ignored.
 void IGrPlotMode(const int& mode);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +14,7 @@
 #include "backend/headless/headless_backend.h"
 #include "core/winmain.h"
 #include "core/wwindow.h"
+#include "support/scripted_screen.h"
 #include "support/temp_dir.h"
 #include "window/input.h"
 #include "window/message_queue.h"
@@ -22,26 +22,8 @@
 
 namespace {
 
-// Runs the next step of a script each time the program waits for input; when the script is
-// done it asks the root window to close, so the program ends.
-class ScriptedScreen : public plat::HeadlessBackend {
-public:
-    using HeadlessBackend::HeadlessBackend;
-    std::deque<std::function<void()>> steps;
-    int idle = 0;
-
-    bool wait_for_input(int timeoutMs) override {
-        if (!steps.empty()) {
-            auto step = std::move(steps.front());
-            steps.pop_front();
-            step();
-            return true;
-        }
-        if (++idle > 1000) ADD_FAILURE() << "the program did not end";
-        if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
-        return HeadlessBackend::wait_for_input(timeoutMs);
-    }
-};
+using testsupport::key;
+using testsupport::ScriptedScreen;
 
 HWND top_level_titled(const std::string& title) {
     HWND found = nullptr;
@@ -55,11 +37,6 @@ HWND top_level_titled(const std::string& title) {
 
 HWND formula_dialog() {
     return top_level_titled("Formel - Berechnung");
-}
-
-void key(int vk, char c = 0) {
-    plat::inject_key(vk, c, true);
-    plat::inject_key(vk, c, false);
 }
 
 // Replaces the file name the selection offers by typing, and accepts it.

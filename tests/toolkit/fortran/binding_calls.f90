@@ -50,6 +50,8 @@ contains
                      ColourDarkGrey, ColourRed, ColourYellow, ColourGreen, ColourCyan, &
                      ColourBlue, ColourMagenta, ColourWhite, ColourSystem]
     values(53:55) = [MenuEnabledState, MenuCheckedState, ErrorMenuItem]
+    values(56:59) = [PlotCopy, PlotMerge, PlotMask, PlotExclusiveOr]
+    values(60:65) = [LineSolid, LineDotted, LineDashed, LineDashDot, LineDashDotDot, GrCharOutMax]
   end subroutine fb_constants
 
   ! Sizes and field offsets in bytes, as the Fortran compiler lays the records out.
@@ -245,5 +247,50 @@ contains
     dialogs => tessar04()
     numbers = [dialogs%commonResult, InfoError(1)]
   end subroutine fb_select_file
+
+  ! One graphics routine, chosen by its number in the C++ test's table, with the arguments it
+  ! takes from ints, reals (a polygon's x from reals(1), its y from reals(9)) and text(1:n).
+  subroutine fb_graphics(routine, ints, reals, text, n) bind(C, name="fb_graphics")
+    integer(c_int), value :: routine, n
+    integer(c_int), intent(in) :: ints(4)
+    real(c_float), intent(in) :: reals(16)
+    character(kind=c_char), intent(in) :: text(*)
+    character(len=Guarded) :: buffer
+    buffer = guarded_text(text, n, n)
+    select case (routine)
+    case (1)
+      call IGrInit(buffer(1:n), ints(1), ints(2), ints(3))
+    case (2)
+      call IGrArea(reals(1), reals(2), reals(3), reals(4))
+    case (3)
+      call IGrUnits(reals(1), reals(2), reals(3), reals(4))
+    case (4)
+      call IGrColourN(ints(1))
+    case (5)
+      call IGrCharSet(buffer(1:n))
+    case (6)
+      call IGrCharJustify(buffer(1:n))
+    case (7)
+      call IGrCharSpacing(buffer(1:n))
+    case (8)
+      call IGrCharSize(reals(1), reals(2))
+    case (9)
+      call IGrPlotMode(ints(1))
+    case (10)
+      call IGrLineType(ints(1))
+    case (11)
+      call IGrMoveTo(reals(1), reals(2))
+    case (12)
+      call IGrLineTo(reals(1), reals(2))
+    case (13)
+      call IGrPoint(reals(1), reals(2))
+    case (14)
+      call IGrFillRectangle(reals(1), reals(2), reals(3), reals(4))
+    case (15)
+      call IGrFillPolygon(ints(1), reals(1:8), reals(9:16))
+    case (16)
+      call IGrCharOut(reals(1), reals(2), buffer(1:n))
+    end select
+  end subroutine fb_graphics
 
 end module binding_calls

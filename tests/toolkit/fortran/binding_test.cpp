@@ -73,7 +73,10 @@ TEST(FortranBinding, NamedConstantsAreTheCppOnes) {
                                     ColourYellow,      ColourGreen,        ColourCyan,
                                     ColourBlue,        ColourMagenta,      ColourWhite,
                                     ColourSystem,      MenuEnabledState,   MenuCheckedState,
-                                    ErrorMenuItem};
+                                    ErrorMenuItem,     PlotCopy,           PlotMerge,
+                                    PlotMask,          PlotExclusiveOr,    LineSolid,
+                                    LineDotted,        LineDashed,         LineDashDot,
+                                    LineDashDotDot,    GrCharOutMax};
     std::vector<int> fortran(expected.size(), -1);
     fb_constants(fortran.data());
     for (std::size_t i = 0; i < expected.size(); ++i)
