@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "public/grchar.h"
+#include "graphics/charset_load.h"
 #include "support/equivalent_calls.h"
 #include "toolkit/graphics/draw_fixture.h"
 #include "toolkit/graphics/graphics_parts.h"

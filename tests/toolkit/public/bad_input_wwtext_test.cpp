@@ -6,6 +6,7 @@
 #include <climits>
 #include <string>
 
+#include "core/textout.h"
 #include "support/state_snapshot.h"
 #include "toolkit/windows/window_fixture.h"
 
