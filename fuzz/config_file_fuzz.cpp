@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "core/settings.h"
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     static const int fd = memfd_create("config", 0);

@@ -1,7 +1,9 @@
 // Event retrieval: the blocking and non-blocking loops, the enable flags and one-shot timers.
 #pragma once
 
-#include "public/wwmessg.h"
+namespace tess {
+struct EventRecord;
+}
 
 void yydispatchnextmessage_(int& type, int& value1, int& value2, int& value3, int& value4, int& x,
                             int& y, int& win, int& time, int& keep);

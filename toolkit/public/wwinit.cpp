@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 #include "core/context.h"
 #include "core/settings.h"
 #include "core/wmiscel.h"

@@ -2,7 +2,7 @@
 // error record alone. Already covered in config_file_test.cpp: unknown and short keywords,
 // numbers that do not convert, the equals sign's position, values cut to their fields, huge
 // lines and random bytes.
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 
 #include <climits>
 #include <string>

@@ -1,6 +1,6 @@
 // Lines of the configuration file, and reading them from a file.
 #include "core/context.h"
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 
 #include "core/settings.h"
 #include "core/wmiscel.h"
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 #include "support/temp_dir.h"
 #include "util/error_record.h"
 

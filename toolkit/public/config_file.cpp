@@ -1,4 +1,4 @@
-#include "core/config_file.h"
+#include "public/internal/config_file.h"
 
 #include <algorithm>
 #include <string>
