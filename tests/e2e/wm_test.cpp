@@ -222,16 +222,18 @@ TEST_F(UnderOpenbox, MessageBoxTakesTheKeyboardAndGivesItBack) {
     EXPECT_TRUE(wait_until([&] { return focused() == std::strtoul(frame.c_str(), nullptr, 10); }));
 }
 
+// wm_echo's two windows: the root and its free-standing child, with their client sizes.
+struct EchoWindow {
+    std::string title;
+    int number, width, height;
+};
+const EchoWindow echoWindows[] = {{"Wm echo", 0, 360, 240}, {"Wm child", 1, 300, 200}};
+
 // Iconified and restored by the manager, as a taskbar does it: the program hears minimise and
 // restore, and the server shows the window again at its old size.
 TEST_F(UnderOpenbox, IconifyAndRestoreArriveAsMinimiseAndRestore) {
-    struct Case {
-        std::string title;
-        int number, width, height;
-    };
-    const Case cases[] = {{"Wm echo", 0, 360, 240}, {"Wm child", 1, 300, 200}};
     start(WmEcho);
-    for (const Case& c : cases) {
+    for (const EchoWindow& c : echoWindows) {
         SCOPED_TRACE(c.title);
         const std::string window = wait_window(c.title);
         ASSERT_FALSE(window.empty()) << read_file(dir.file("stderr.txt"));
@@ -254,13 +256,8 @@ TEST_F(UnderOpenbox, IconifyAndRestoreArriveAsMinimiseAndRestore) {
 // Maximised through _NET_WM_STATE, as a pager asks for it: the client area takes the manager's
 // new size, which the program hears as a resize event; unmaximised, it gets its old size back.
 TEST_F(UnderOpenbox, MaximiseResizesTheClient) {
-    struct Case {
-        std::string title;
-        int number, width, height;
-    };
-    const Case cases[] = {{"Wm echo", 0, 360, 240}, {"Wm child", 1, 300, 200}};
     start(WmEcho);
-    for (const Case& c : cases) {
+    for (const EchoWindow& c : echoWindows) {
         SCOPED_TRACE(c.title);
         const std::string window = wait_window(c.title);
         ASSERT_FALSE(window.empty()) << read_file(dir.file("stderr.txt"));

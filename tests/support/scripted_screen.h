@@ -7,10 +7,12 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 #include "backend/headless/headless_backend.h"
 #include "core/wwindow.h"
 #include "window/input.h"
+#include "window/message_queue.h"
 
 namespace testsupport {
 
@@ -32,6 +34,26 @@ public:
         if (HWND root = tess::window(0).frame) PostMessageA(root, WM_CLOSE, 0, 0);
         return HeadlessBackend::wait_for_input(timeoutMs);
     }
+};
+
+// A test whose program runs on a scripted screen of the given size; the queue and the input
+// state are cleared after it.
+class ScriptedTest : public ::testing::Test {
+protected:
+    explicit ScriptedTest(SIZE size = {1024, 768}) : size_(size) {}
+    void SetUp() override {
+        auto s = std::make_unique<ScriptedScreen>(size_);
+        screen = s.get();
+        plat::set_backend(std::move(s));
+    }
+    void TearDown() override {
+        plat::reset_queue();
+        plat::reset_input();
+    }
+    ScriptedScreen* screen = nullptr;
+
+private:
+    SIZE size_;
 };
 
 // A key pressed and released.

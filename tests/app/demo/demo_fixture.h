@@ -25,16 +25,10 @@ namespace demotest {
 using testsupport::key;
 using testsupport::ScriptedScreen;
 
-class Demo : public ::testing::Test {
+class Demo : public testsupport::ScriptedTest {
 protected:
-    void SetUp() override {
-        auto s = std::make_unique<ScriptedScreen>(SIZE{1024, 768});
-        screen = s.get();
-        plat::set_backend(std::move(s));
-    }
     void TearDown() override {
-        plat::reset_queue();
-        plat::reset_input();
+        ScriptedTest::TearDown();
         formaldrix::general = formaldrix::General{};
     }
     // Runs the program to its end; the state seen at the first idle moment is kept.
@@ -44,7 +38,6 @@ protected:
     void then(std::function<void()> step) { screen->steps.push_back(std::move(step)); }
 
     testsupport::TempDir dir{true};
-    ScriptedScreen* screen = nullptr;
 };
 
 // The visible window with this caption, or null.

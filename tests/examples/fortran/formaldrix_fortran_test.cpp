@@ -74,17 +74,8 @@ const std::vector<std::string> DefaultLines{
     "  4.000          2.927419", "  6.667         -2.181668", "  9.333         -0.558362",
     " 12.000          0.671411"};
 
-class FortranDemo : public ::testing::Test {
+class FortranDemo : public testsupport::ScriptedTest {
 protected:
-    void SetUp() override {
-        auto s = std::make_unique<ScriptedScreen>(SIZE{1024, 768});
-        screen = s.get();
-        plat::set_backend(std::move(s));
-    }
-    void TearDown() override {
-        plat::reset_queue();
-        plat::reset_input();
-    }
     // Runs the program to its end and returns what it printed.
     std::vector<std::string> run() {
         testing::internal::CaptureStdout();
@@ -94,7 +85,6 @@ protected:
     void then(std::function<void()> step) { screen->steps.push_back(std::move(step)); }
 
     testsupport::TempDir dir{true};
-    ScriptedScreen* screen = nullptr;
 };
 
 // The number of terms is first set to 2, then back to 4: the first table must differ from the

@@ -69,17 +69,9 @@ int blue_pixels(int topUnits, int bottomUnits) {
     return n;
 }
 
-class Guide : public ::testing::Test {
+class Guide : public testsupport::ScriptedTest {
 protected:
-    void SetUp() override {
-        auto s = std::make_unique<ScriptedScreen>(SIZE{640, 400});
-        screen = s.get();
-        plat::set_backend(std::move(s));
-    }
-    void TearDown() override {
-        plat::reset_queue();
-        plat::reset_input();
-    }
+    Guide() : ScriptedTest({640, 400}) {}
     void then(std::function<void()> step) { screen->steps.push_back(std::move(step)); }
     // The whole screen as the guide shows it, when shots are asked for.
     void shot(const char* name) {
@@ -91,7 +83,6 @@ protected:
     }
 
     testsupport::TempDir dir{true};
-    ScriptedScreen* screen = nullptr;
 };
 
 TEST_F(Guide, TheNameDialogIsReadOnOkAndIgnoredOnCancel) {
